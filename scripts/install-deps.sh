@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Installs every Debian package that building, running and testing the player needs.
+# Idempotent: packages already present are left alone. Run as root on Debian 12.
+set -euo pipefail
+
+PACKAGES=(
+  # build
+  build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev
+  qt6-base-dev qt6-base-dev-tools qt6-webengine-dev libqt6svg6-dev
+  libmpg123-dev libpulse-dev libcurl4-openssl-dev libjpeg62-turbo-dev
+  libsimpleini-dev libx11-dev libgtest-dev libgmock-dev
+  # run
+  libqt6widgets6 qt6-qpa-plugins fonts-dejavu-core fontconfig
+  # test and benchmark
+  xvfb xauth x11-utils xdotool pulseaudio pulseaudio-utils sox libsox-fmt-mp3 lame espeak-ng mpg123
+  python3 imagemagick procps
+)
+
+missing=()
+for p in "${PACKAGES[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "install-deps: missing packages (run as root): ${missing[*]}" >&2
+    exit 1
+  fi
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+echo "install-deps: all packages present"

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+// The program folder holds "Options.ini", "default.lst", "count", "default.eks",
+// "mpeg.so" and the folders "Lyrics/", "Plusin/" and "Skins/".
+//
+// It is SORVI_HOME when that is set; otherwise the executable's folder when it is
+// writable (the portable layout); otherwise ~/.local/share/sorvi/. The result
+// always ends with "/". The folder is computed once and then fixed for the run.
+QString ProgramFolder();
+
+// Same, for the given environment and executable folder (used by ProgramFolder
+// and by tests that check the rule itself).
+QString ChooseProgramFolder(const QString& sorviHome, const QString& executableFolder, const QString& userHome);
+
+// Overrides the computed folder (tests that run several players in one process).
+void SetProgramFolder(const QString& folder);
+
+QString ProgramFile(const QString& name); // ProgramFolder() + name
+QString LyricsFolder();                   // ProgramFolder() + "Lyrics/"
+QString PlusinFolder();                   // ProgramFolder() + "Plusin/"
+QString SkinsFolder();                    // ProgramFolder() + "Skins/"

@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# with-services.sh [--pulse] [--x11] -- command...
+# Runs one command with private services started for it alone and stopped after:
+#   --pulse  a PulseAudio daemon with a null sink "sorvi_null" as the default sink
+#            (PULSE_SERVER, PULSE_RUNTIME_PATH exported)
+#   --x11    an Xvfb server (DISPLAY exported; QT_QPA_PLATFORM=xcb)
+# Without --x11 the command gets Qt's offscreen platform. SORVI_HOME is always a
+# fresh temporary folder, removed afterwards.
+set -u
+want_pulse=0 want_x11=0
+while [ $# -gt 0 ]; do
+  case "$1" in
+    --pulse) want_pulse=1 ;;
+    --x11) want_x11=1 ;;
+    --) shift; break ;;
+    *) break ;;
+  esac
+  shift
+done
+
+scratch=$(mktemp -d /tmp/sorvi-test.XXXXXX)
+pids=()
+cleanup() {
+  for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done
+  for p in "${pids[@]}"; do wait "$p" 2>/dev/null; done
+  rm -rf "$scratch"
+}
+trap cleanup EXIT INT TERM
+
+export SORVI_HOME="$scratch/home"
+mkdir -p "$SORVI_HOME"
+export XDG_RUNTIME_DIR="$scratch/run"
+mkdir -p "$XDG_RUNTIME_DIR"; chmod 700 "$XDG_RUNTIME_DIR"
+export HOME="$scratch/userhome"
+mkdir -p "$HOME"
+
+if [ $want_pulse -eq 1 ]; then
+  source "$(dirname "$0")/pulse-daemon.sh"
+  start_pulse "$scratch/pulse" || { echo "with-services: PulseAudio did not start" >&2; exit 1; }
+fi
+
+if [ $want_x11 -eq 1 ]; then
+  for n in $(seq 50 250); do
+    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >"$scratch/xvfb.log" 2>&1 &
+    xpid=$!
+    for _ in $(seq 1 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
+    if kill -0 "$xpid" 2>/dev/null && [ -e "/tmp/.X11-unix/X$n" ]; then
+      pids+=("$xpid"); export DISPLAY=":$n"; break
+    fi
+  done
+  [ -n "${DISPLAY:-}" ] || { echo "with-services: Xvfb did not start" >&2; exit 1; }
+  export QT_QPA_PLATFORM=xcb
+else
+  export QT_QPA_PLATFORM=offscreen
+fi
+
+"$@"
