@@ -2,6 +2,8 @@
 
 #include <QFile>
 #include <QSaveFile>
+// Values are handled as UTF-8 bytes; no wide-character conversion is needed.
+#define SI_NO_CONVERSION
 #include <SimpleIni.h>
 #include <string>
 
