@@ -1,0 +1,354 @@
+#include "PulseConnection.h"
+
+#include <pulse/context.h>
+#include <pulse/introspect.h>
+#include <pulse/operation.h>
+#include <pulse/subscribe.h>
+#include <pulse/thread-mainloop.h>
+#include <pulse/timeval.h>
+
+namespace {
+
+constexpr const char* kClientName = "Sorvi Audio Player";
+
+bool SameSink(const PulseSinkState& a, const PulseSinkState& b) {
+    return a.name == b.name && a.description == b.description && a.mute == b.mute &&
+           pa_channel_map_equal(&a.map, &b.map) && pa_cvolume_equal(&a.volume, &b.volume);
+}
+
+bool SameState(const PulseSnapshot& a, const PulseSnapshot& b) {
+    return a.connected == b.connected && a.product == b.product && a.hasSink == b.hasSink &&
+           (!a.hasSink || SameSink(a.sink, b.sink));
+}
+
+void FillSink(const pa_sink_info& info, PulseSinkState& state) {
+    state.name = info.name ? info.name : "";
+    state.description = info.description ? info.description : "";
+    state.map = info.channel_map;
+    state.volume = info.volume;
+    state.mute = info.mute != 0;
+}
+
+} // namespace
+
+// One request from another thread: finished by the request's own callback, or
+// by the operation's state callback when the operation is cancelled (the
+// connection died or the caller gave up).
+struct PulseConnection::Call {
+    std::mutex mutex;
+    std::condition_variable cv;
+    bool done = false;
+    bool ok = false;
+    PulseSinkState* sink = nullptr;
+    bool found = false;
+
+    void finish(bool success) {
+        {
+            std::lock_guard lock(mutex);
+            if (done)
+                return;
+            done = true;
+            ok = success;
+        }
+        cv.notify_all();
+    }
+};
+
+PulseConnection::PulseConnection(Notify notify, std::chrono::milliseconds wait,
+                                 std::chrono::milliseconds retry)
+    : notify_(std::move(notify)), wait_(wait), retry_(retry) {
+    loop_ = pa_threaded_mainloop_new();
+    if (!loop_ || pa_threaded_mainloop_start(loop_) < 0) {
+        if (loop_)
+            pa_threaded_mainloop_free(loop_);
+        loop_ = nullptr;
+        std::lock_guard lock(snapshotMutex_);
+        firstAttemptDone_ = true;
+        return;
+    }
+    pa_threaded_mainloop_lock(loop_);
+    connectNow();
+    pa_threaded_mainloop_unlock(loop_);
+}
+
+PulseConnection::~PulseConnection() {
+    if (!loop_)
+        return;
+    // Once the thread has stopped nothing else touches the context.
+    pa_threaded_mainloop_stop(loop_);
+    if (retryEvent_)
+        pa_threaded_mainloop_get_api(loop_)->time_free(retryEvent_);
+    retryEvent_ = nullptr;
+    dropContext();
+    pa_threaded_mainloop_free(loop_);
+}
+
+void PulseConnection::WaitForFirstSnapshot() {
+    std::unique_lock lock(snapshotMutex_);
+    snapshotCv_.wait_for(lock, wait_, [this] { return firstAttemptDone_; });
+}
+
+PulseSnapshot PulseConnection::Latest() const {
+    std::lock_guard lock(snapshotMutex_);
+    return latest_;
+}
+
+// --- libpulse thread ---
+
+void PulseConnection::connectNow() {
+    dropContext();
+    context_ = pa_context_new(pa_threaded_mainloop_get_api(loop_), kClientName);
+    if (!context_) {
+        scheduleRetry();
+        return;
+    }
+    pa_context_set_state_callback(
+        context_,
+        [](pa_context* c, void* self) {
+            auto* me = static_cast<PulseConnection*>(self);
+            if (c == me->context_)
+                me->onContextState();
+        },
+        this);
+    pa_context_set_subscribe_callback(
+        context_,
+        [](pa_context* c, pa_subscription_event_type_t type, uint32_t index, void* self) {
+            auto* me = static_cast<PulseConnection*>(self);
+            if (c == me->context_)
+                me->onSubscription(type, index);
+        },
+        this);
+    // Never start a daemon of our own: the mixer follows the user's server.
+    if (pa_context_connect(context_, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) {
+        ready_ = false;
+        PulseSnapshot gone;
+        publish(gone);
+        scheduleRetry();
+    }
+}
+
+void PulseConnection::dropContext() {
+    if (!context_)
+        return;
+    pa_context_set_state_callback(context_, nullptr, nullptr);
+    pa_context_set_subscribe_callback(context_, nullptr, nullptr);
+    pa_context_disconnect(context_);
+    pa_context_unref(context_);
+    context_ = nullptr;
+    ready_ = false;
+    refreshing_ = false;
+    refreshAgain_ = false;
+}
+
+void PulseConnection::scheduleRetry() {
+    if (retryEvent_)
+        return;
+    timeval when;
+    pa_gettimeofday(&when);
+    pa_timeval_add(&when, static_cast<pa_usec_t>(retry_.count()) * PA_USEC_PER_MSEC);
+    pa_mainloop_api* api = pa_threaded_mainloop_get_api(loop_);
+    retryEvent_ = api->time_new(
+        api, &when,
+        [](pa_mainloop_api* a, pa_time_event* e, const timeval*, void* self) {
+            auto* me = static_cast<PulseConnection*>(self);
+            a->time_free(e);
+            me->retryEvent_ = nullptr;
+            me->connectNow();
+        },
+        this);
+}
+
+void PulseConnection::onContextState() {
+    switch (pa_context_get_state(context_)) {
+    case PA_CONTEXT_READY: {
+        ready_ = true;
+        ++epoch_;
+        const auto mask =
+            static_cast<pa_subscription_mask_t>(PA_SUBSCRIPTION_MASK_SINK | PA_SUBSCRIPTION_MASK_SERVER);
+        if (pa_operation* op = pa_context_subscribe(context_, mask, nullptr, nullptr))
+            pa_operation_unref(op);
+        refresh();
+        break;
+    }
+    case PA_CONTEXT_FAILED:
+    case PA_CONTEXT_TERMINATED: {
+        // The context is released by the retry, outside its own callback.
+        ready_ = false;
+        refreshing_ = false;
+        refreshAgain_ = false;
+        sinkIndex_ = PA_INVALID_INDEX;
+        PulseSnapshot gone;
+        publish(gone);
+        scheduleRetry();
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+void PulseConnection::onSubscription(unsigned type, std::uint32_t index) {
+    const unsigned facility = type & PA_SUBSCRIPTION_EVENT_FACILITY_MASK;
+    const unsigned kind = type & PA_SUBSCRIPTION_EVENT_TYPE_MASK;
+    if (facility == PA_SUBSCRIPTION_EVENT_SERVER)
+        refresh(); // the default sink may have changed
+    else if (facility == PA_SUBSCRIPTION_EVENT_SINK &&
+             (kind != PA_SUBSCRIPTION_EVENT_CHANGE || index == sinkIndex_))
+        refresh();
+}
+
+// Reads the server (for its default sink) and then that sink. Events arriving
+// while a refresh is in flight are folded into one more refresh afterwards.
+void PulseConnection::refresh() {
+    if (!ready_ || !context_)
+        return;
+    if (refreshing_) {
+        refreshAgain_ = true;
+        return;
+    }
+    refreshing_ = true;
+    pending_ = PulseSnapshot{};
+    pending_.connected = true;
+    pa_operation* op = pa_context_get_server_info(
+        context_,
+        [](pa_context* c, const pa_server_info* info, void* self) {
+            auto* me = static_cast<PulseConnection*>(self);
+            if (c != me->context_)
+                return;
+            if (info)
+                me->pending_.product = std::string(info->server_name ? info->server_name : "") + ' ' +
+                                       (info->server_version ? info->server_version : "");
+            if (!info || !info->default_sink_name || !*info->default_sink_name) {
+                me->sinkIndex_ = PA_INVALID_INDEX;
+                me->refreshDone();
+                return;
+            }
+            pa_operation* sinkOp = pa_context_get_sink_info_by_name(
+                c, info->default_sink_name,
+                [](pa_context* c2, const pa_sink_info* sink, int eol, void* self2) {
+                    auto* me2 = static_cast<PulseConnection*>(self2);
+                    if (c2 != me2->context_)
+                        return;
+                    if (sink && eol == 0) {
+                        FillSink(*sink, me2->pending_.sink);
+                        me2->pending_.hasSink = true;
+                        me2->sinkIndex_ = sink->index;
+                        return;
+                    }
+                    if (!me2->pending_.hasSink)
+                        me2->sinkIndex_ = PA_INVALID_INDEX;
+                    me2->refreshDone();
+                },
+                me);
+            if (sinkOp)
+                pa_operation_unref(sinkOp);
+            else
+                me->refreshDone();
+        },
+        this);
+    if (op)
+        pa_operation_unref(op);
+    else
+        refreshing_ = false;
+}
+
+void PulseConnection::refreshDone() {
+    publish(pending_);
+    refreshing_ = false;
+    if (refreshAgain_) {
+        refreshAgain_ = false;
+        refresh();
+    }
+}
+
+// Publishes a snapshot that differs from the last one (or belongs to a new
+// connection) and tells the owner.
+void PulseConnection::publish(PulseSnapshot snapshot) {
+    {
+        std::lock_guard lock(snapshotMutex_);
+        const bool first = !firstAttemptDone_;
+        firstAttemptDone_ = true;
+        if (!first && latest_.epoch == epoch_ && SameState(latest_, snapshot)) {
+            snapshotCv_.notify_all();
+            return;
+        }
+        snapshot.epoch = epoch_;
+        snapshot.seq = latest_.seq + 1;
+        latest_ = std::move(snapshot);
+    }
+    snapshotCv_.notify_all();
+    if (notify_)
+        notify_();
+}
+
+// --- other threads ---
+
+template <typename Start> bool PulseConnection::run(Call& call, Start start) {
+    if (!loop_)
+        return false;
+    pa_threaded_mainloop_lock(loop_);
+    pa_operation* op = (context_ && ready_) ? start(context_) : nullptr;
+    if (op)
+        pa_operation_set_state_callback(
+            op,
+            [](pa_operation* o, void* c) {
+                if (pa_operation_get_state(o) != PA_OPERATION_RUNNING)
+                    static_cast<Call*>(c)->finish(false);
+            },
+            &call);
+    pa_threaded_mainloop_unlock(loop_);
+    if (!op)
+        return false;
+    {
+        std::unique_lock lock(call.mutex);
+        call.cv.wait_for(lock, wait_, [&call] { return call.done; });
+    }
+    // Under the lock no callback can be running; cancelling keeps any late
+    // answer from reaching the call, which is about to go away.
+    pa_threaded_mainloop_lock(loop_);
+    if (pa_operation_get_state(op) == PA_OPERATION_RUNNING)
+        pa_operation_cancel(op);
+    pa_operation_unref(op);
+    pa_threaded_mainloop_unlock(loop_);
+    std::lock_guard lock(call.mutex);
+    return call.done && call.ok;
+}
+
+bool PulseConnection::QuerySink(const std::string& name, PulseSinkState& state) {
+    Call call;
+    call.sink = &state;
+    return run(call, [&](pa_context* c) {
+        return pa_context_get_sink_info_by_name(
+            c, name.c_str(),
+            [](pa_context*, const pa_sink_info* info, int eol, void* self) {
+                auto* me = static_cast<Call*>(self);
+                if (info && eol == 0) {
+                    FillSink(*info, *me->sink);
+                    me->found = true;
+                    return;
+                }
+                me->finish(eol > 0 && me->found);
+            },
+            &call);
+    });
+}
+
+bool PulseConnection::SetSinkVolume(const std::string& name, const pa_cvolume& volume) {
+    Call call;
+    return run(call, [&](pa_context* c) {
+        return pa_context_set_sink_volume_by_name(
+            c, name.c_str(), &volume,
+            [](pa_context*, int success, void* self) { static_cast<Call*>(self)->finish(success != 0); },
+            &call);
+    });
+}
+
+bool PulseConnection::SetSinkMute(const std::string& name, bool mute) {
+    Call call;
+    return run(call, [&](pa_context* c) {
+        return pa_context_set_sink_mute_by_name(
+            c, name.c_str(), mute ? 1 : 0,
+            [](pa_context*, int success, void* self) { static_cast<Call*>(self)->finish(success != 0); },
+            &call);
+    });
+}

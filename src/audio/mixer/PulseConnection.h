@@ -1,0 +1,100 @@
+#pragma once
+
+#include <chrono>
+#include <condition_variable>
+#include <cstdint>
+#include <functional>
+#include <mutex>
+#include <pulse/channelmap.h>
+#include <pulse/volume.h>
+#include <string>
+
+struct pa_threaded_mainloop;
+struct pa_context;
+struct pa_time_event;
+struct pa_operation;
+
+// One sink as the server last described it.
+struct PulseSinkState {
+    std::string name;
+    std::string description;
+    pa_channel_map map{};
+    pa_cvolume volume{};
+    bool mute = false;
+};
+
+// What the connection knows about the server: published from the libpulse
+// thread whenever it changes.
+struct PulseSnapshot {
+    std::uint64_t seq = 0;   // grows with every published snapshot; 0 = none yet
+    std::uint64_t epoch = 0; // grows with every successful connection
+    bool connected = false;
+    std::string product; // server name and version
+    bool hasSink = false;
+    PulseSinkState sink; // the default sink when hasSink
+};
+
+// A libpulse context on a threaded main loop that stays connected: it follows
+// the server's default sink, publishes a snapshot whenever the server, the
+// default sink or its volume or mute change, and when the server goes away it
+// tries again every retry interval until a server answers.
+//
+// The notify callback runs on the libpulse thread after each new snapshot; it
+// must only hand the news over (e.g. post to another thread). The query and
+// set calls are for other threads; each waits for the server at most the wait
+// interval and reports failure when there is no answer.
+class PulseConnection {
+public:
+    using Notify = std::function<void()>;
+
+    PulseConnection(Notify notify, std::chrono::milliseconds wait, std::chrono::milliseconds retry);
+    ~PulseConnection();
+    PulseConnection(const PulseConnection&) = delete;
+    PulseConnection& operator=(const PulseConnection&) = delete;
+
+    // Waits (bounded) until the first connection attempt has either produced a
+    // snapshot of the server or failed.
+    void WaitForFirstSnapshot();
+    PulseSnapshot Latest() const;
+
+    bool QuerySink(const std::string& name, PulseSinkState& state);
+    bool SetSinkVolume(const std::string& name, const pa_cvolume& volume);
+    bool SetSinkMute(const std::string& name, bool mute);
+
+private:
+    struct Call;
+
+    // --- libpulse thread (main loop lock held) ---
+    void connectNow();
+    void dropContext();
+    void scheduleRetry();
+    void onContextState();
+    void onSubscription(unsigned type, std::uint32_t index);
+    void refresh();
+    void refreshDone();
+    void publish(PulseSnapshot snapshot);
+
+    // --- other threads ---
+    template <typename Start> bool run(Call& call, Start start);
+
+    Notify notify_;
+    std::chrono::milliseconds wait_;
+    std::chrono::milliseconds retry_;
+    pa_threaded_mainloop* loop_ = nullptr;
+
+    // Owned by the libpulse thread; other threads touch them only under the
+    // main loop lock.
+    pa_context* context_ = nullptr;
+    bool ready_ = false;
+    pa_time_event* retryEvent_ = nullptr;
+    bool refreshing_ = false;
+    bool refreshAgain_ = false;
+    std::uint32_t sinkIndex_ = 0xffffffffu;
+    std::uint64_t epoch_ = 0;
+    PulseSnapshot pending_; // being filled by the refresh in flight
+
+    mutable std::mutex snapshotMutex_;
+    std::condition_variable snapshotCv_;
+    PulseSnapshot latest_;
+    bool firstAttemptDone_ = false;
+};

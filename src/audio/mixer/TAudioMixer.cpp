@@ -1,0 +1,121 @@
+#include "TAudioMixer.h"
+
+#include "PulseConnection.h"
+#include "PulseLevels.h"
+
+#include <QMetaObject>
+
+namespace {
+
+TMixerControls LineControls(int channels) {
+    TMixerControl volume;
+    volume.kind = TMixerControl::Kind::Volume;
+    volume.uniform = channels <= 1;
+    TMixerControl mute;
+    mute.kind = TMixerControl::Kind::Mute;
+    mute.uniform = true;
+    return {volume, mute};
+}
+
+TMixerDestinations TreeOf(const PulseSnapshot& snapshot) {
+    TMixerDestinations tree;
+    if (!snapshot.connected || !snapshot.hasSink)
+        return tree;
+    const PulseSinkState& sink = snapshot.sink;
+    TMixerDestination destination;
+    destination.name = QString::fromStdString(sink.name);
+    destination.description = QString::fromStdString(sink.description);
+    destination.channels = sink.map.channels;
+    destination.controls = LineControls(destination.channels);
+    TMixerConnection playback;
+    playback.name = destination.name;
+    playback.channels = destination.channels;
+    playback.controls = LineControls(playback.channels);
+    destination.connections.push_back(playback);
+    tree.push_back(destination);
+    return tree;
+}
+
+} // namespace
+
+TAudioMixer::TAudioMixer(QObject* parent) : QObject(parent) {
+    // The connection calls back on the libpulse thread; the news is handed to
+    // this object's thread, which alone touches the tree.
+    engine_ = std::make_unique<PulseConnection>(
+        [this] {
+            QMetaObject::invokeMethod(
+                this, [this] { takeSnapshot(true); }, Qt::QueuedConnection);
+        },
+        std::chrono::milliseconds(kWaitMs), std::chrono::milliseconds(kRetryMs));
+    engine_->WaitForFirstSnapshot();
+    takeSnapshot(false);
+}
+
+TAudioMixer::~TAudioMixer() {
+    // Stop the libpulse thread while this object is still whole; calls it
+    // posted and that have not run yet are dropped with the object.
+    engine_.reset();
+}
+
+void TAudioMixer::takeSnapshot(bool announce) {
+    const PulseSnapshot snapshot = engine_->Latest();
+    if (snapshot.seq == appliedSeq_)
+        return;
+    appliedSeq_ = snapshot.seq;
+    mixerId_ = snapshot.connected ? 0 : -1;
+    productName_ = snapshot.connected ? QString::fromStdString(snapshot.product) : QString();
+    destinations_ = TreeOf(snapshot);
+    if (announce)
+        emit controlChanged();
+}
+
+bool TAudioMixer::lineSink(int destination, int connection, std::string& sink) const {
+    if (destination < 0 || destination >= static_cast<int>(destinations_.size()))
+        return false;
+    const TMixerDestination& line = destinations_[destination];
+    if (connection < -1 || connection >= static_cast<int>(line.connections.size()))
+        return false;
+    sink = line.name.toStdString();
+    return true;
+}
+
+bool TAudioMixer::GetVolume(int destination, int connection, int& left, int& right, int& mute, bool& stereo,
+                            bool& volumeDisabled, bool& muteDisabled, bool& muteIsSelect) {
+    left = right = mute = -1;
+    stereo = false;
+    volumeDisabled = muteDisabled = true;
+    muteIsSelect = false;
+    std::string name;
+    if (!lineSink(destination, connection, name))
+        return false;
+    PulseSinkState sink;
+    if (!engine_->QuerySink(name, sink))
+        return false;
+    const StereoReading reading = ReadStereo(sink.map, sink.volume);
+    left = reading.left;
+    right = reading.right;
+    stereo = reading.stereo;
+    volumeDisabled = false;
+    mute = sink.mute ? 1 : 0;
+    muteDisabled = false;
+    return true;
+}
+
+bool TAudioMixer::SetVolume(int destination, int connection, int left, int right, int mute) {
+    std::string name;
+    if (!lineSink(destination, connection, name))
+        return false;
+    if (left >= 0) {
+        // The channel layout is read afresh: the default sink may have been
+        // replaced by one with other channels since the tree was built.
+        PulseSinkState sink;
+        if (!engine_->QuerySink(name, sink))
+            return false;
+        const pa_cvolume volume = SpreadStereo(sink.map, left, right < 0 ? left : right);
+        if (!engine_->SetSinkVolume(name, volume))
+            return false;
+    }
+    if (mute >= 0 && !engine_->SetSinkMute(name, mute != 0))
+        return false;
+    return true;
+}

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "MixerTree.h"
+
+#include <memory>
+#include <QObject>
+#include <QString>
+#include <string>
+
+class PulseConnection;
+
+// The system mixer over PulseAudio. Device 0 is the PulseAudio server (the one
+// PULSE_SERVER or the client configuration names); destination 0 is its default
+// sink and connection 0 the sink's playback line, with a volume control (left
+// and right, 0 to 65535 where 65535 is 100 %) and a mute control.
+//
+// libpulse runs in its own thread (a threaded main loop). Every public call is
+// made on the thread that owns the object and waits for the server at most
+// kWaitMs, so a server that is gone or stuck never hangs the caller. Changes of
+// the default sink's volume or mute, of the default sink itself and of the
+// connection reach the owning thread through queued calls and are announced by
+// controlChanged(). When the server goes away the mixer retries every
+// kRetryMs; once a server answers again the tree is rebuilt and controlChanged()
+// is emitted.
+class TAudioMixer : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int kWaitMs = 2000;
+    static constexpr int kRetryMs = 1000;
+
+    explicit TAudioMixer(QObject* parent = nullptr);
+    ~TAudioMixer() override;
+
+    // 0 while connected to a server, -1 when none.
+    int MixerId() const { return mixerId_; }
+    const TMixerDestinations& Destinations() const { return destinations_; }
+    // The server's name and version ("pulseaudio 16.1"); empty when none.
+    const QString& ProductName() const { return productName_; }
+
+    // Reads the line's levels and mute. connection -1 means the destination line
+    // itself. Results that the line does not have stay -1. Returns false (and
+    // leaves the outputs at their starting values) when there is no such
+    // destination or connection or the server does not answer.
+    bool GetVolume(int destination, int connection, int& left, int& right, int& mute, bool& stereo,
+                   bool& volumeDisabled, bool& muteDisabled, bool& muteIsSelect);
+    // Writes levels and mute. left -1: the levels stay; right -1: right := left;
+    // mute -1: the mute stays, otherwise non-zero mutes. Levels are clamped to
+    // 0..65535.
+    bool SetVolume(int destination, int connection, int left, int right, int mute);
+
+signals:
+    // The line changed (from outside or by this player), the default sink
+    // changed, or the connection to the server was lost or found again.
+    void controlChanged();
+
+private:
+    // Applies the connection's latest snapshot to the tree; emits
+    // controlChanged() when announce is set and the snapshot is new.
+    void takeSnapshot(bool announce);
+    // The sink behind a destination and connection; false when there is none.
+    bool lineSink(int destination, int connection, std::string& sink) const;
+
+    std::unique_ptr<PulseConnection> engine_;
+    int mixerId_ = -1;
+    QString productName_;
+    TMixerDestinations destinations_;
+    quint64 appliedSeq_ = 0;
+};
