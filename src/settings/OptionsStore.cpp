@@ -4,6 +4,7 @@
 #include <QSaveFile>
 // Values are handled as UTF-8 bytes; no wide-character conversion is needed.
 #define SI_NO_CONVERSION
+#define SI_IMPLEMENTATION
 #include <SimpleIni.h>
 #include <string>
 

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "Messenger.h"
+#include "OptionsStore.h"
+#include "SiteAddresses.h"
+#include "TCommandDispatcher.h"
+
+#include <QObject>
+#include <QStringList>
+#include <memory>
+
+class TAnimate;
+class TOption;
+class TShortKey;
+class TKvMp3PlayForm;
+class TFrameForm;
+
+// The running player: creates the global objects in their order, the main and
+// display windows, runs the start-up commands, and on close runs the close
+// sequence and frees everything in reverse order. Every user action arrives as
+// a command string at DoCommand.
+class PlayerApplication : public QObject {
+    Q_OBJECT
+public:
+    struct Setup {
+        DialogLayer* dialogs = nullptr;
+        ShellOpen shellOpen;
+        QStringList files; // command-line arguments to add at start-up
+    };
+
+    explicit PlayerApplication(Setup setup);
+    ~PlayerApplication() override;
+
+    // Creates the display window, which runs the start-up commands.
+    void Start();
+
+    void DoCommand(const QString& command, QObject* sender = nullptr) { dispatcher_->DoCommand(command, sender); }
+    void PostCommand(const QString& command);
+
+    TOption& option() { return *option_; }
+    OptionsStore& store() { return store_; }
+    TCommandDispatcher& dispatcher() { return *dispatcher_; }
+    Messenger& messenger() { return *messenger_; }
+    TKvMp3PlayForm& mainWindow() { return *mainWindow_; }
+    TFrameForm* displayWindow() { return displayWindow_.get(); }
+
+    // The close sequence of the main window; runs once.
+    void CloseMainWindow();
+    bool closed() const { return closed_; }
+
+signals:
+    // The close sequence has run; the application should now end.
+    void finished();
+
+private:
+    void createGlobalObjects();
+    void installCommands();
+    void runStartupCommands();
+
+    Setup setup_;
+    OptionsStore store_;
+    SiteAddresses site_;
+
+    // Global objects, created in this order and freed in the reverse order of
+    // their dependencies (see ~PlayerApplication).
+    std::unique_ptr<TAnimate> animate_;
+    std::unique_ptr<TOption> option_;
+    std::unique_ptr<TShortKey> shortKey_;
+
+    std::unique_ptr<TCommandDispatcher> dispatcher_;
+    std::unique_ptr<Messenger> messenger_;
+    std::unique_ptr<TKvMp3PlayForm> mainWindow_;
+    std::unique_ptr<TFrameForm> displayWindow_;
+    bool closed_ = false;
+};

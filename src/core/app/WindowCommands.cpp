@@ -1,0 +1,77 @@
+#include "WindowCommands.h"
+
+#include "PlayerApplication.h"
+#include "TCommandDispatcher.h"
+#include "TFrameForm.h"
+#include "TKvMp3PlayForm.h"
+#include "TOption.h"
+
+#include <QApplication>
+
+namespace {
+
+void showRestored(QWidget& window) {
+    if (window.isMinimized())
+        window.showNormal();
+    window.show();
+}
+
+void displayCommand(PlayerApplication& player, const QString& argument) {
+    TFrameForm* display = player.displayWindow();
+    if (!display)
+        return;
+    const QString what = argument.toUpper().trimmed();
+    if (what == QLatin1String("MINIMIZE")) {
+        display->showMinimized();
+    } else if (what == QLatin1String("CLOSE")) {
+        display->close();
+    } else if (what == QLatin1String("FULLSCREEN")) {
+        display->show();
+        if (display->isMaximized())
+            display->showNormal();
+        else
+            display->showMaximized();
+    } else if (what == QLatin1String("DBLCLICK")) {
+        if (display->isVisible()) {
+            display->hide();
+        } else {
+            display->show();
+            display->showMaximized();
+        }
+    } else if (what == QLatin1String("SHOW")) {
+        if (!display->isVisible())
+            showRestored(*display);
+    } else if (what.isEmpty() || what == QLatin1String("DEFAULT")) {
+        showRestored(*display);
+    }
+}
+
+} // namespace
+
+void InstallWindowCommands(TCommandDispatcher& d, PlayerApplication& player) {
+    d.SetHandler(QStringLiteral("#MINIMIZE"), [&player, &d](const CommandCall&) {
+        QWidget& main = player.mainWindow();
+        if (main.isVisible()) {
+            main.hide();
+        } else {
+            d.DoCommand(QStringLiteral("#Normal"));
+        }
+    });
+    d.SetHandler(QStringLiteral("#NORMAL"), [&player](const CommandCall&) {
+        QWidget& main = player.mainWindow();
+        showRestored(main);
+        main.raise();
+        main.activateWindow();
+        // Inverting the on-top mode twice leaves it as it was and puts the
+        // window back at the top of its band.
+        TOption& option = player.option();
+        option.SetAlwaysOnTop(!option.AlwaysOnTop());
+        option.SetAlwaysOnTop(!option.AlwaysOnTop());
+    });
+    d.SetHandler(QStringLiteral("#DISPLAY"),
+                 [&player](const CommandCall& call) { displayCommand(player, call.argument); });
+    d.SetHandler(QStringLiteral("#EXIT"), [&player](const CommandCall&) {
+        player.CloseMainWindow();
+        QCoreApplication::quit();
+    });
+}

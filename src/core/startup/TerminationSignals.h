@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QObject>
+#include <QSocketNotifier>
+#include <memory>
+
+// Turns SIGTERM, SIGINT and SIGHUP into a Qt signal on the main thread, so that
+// a desktop logout or a script's kill runs the normal close sequence (placement
+// saved, playback stopped, pending tags written) instead of losing settings.
+class TerminationSignals : public QObject {
+    Q_OBJECT
+public:
+    explicit TerminationSignals(QObject* parent = nullptr);
+    ~TerminationSignals() override;
+
+signals:
+    void terminationRequested(int signalNumber);
+
+private:
+    std::unique_ptr<QSocketNotifier> notifier_;
+};

@@ -1,0 +1,123 @@
+#include "QtDialogLayer.h"
+
+#include <QCheckBox>
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QMessageBox>
+
+namespace {
+
+QMessageBox::Icon iconOf(int flags) {
+    switch (flags & 0xF0) {
+    case MsgBox::IconStop:
+        return QMessageBox::Critical;
+    case MsgBox::IconQuestion:
+        return QMessageBox::Question;
+    case MsgBox::IconExclamation:
+        return QMessageBox::Warning;
+    case MsgBox::IconInformation:
+        return QMessageBox::Information;
+    default:
+        return QMessageBox::NoIcon;
+    }
+}
+
+QMessageBox::StandardButtons buttonsOf(int flags) {
+    switch (flags & 0x0F) {
+    case MsgBox::OkCancel:
+        return QMessageBox::Ok | QMessageBox::Cancel;
+    case MsgBox::YesNoCancel:
+        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case MsgBox::YesNo:
+        return QMessageBox::Yes | QMessageBox::No;
+    default:
+        return QMessageBox::Ok;
+    }
+}
+
+int codeOf(int button) {
+    switch (button) {
+    case QMessageBox::Ok:
+        return MsgBox::IdOk;
+    case QMessageBox::Yes:
+        return MsgBox::IdYes;
+    case QMessageBox::No:
+        return MsgBox::IdNo;
+    default:
+        return MsgBox::IdCancel;
+    }
+}
+
+} // namespace
+
+int QtDialogLayer::MessageBox(const QString& text, const QString& title, int flags) {
+    QMessageBox box(iconOf(flags), title, text, buttonsOf(flags));
+    return codeOf(box.exec());
+}
+
+int QtDialogLayer::AskWithCheckBox(const QString& text, const QString& title, const QString& checkCaption,
+                                   bool& checked, int flags) {
+    QMessageBox box(iconOf(flags), title, text, buttonsOf(flags));
+    auto* check = new QCheckBox(checkCaption, &box);
+    check->setChecked(checked);
+    box.setCheckBox(check);
+    const int code = codeOf(box.exec());
+    checked = check->isChecked();
+    return code;
+}
+
+QStringList QtDialogLayer::OpenFiles(const QString& title, const QString& folder, const QString& filter) {
+    return QFileDialog::getOpenFileNames(nullptr, title, folder, filter);
+}
+
+QString QtDialogLayer::OpenFile(const QString& title, const QString& folder, const QString& filter) {
+    return QFileDialog::getOpenFileName(nullptr, title, folder, filter);
+}
+
+QString QtDialogLayer::SaveFile(const QString& title, const QString& folder, const QString& filter) {
+    return QFileDialog::getSaveFileName(nullptr, title, folder, filter);
+}
+
+QString QtDialogLayer::ChooseFolder(const QString& title, const QString& folder) {
+    return QFileDialog::getExistingDirectory(nullptr, title, folder);
+}
+
+std::optional<ColorRef> QtDialogLayer::ChooseColor(ColorRef initial) {
+    const QColor color = QColorDialog::getColor(ColorRefToQColor(initial));
+    if (!color.isValid())
+        return std::nullopt;
+    return QColorToColorRef(color);
+}
+
+std::optional<FontSpec> QtDialogLayer::ChooseFont(const FontSpec& initial) {
+    bool ok = false;
+    const QFont font = QFontDialog::getFont(&ok, FontSpecToQFont(initial));
+    if (!ok)
+        return std::nullopt;
+    FontSpec spec = initial;
+    spec.name = font.family();
+    spec.bold = font.bold();
+    spec.italic = font.italic();
+    spec.underline = font.underline();
+    spec.strikeout = font.strikeOut();
+    spec.size = font.pointSize() > 0 ? font.pointSize() : spec.size;
+    return spec;
+}
+
+QColor ColorRefToQColor(ColorRef c) { return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF)); }
+
+ColorRef QColorToColorRef(const QColor& c) {
+    return ColorRef(c.red()) | (ColorRef(c.green()) << 8) | (ColorRef(c.blue()) << 16);
+}
+
+QFont FontSpecToQFont(const FontSpec& spec) {
+    // A face that is not installed falls back through fontconfig's matching.
+    QFont font(spec.name);
+    font.setPointSize(spec.size > 0 ? spec.size : 8);
+    font.setBold(spec.bold);
+    font.setItalic(spec.italic);
+    font.setUnderline(spec.underline);
+    font.setStrikeOut(spec.strikeout);
+    return font;
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "DialogLayer.h"
+
+#include <QColor>
+#include <QFont>
+
+// The dialog layer over Qt's standard dialogs.
+class QtDialogLayer : public DialogLayer {
+public:
+    int MessageBox(const QString& text, const QString& title, int flags) override;
+    int AskWithCheckBox(const QString& text, const QString& title, const QString& checkCaption, bool& checked,
+                        int flags) override;
+    QStringList OpenFiles(const QString& title, const QString& folder, const QString& filter) override;
+    QString OpenFile(const QString& title, const QString& folder, const QString& filter) override;
+    QString SaveFile(const QString& title, const QString& folder, const QString& filter) override;
+    QString ChooseFolder(const QString& title, const QString& folder) override;
+    std::optional<ColorRef> ChooseColor(ColorRef initial) override;
+    std::optional<FontSpec> ChooseFont(const FontSpec& initial) override;
+};
+
+// Conversions between the stored font and colour forms and Qt's.
+QColor ColorRefToQColor(ColorRef color);
+ColorRef QColorToColorRef(const QColor& color);
+QFont FontSpecToQFont(const FontSpec& spec);

@@ -1,0 +1,90 @@
+#include "TKvMp3PlayForm.h"
+
+#include "TOption.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMimeData>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+QString clockText(int seconds) {
+    return QStringLiteral("%1:%2").arg(seconds / 60, 2, 10, QLatin1Char('0')).arg(seconds % 60, 2, 10, QLatin1Char('0'));
+}
+} // namespace
+
+TKvMp3PlayForm::TKvMp3PlayForm(const TOption& option) : QWidget(nullptr, Qt::Window), option_(option) {
+    setObjectName(QStringLiteral("TKvMp3PlayForm"));
+    setWindowTitle(QString::fromUtf8(kProductName));
+    setFixedSize(428, 249); // the design client size every skin is drawn for
+    setAcceptDrops(true);
+
+    auto* layout = new QVBoxLayout(this);
+    title_ = new QLabel(this);
+    title_->setAlignment(Qt::AlignCenter);
+    QFont big = title_->font();
+    big.setPointSize(big.pointSize() + 3);
+    title_->setFont(big);
+    time_ = new QLabel(this);
+    time_->setAlignment(Qt::AlignCenter);
+    layout->addStretch();
+    layout->addWidget(title_);
+    layout->addWidget(time_);
+    layout->addStretch();
+
+    buttons_ = new QWidget(this);
+    auto* row = new QHBoxLayout(buttons_);
+    row->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(buttons_);
+    addButton(QStringLiteral("Open"), QStringLiteral("#OpenFile"), QStringLiteral("Add files"));
+    addButton(QStringLiteral("Prev"), QStringLiteral("#Prev"), QStringLiteral("Previous song"));
+    addButton(QStringLiteral("Play"), QStringLiteral("#PlayPause"), QStringLiteral("Play or pause"));
+    addButton(QStringLiteral("Stop"), QStringLiteral("#Stop"), QStringLiteral("Stop"));
+    addButton(QStringLiteral("Next"), QStringLiteral("#Next"), QStringLiteral("Next song"));
+    addButton(QStringLiteral("Lyrics"), QStringLiteral("#Lyrics"), QStringLiteral("Show the lyrics"));
+
+    connect(&option_, &TOption::titleChanged, this, &TKvMp3PlayForm::showTitle);
+    connect(&option_, &TOption::statusChanged, this, &TKvMp3PlayForm::showTitle);
+    connect(&option_, &TOption::positionChanged, this, &TKvMp3PlayForm::showTime);
+    connect(&option_, &TOption::durationChanged, this, &TKvMp3PlayForm::showTime);
+    showTitle();
+    showTime();
+}
+
+QPushButton* TKvMp3PlayForm::addButton(const QString& caption, const QString& command, const QString& tip) {
+    auto* button = new QPushButton(caption, buttons_);
+    button->setToolTip(tip);
+    button->setFocusPolicy(Qt::NoFocus);
+    connect(button, &QPushButton::clicked, this, [this, command] { emit commandRequested(command); });
+    buttons_->layout()->addWidget(button);
+    return button;
+}
+
+void TKvMp3PlayForm::showTitle() {
+    title_->setText(option_.Title().isEmpty() ? QString::fromUtf8(kProductName) : option_.Title());
+}
+
+void TKvMp3PlayForm::showTime() {
+    time_->setText(clockText(option_.Position()) + QStringLiteral(" / ") + clockText(option_.Duration()));
+}
+
+void TKvMp3PlayForm::closeEvent(QCloseEvent* event) {
+    // The application runs the close sequence and ends; the window itself is
+    // freed with the other objects afterwards.
+    event->ignore();
+    emit closeRequested();
+}
+
+void TKvMp3PlayForm::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void TKvMp3PlayForm::dropEvent(QDropEvent* event) {
+    QStringList paths;
+    for (const QUrl& url : event->mimeData()->urls())
+        paths << (url.isLocalFile() ? url.toLocalFile() : url.toString());
+    emit filesDropped(paths);
+}

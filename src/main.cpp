@@ -1,0 +1,3 @@
+#include "PlayerMain.h"
+
+int main(int argc, char** argv) { return RunPlayer(argc, argv); }
