@@ -1,0 +1,57 @@
+#include "M3uReader.h"
+
+#include "PathResolve.h"
+#include "TextCodec.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QUrl>
+
+namespace {
+
+bool IsUrl(const QString& entry) {
+    static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]*://"));
+    return scheme.match(entry).hasMatch();
+}
+
+bool IsDrivePath(const QString& entry) {
+    return entry.size() >= 2 && entry[0].isLetter() && entry[1] == ':';
+}
+
+QString EntryPath(QString entry, const QString& listFolder) {
+    if (IsUrl(entry)) {
+        const QUrl url(entry);
+        return url.isLocalFile() ? url.toLocalFile() : entry;
+    }
+    entry.replace('\\', '/');
+    if (entry.startsWith('/') || IsDrivePath(entry) || listFolder.isEmpty())
+        return entry;
+    return QDir::cleanPath(QDir(listFolder).filePath(entry));
+}
+
+} // namespace
+
+QStringList ParseM3U(const QByteArray& bytes, bool utf8, const QString& listFolder) {
+    QByteArray body = bytes;
+    if (body.startsWith("\xEF\xBB\xBF"))
+        body.remove(0, 3);
+    const QString text = utf8 ? QString::fromUtf8(body) : DecodeText(body);
+    QStringList entries;
+    for (const QString& rawLine : text.split('\n')) {
+        const QString line = rawLine.trimmed();
+        if (line.isEmpty() || line.startsWith('#'))
+            continue;
+        entries << EntryPath(line, listFolder);
+    }
+    return entries;
+}
+
+QStringList ReadM3UFile(const QString& fileName) {
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const bool utf8 = LowerExtension(fileName) == QLatin1String(".m3u8");
+    return ParseM3U(file.readAll(), utf8, QFileInfo(fileName).absolutePath());
+}

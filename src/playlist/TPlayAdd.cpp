@@ -1,0 +1,164 @@
+#include "M3uReader.h"
+#include "PathResolve.h"
+#include "TPlay.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+bool NameBefore(const QFileInfo& a, const QFileInfo& b) {
+    const int folded = a.fileName().compare(b.fileName(), Qt::CaseInsensitive);
+    return folded != 0 ? folded < 0 : a.fileName() < b.fileName();
+}
+
+// Files of a folder (sorted by name) before the files of its subfolders, the
+// subfolders taken in name order; folders whose name starts with "." are
+// skipped. visited holds canonical folder paths, so a link back to a folder
+// already listed does not loop.
+void CollectFolder(const QString& folder, QSet<QString>& visited, QStringList& files) {
+    const QString canonical = QFileInfo(folder).canonicalFilePath();
+    if (canonical.isEmpty() || visited.contains(canonical))
+        return;
+    visited.insert(canonical);
+    const QDir dir(folder);
+    QFileInfoList own = dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::System, QDir::Unsorted);
+    std::sort(own.begin(), own.end(), NameBefore);
+    for (const QFileInfo& file : own)
+        files << file.filePath();
+    QFileInfoList subfolders =
+        dir.entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Unsorted);
+    std::sort(subfolders.begin(), subfolders.end(), NameBefore);
+    for (const QFileInfo& subfolder : subfolders)
+        if (!subfolder.fileName().startsWith('.'))
+            CollectFolder(subfolder.filePath(), visited, files);
+}
+
+bool IsUrl(const QString& path) {
+    return path.contains(QLatin1String("://"));
+}
+
+} // namespace
+
+bool TPlay::AcceptsUserFiles(int categoryId) const {
+    const TPlayCategory* category = Category(categoryId);
+    return category && !category->ReadOnly;
+}
+
+bool TPlay::BeginAdd(int categoryId) {
+    if (addBusy_ || !Category(categoryId))
+        return false;
+    batch_ = TAddBatch{};
+    batch_.AddTarget = categoryId;
+    expanding_.clear();
+    addBusy_ = true;
+    return true;
+}
+
+void TPlay::AddFile(const QString& path) {
+    if (!addBusy_)
+        return;
+    const QString trimmed = path.trimmed();
+    if (trimmed.isEmpty())
+        return;
+    const QString extension = LowerExtension(trimmed);
+    if (extension == QLatin1String(".lrc")) {
+        if (batch_.FirstLrcFile.isEmpty())
+            batch_.FirstLrcFile = ResolvePath(trimmed);
+    } else if (extension == QLatin1String(".m3u") || extension == QLatin1String(".m3u8")) {
+        ImportM3U(trimmed);
+    } else if (extension == QLatin1String(".eks")) {
+        if (batch_.FirstSkinFile.isEmpty())
+            batch_.FirstSkinFile = ResolvePath(trimmed);
+    } else if (extension == QLatin1String(".pis")) {
+        // plug-in files are never songs
+    } else if (!IsUrl(trimmed) && QFileInfo(ResolvePath(trimmed)).isDir()) {
+        AddFolder(ResolvePath(trimmed));
+    } else {
+        // A name that exists exactly as given keeps its blanks.
+        AddSongPath(QFileInfo::exists(path) ? path : trimmed);
+    }
+}
+
+void TPlay::AddSongPath(const QString& path) {
+    QString file = ResolvePath(path);
+    if (!IsUrl(file) && QFileInfo::exists(file) && QFileInfo(file).isRelative())
+        file = QFileInfo(file).absoluteFilePath();
+    // Kept in its own case: on a case-sensitive disk the lower-cased name may
+    // be another file or none at all.
+    if (batch_.FirstAudioFile.isEmpty())
+        batch_.FirstAudioFile = file;
+    TPlayCategory* target = Category(batch_.AddTarget);
+    if (!target || target->Contains(file))
+        return;
+    AppendSong(*target, file);
+    ++batch_.Added;
+}
+
+void TPlay::AppendSong(TPlayCategory& category, const QString& fileName) {
+    TPlayItem item;
+    item.FileName = fileName;
+    category.Append(std::move(item));
+    const int position = category.Count() - 1;
+    if (category.Id == kDefaultId)
+        for (PlayListView* view : listViews_)
+            view->AppendRow(ListRowText(position + 1, category.Song(position)));
+    if (FileManagerShows(category.Id))
+        fileManager_->SongAppended(category.Id, position);
+}
+
+void TPlay::AddFolder(const QString& path) {
+    if (!addBusy_)
+        return;
+    const QString canonical = QFileInfo(path).canonicalFilePath();
+    if (canonical.isEmpty() || expanding_.contains(canonical))
+        return;
+    expanding_.insert(canonical);
+    QSet<QString> visited;
+    QStringList files;
+    CollectFolder(path, visited, files);
+    for (const QString& file : files)
+        AddFile(file);
+    expanding_.remove(canonical);
+}
+
+void TPlay::ImportM3U(const QString& path) {
+    if (!addBusy_)
+        return;
+    const QString file = ResolvePath(path);
+    const QString canonical = QFileInfo(file).canonicalFilePath();
+    // A list already being read (one that names itself, or two lists naming
+    // each other) is not read again.
+    if (canonical.isEmpty() || expanding_.contains(canonical))
+        return;
+    expanding_.insert(canonical);
+    for (const QString& entry : ReadM3UFile(file))
+        AddFile(entry);
+    expanding_.remove(canonical);
+}
+
+TAddBatch TPlay::EndAdd() {
+    if (!addBusy_)
+        return batch_;
+    addBusy_ = false;
+    expanding_.clear();
+    if (fileManager_)
+        fileManager_->AddBatchEnded(batch_.AddTarget);
+    else if (batch_.AddTarget == kDefaultId)
+        ScanTags(kDefaultId);
+    SaveDefaultList();
+    if (CurrentIndex() == -1)
+        SetCurrentIndex(Default().IndexOf(current_.FileName));
+    return batch_;
+}
+
+UserAddOutcome TPlay::AddFilesAsUser(int categoryId, const QStringList& paths) {
+    if (!AcceptsUserFiles(categoryId))
+        return UserAddOutcome::ReadOnly;
+    if (!BeginAdd(categoryId))
+        return UserAddOutcome::Busy;
+    for (const QString& path : paths)
+        AddFile(path);
+    EndAdd();
+    return UserAddOutcome::Added;
+}

@@ -1,0 +1,105 @@
+#include "ListFile.h"
+#include "ProgramFolder.h"
+#include "TextCodec.h"
+#include "TPlay.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+namespace {
+
+TPlayItem SongFromBytes(const QByteArray& bytes) {
+    TPlayItem item;
+    if (IsValidUtf8(bytes)) {
+        item.FileName = QString::fromUtf8(bytes);
+    } else {
+        // Kept so that a save writes back the very bytes that were read.
+        item.FileName = DecodeText(bytes);
+        item.RawName = bytes;
+    }
+    return item;
+}
+
+QList<QByteArray> PathsOf(const TPlayCategory& category) {
+    QList<QByteArray> paths;
+    paths.reserve(category.Count());
+    for (const TPlayItem& item : category.Songs())
+        paths << item.PathBytes();
+    return paths;
+}
+
+} // namespace
+
+QString TPlay::DefaultListFile() const {
+    return ProgramFile(QStringLiteral("default.lst"));
+}
+
+void TPlay::ResetToBuiltIns() {
+    while (categories_.size() > 2)
+        DeleteCategory(categories_.back()->Id);
+    Default().Clear();
+}
+
+int TPlay::LoadList(const QString& path) {
+    ResetToBuiltIns();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return ListReadFailed;
+    const ListFileData data = ParseListFile(file.readAll());
+    for (qsizetype i = 0; i < data.categories.size(); ++i) {
+        const ListFileCategory& read = data.categories[i];
+        TPlayCategory* target = &Default();
+        if (i > 0)
+            target = Category(AddCategory(DecodeText(read.name), read.kind));
+        for (const QByteArray& bytes : read.paths)
+            target->Append(SongFromBytes(bytes));
+    }
+    if (data.result == ListBadHeader || data.result == ListBadMagic)
+        ShowMessage(QString::fromLatin1(kInvalidListMessage));
+    return data.result;
+}
+
+bool TPlay::SaveList(const QString& path) {
+    QList<ListFileCategory> blocks;
+    for (std::size_t i = 2; i < categories_.size(); ++i) {
+        const TPlayCategory& category = *categories_[i];
+        if (category.Kind == 1)
+            continue;
+        ListFileCategory block;
+        // Cut at 32 bytes without splitting a character.
+        block.name = Utf8Truncated(category.Name, kListNameSize);
+        block.kind = category.Kind;
+        block.paths = PathsOf(category);
+        blocks.append(std::move(block));
+    }
+    const QByteArray bytes = SerializeListFile(PathsOf(Default()), blocks);
+    // Written to a temporary file beside the old one and renamed over it only
+    // when complete, so a crash or a full disk never costs the old library.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        lastSaveError_ = file.errorString();
+        return false;
+    }
+    if (file.write(bytes) != bytes.size()) {
+        lastSaveError_ = file.errorString();
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
+        lastSaveError_ = file.errorString();
+        return false;
+    }
+    lastSaveError_.clear();
+    return true;
+}
+
+int TPlay::LoadDefaultList() {
+    return LoadList(DefaultListFile());
+}
+
+bool TPlay::SaveDefaultList() {
+    if (SaveList(DefaultListFile()))
+        return true;
+    emit listSaveFailed(lastSaveError_);
+    return false;
+}
