@@ -1,39 +1,24 @@
 #include "OptionsStore.h"
 
+#include "IniText.h"
+
 #include <QFile>
 #include <QSaveFile>
-// Values are handled as UTF-8 bytes; no wide-character conversion is needed.
-#define SI_NO_CONVERSION
-#define SI_IMPLEMENTATION
-#include <SimpleIni.h>
-#include <string>
 
 namespace {
 
-// CSimpleIniA compares section and key names without regard to case.
-struct Ini {
-    CSimpleIniA ini{/*isUtf8*/ true, /*multiKey*/ false, /*multiLine*/ false};
-};
-
-void load(const QString& fileName, Ini& ini) {
+IniText load(const QString& fileName) {
     QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        return;
-    const QByteArray data = file.readAll();
-    ini.ini.LoadData(data.constData(), static_cast<size_t>(data.size()));
+    return IniText(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
 }
 
-void save(const QString& fileName, const Ini& ini) {
-    std::string text;
-    ini.ini.Save(text);
+void save(const QString& fileName, const IniText& ini) {
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))
         return;
-    file.write(text.data(), static_cast<qint64>(text.size()));
+    file.write(ini.ToBytes());
     file.commit();
 }
-
-std::string u8(const QString& s) { return s.toStdString(); }
 
 } // namespace
 
@@ -48,17 +33,15 @@ bool ParseDecimal(const QString& text, qint64& value) {
 OptionsStore::OptionsStore(QString fileName) : file_(std::move(fileName)) {}
 
 void OptionsStore::WriteString(const QString& section, const QString& key, const QString& value) {
-    Ini ini;
-    load(file_, ini);
-    ini.ini.SetValue(u8(section).c_str(), u8(key).c_str(), u8(value).c_str());
+    IniText ini = load(file_);
+    ini.Set(section, key, value);
     save(file_, ini);
 }
 
 void OptionsStore::WriteStrings(const QString& section, const QList<QPair<QString, QString>>& values) {
-    Ini ini;
-    load(file_, ini);
+    IniText ini = load(file_);
     for (const auto& [key, value] : values)
-        ini.ini.SetValue(u8(section).c_str(), u8(key).c_str(), u8(value).c_str());
+        ini.Set(section, key, value);
     save(file_, ini);
 }
 
@@ -71,10 +54,8 @@ void OptionsStore::WriteBool(const QString& section, const QString& key, bool va
 }
 
 QString OptionsStore::ReadString(const QString& section, const QString& key, const QString& defaultValue) const {
-    Ini ini;
-    load(file_, ini);
-    const char* value = ini.ini.GetValue(u8(section).c_str(), u8(key).c_str(), nullptr);
-    return value ? QString::fromUtf8(value) : defaultValue;
+    QString value;
+    return load(file_).Find(section, key, value) ? value : defaultValue;
 }
 
 qint64 OptionsStore::ReadInteger(const QString& section, const QString& key, qint64 defaultValue) const {
@@ -87,21 +68,10 @@ bool OptionsStore::ReadBool(const QString& section, const QString& key, bool def
     return ReadInteger(section, key, defaultValue ? 1 : 0) != 0;
 }
 
-QStringList OptionsStore::ReadSectionKeys(const QString& section) const {
-    Ini ini;
-    load(file_, ini);
-    CSimpleIniA::TNamesDepend keys;
-    ini.ini.GetAllKeys(u8(section).c_str(), keys);
-    keys.sort(CSimpleIniA::Entry::LoadOrder());
-    QStringList result;
-    for (const auto& entry : keys)
-        result << QString::fromUtf8(entry.pItem);
-    return result;
-}
+QStringList OptionsStore::ReadSectionKeys(const QString& section) const { return load(file_).Keys(section); }
 
 void OptionsStore::EraseSection(const QString& section) {
-    Ini ini;
-    load(file_, ini);
-    if (ini.ini.Delete(u8(section).c_str(), nullptr))
+    IniText ini = load(file_);
+    if (ini.EraseSection(section))
         save(file_, ini);
 }

@@ -1,5 +1,6 @@
 #include "TCommandDispatcher.h"
 
+#include "CommandTrace.h"
 #include "TOption.h"
 
 const QStringList& TCommandDispatcher::Vocabulary() {
@@ -30,6 +31,7 @@ bool TCommandDispatcher::HasHandler(const QString& name) const {
 }
 
 void TCommandDispatcher::DoCommand(const QString& command, QObject* sender) {
+    TraceCommand(command);
     const CommandText text = SplitCommand(command);
     if (text.name.isEmpty())
         return;

@@ -1,0 +1,15 @@
+#include "CommandTrace.h"
+
+#include <QFile>
+
+void TraceCommand(const QString& command) {
+    static const QString path = qEnvironmentVariable("SORVI_TRACE_COMMANDS");
+    if (path.isEmpty())
+        return;
+    QFile file(path);
+    if (!file.open(QIODevice::Append))
+        return;
+    QString line = command;
+    line.replace('\r', QLatin1String("\\r")).replace('\n', QLatin1String("\\n"));
+    file.write(line.toUtf8() + '\n');
+}

@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QString>
+
+// When SORVI_TRACE_COMMANDS names a file, every command string the dispatcher
+// receives is appended to it, one per line (CR and LF shown as \r and \n).
+// Scripts and tests use it to see what a running player was asked to do.
+void TraceCommand(const QString& command);

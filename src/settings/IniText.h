@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// The text of an initialisation file, edited in place: lines naming a section
+// in square brackets, each followed by key=value lines. Section and key names
+// compare ignoring letter case; blanks around names and values are trimmed;
+// lines starting with ";" are comments. Keys may start with "#" (hot-key
+// commands do), so "#" does not start a comment. Lines the edit does not touch
+// are written back as they were, in their order.
+class IniText {
+public:
+    explicit IniText(const QByteArray& text = {});
+
+    // The first value of the key in the first section of that name.
+    bool Find(const QString& section, const QString& key, QString& value) const;
+    QStringList Keys(const QString& section) const;
+
+    // Replaces the key's value, or adds the key at the end of its section (the
+    // section is added at the end of the file when missing).
+    void Set(const QString& section, const QString& key, const QString& value);
+    // Removes every section of that name with its keys. Returns whether any was.
+    bool EraseSection(const QString& section);
+
+    QByteArray ToBytes() const;
+
+private:
+    struct Line {
+        QString text;    // as read (without the line end)
+        QString section; // set for a section header
+        QString key;     // set for a key line
+        QString value;
+        bool isSection = false;
+        bool isKey = false;
+    };
+    static Line parse(const QString& text);
+    // Index of the first header of the section, or -1; end = first line after it.
+    int sectionStart(const QString& section) const;
+    int sectionEnd(int start) const;
+
+    QList<Line> lines_;
+};

@@ -1,0 +1,24 @@
+#include "PlayerSettings.h"
+
+#include "ProgramFolder.h"
+
+namespace {
+const QString kOption = QStringLiteral("OPTION");
+}
+
+namespace PlayerSettings {
+
+bool AutoPlay(const OptionsStore& s) { return s.ReadBool(kOption, QStringLiteral("AUTOPLAY"), false); }
+bool CheckAcc(const OptionsStore& s) { return s.ReadBool(kOption, QStringLiteral("CHECKACC"), true); }
+bool PlayOnAdd(const OptionsStore& s) { return s.ReadBool(kOption, QStringLiteral("PLAYONADD"), true); }
+bool PromptDownLrc(const OptionsStore& s) { return s.ReadBool(kOption, QStringLiteral("PROMPTDOWNLRC"), true); }
+QString Current(const OptionsStore& s) { return s.ReadString(kOption, QStringLiteral("CURRENT"), QString()); }
+QString Skin(const OptionsStore& s) {
+    return s.ReadString(kOption, QStringLiteral("SKIN"), ProgramFile(QStringLiteral("default.eks")));
+}
+
+void SetPromptDownLrc(OptionsStore& s, bool flag) { s.WriteBool(kOption, QStringLiteral("PROMPTDOWNLRC"), flag); }
+void SetCurrent(OptionsStore& s, const QString& file) { s.WriteString(kOption, QStringLiteral("CURRENT"), file); }
+void SetSkin(OptionsStore& s, const QString& file) { s.WriteString(kOption, QStringLiteral("SKIN"), file); }
+
+} // namespace PlayerSettings

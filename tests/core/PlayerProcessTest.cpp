@@ -1,0 +1,102 @@
+// Runs the real program under an X server: single instance, handover, the
+// --command channel and termination signals.
+#include "TempHome.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <csignal>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct PlayerProcess : ::testing::Test {
+    QTemporaryDir home;
+    QString trace = home.path() + "/trace.txt";
+
+    QProcessEnvironment env() const {
+        QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
+        e.insert("SORVI_HOME", home.path());
+        e.insert("SORVI_TRACE_COMMANDS", trace);
+        return e;
+    }
+    std::unique_ptr<QProcess> start(const QStringList& args) const {
+        auto p = std::make_unique<QProcess>();
+        p->setProcessEnvironment(env());
+        p->setProcessChannelMode(QProcess::ForwardedChannels);
+        p->start(QStringLiteral(SORVI_BUILD_DIR) + "/sorvi", args);
+        EXPECT_TRUE(p->waitForStarted(5000));
+        return p;
+    }
+    QStringList traced() const {
+        QFile f(trace);
+        if (!f.open(QIODevice::ReadOnly))
+            return {};
+        return QString::fromUtf8(f.readAll()).split('\n', Qt::SkipEmptyParts);
+    }
+    // Starts the first player and waits until its command queue runs.
+    std::unique_ptr<QProcess> startFirst() {
+        auto p = start({"--command", "#Time,0"});
+        EXPECT_TRUE(WaitFor([&] { return traced().contains("#Time,0"); }, 15000)) << "first player did not start";
+        return p;
+    }
+    QString ini() const {
+        QFile f(home.path() + "/Options.ini");
+        return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+    }
+};
+
+} // namespace
+
+TEST_F(PlayerProcess, SecondStartHandsFilesOverAndEnds) {
+    auto first = startFirst();
+    QDir(home.path()).mkdir("work");
+    auto second = std::make_unique<QProcess>();
+    second->setProcessEnvironment(env());
+    second->setWorkingDirectory(home.path() + "/work");
+    second->start(QStringLiteral(SORVI_BUILD_DIR) + "/sorvi", {"one.mp3", "/music/two, three.mp3"});
+    ASSERT_TRUE(second->waitForFinished(2000)) << "the second process did not end within two seconds";
+    EXPECT_EQ(second->exitCode(), 0);
+    const QString expected =
+        "#OpenFile," + home.path() + "/work/one.mp3\\r\\n/music/two, three.mp3\\r\\n";
+    EXPECT_TRUE(WaitFor([&] { return traced().contains(expected); })) << traced().join("\n").toStdString();
+
+    auto third = start({});
+    ASSERT_TRUE(third->waitForFinished(2000));
+    EXPECT_TRUE(WaitFor([&] { return traced().contains("#Normal"); }));
+    EXPECT_EQ(first->state(), QProcess::Running);
+
+    start({"--command", "#Exit"})->waitForFinished(2000);
+    ASSERT_TRUE(first->waitForFinished(5000));
+}
+
+TEST_F(PlayerProcess, ExitCommandRunsTheCloseSequence) {
+    auto first = startFirst();
+    auto control = start({"--command", "#Exit"});
+    EXPECT_TRUE(control->waitForFinished(2000));
+    ASSERT_TRUE(first->waitForFinished(5000));
+    EXPECT_EQ(first->exitCode(), 0);
+    EXPECT_TRUE(ini().contains("[TKvMp3PlayForm]")) << ini().toStdString();
+    EXPECT_TRUE(ini().contains("Width=428"));
+}
+
+TEST_F(PlayerProcess, TerminationSignalsRunTheCloseSequence) {
+    for (int number : {SIGTERM, SIGINT, SIGHUP}) {
+        QFile::remove(home.path() + "/Options.ini");
+        auto first = startFirst();
+        QFile::remove(trace);
+        ::kill(pid_t(first->processId()), number);
+        ASSERT_TRUE(first->waitForFinished(5000)) << number;
+        EXPECT_EQ(first->exitStatus(), QProcess::NormalExit) << number;
+        EXPECT_TRUE(ini().contains("[TKvMp3PlayForm]")) << number;
+        EXPECT_TRUE(traced().contains("#Exit")) << number;
+    }
+}
+
+TEST_F(PlayerProcess, CommandStartsAPlayerWhenNoneRuns) {
+    auto first = start({"--command", "#Shuffle,1", "--command", "#Exit"});
+    ASSERT_TRUE(first->waitForFinished(15000));
+    EXPECT_EQ(traced(), (QStringList{"#Shuffle,1", "#Exit"}));
+    EXPECT_TRUE(ini().contains("SHUFFER=1"));
+}

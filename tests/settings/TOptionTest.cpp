@@ -1,0 +1,118 @@
+#include "TOption.h"
+#include "TempHome.h"
+
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+struct OptionFixture : ::testing::Test {
+    TempHome home;
+    OptionsStore store{home.file("Options.ini")};
+    TOption option{store};
+};
+} // namespace
+
+TEST_F(OptionFixture, PostedCommandsRunInOrderAfterTheEventAndInTheSameDrain) {
+    QStringList ran;
+    option.SetCommandRunner([&](const QString& c) {
+        ran << c;
+        if (c == "#B")
+            option.PostCommand("#D"); // posted while draining
+    });
+    bool eventDone = false;
+    QTimer::singleShot(0, [&] {
+        option.PostCommand("#A");
+        option.PostCommand("#B");
+        option.PostCommand("#C");
+        EXPECT_TRUE(ran.isEmpty()); // nothing runs inside the posting event
+        eventDone = true;
+    });
+    ASSERT_TRUE(WaitFor([&] { return ran.size() == 4; }));
+    EXPECT_TRUE(eventDone);
+    EXPECT_EQ(ran, (QStringList{"#A", "#B", "#C", "#D"}));
+    EXPECT_EQ(option.queuedCommands(), 0);
+}
+
+TEST_F(OptionFixture, CommandOpeningANestedLoopIsNotRunTwice) {
+    // A queued command that opens a modal window runs an event loop of its
+    // own; a command posted meanwhile drains the queue from inside that loop.
+    QStringList ran;
+    option.SetCommandRunner([&](const QString& c) {
+        ran << c;
+        if (c == "#Modal") {
+            option.PostCommand("#During");
+            WaitFor([&] { return ran.contains("#During"); }, 2000);
+        }
+    });
+    option.PostCommand("#Modal");
+    option.PostCommand("#After");
+    ASSERT_TRUE(WaitFor([&] { return option.queuedCommands() == 0 && ran.size() >= 3; }));
+    WaitFor([] { return false; }, 50);
+    EXPECT_EQ(ran, (QStringList{"#Modal", "#After", "#During"}));
+}
+
+TEST_F(OptionFixture, TenthsRunAtMostNineAheadOfTheLastReport) {
+    option.ReportEngineTime(12);
+    option.SetStatus(StatusPlaying);
+    EXPECT_EQ(option.PositionTenths(), 120);
+    ASSERT_TRUE(WaitFor([&] { return option.Tick() == 9; }, 3000));
+    WaitFor([] { return false; }, 300); // a few more ticks change nothing
+    EXPECT_EQ(option.PositionTenths(), 129);
+    option.ReportEngineTime(13);
+    EXPECT_EQ(option.PositionTenths(), 130);
+    EXPECT_EQ(option.Position(), 13);
+}
+
+TEST_F(OptionFixture, PositionReportsDoNotMoveTheShownTimeWhileDragging) {
+    option.SetPositionDragging(true);
+    option.ReportEngineTime(40);
+    EXPECT_EQ(option.Position(), 0);
+    EXPECT_EQ(option.EngineTimeTenths(), 400);
+}
+
+TEST_F(OptionFixture, StoppingResetsPositionAndTicks) {
+    option.ReportEngineTime(30);
+    option.SetStatus(StatusPlaying);
+    option.SetStatus(StatusStopped);
+    EXPECT_EQ(option.Position(), 0);
+    EXPECT_EQ(option.PositionTenths(), 0);
+    EXPECT_EQ(option.EngineTimeTenths(), 0);
+}
+
+TEST_F(OptionFixture, TitlesFollowStatus) {
+    option.SetStatus(StatusPaused);
+    option.SetTitle("Song");
+    EXPECT_EQ(option.ApplicationTitle(), "Sorvi Audio Player");
+    EXPECT_EQ(option.TrayTip(), "- Song -");
+    EXPECT_EQ(option.LyricsCaption(), "Song - 歌词显示");
+    option.SetStatus(StatusPlaying);
+    EXPECT_EQ(option.ApplicationTitle(), "Song - Sorvi Audio Player");
+    option.SetTitle(QString(100, 'x'));
+    EXPECT_EQ(option.TrayTip().size(), 63);
+    option.SetTitle("");
+    EXPECT_EQ(option.ApplicationTitle(), "Sorvi Audio Player");
+    EXPECT_EQ(option.TrayTip(), "Sorvi Audio Player");
+    EXPECT_EQ(option.LyricsCaption(), "歌词显示");
+}
+
+TEST_F(OptionFixture, PlayModesPersistAndLoadBack) {
+    option.SetShuffle(true);
+    option.SetRepeat(true);
+    option.SetTimeMode(true);
+    option.SetAlwaysOnTop(true);
+    option.SetSinglePlay(true);
+    option.SetMute(true); // not persisted
+    TOption again(store);
+    again.Load();
+    EXPECT_TRUE(again.Shuffle() && again.Repeat() && again.TimeMode() && again.AlwaysOnTop() && again.SinglePlay());
+    EXPECT_FALSE(again.Mute());
+}
+
+TEST_F(OptionFixture, RecentFolderIsReadAtCreationAndWrittenAtDestruction) {
+    {
+        TOption first(store);
+        first.SetRecentFolder("/music/");
+    }
+    TOption second(store);
+    EXPECT_EQ(second.RecentFolder(), "/music/");
+}
