@@ -1,10 +1,14 @@
 #include "LyricsLookup.h"
 
 #include <algorithm>
-#include <QDir>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+#include <dirent.h>
 #include <QFile>
 #include <QFileInfo>
 #include <QSet>
+#include <sys/stat.h>
 
 namespace {
 
@@ -18,48 +22,77 @@ QString TrimTagText(const QString& text) {
     return text.sliced(begin, end - begin);
 }
 
-bool HasLrcExtension(const QString& name) {
-    return name.endsWith(QLatin1String(".lrc"), Qt::CaseInsensitive);
+bool IsLrcName(const char* name, size_t length) {
+    return length >= 4 && qstrnicmp(name + length - 4, ".lrc", 4) == 0;
 }
 
-struct Entry {
-    QByteArray key; // the name as bytes on disk, for ordering
-    QString name;
-};
+// Whether an entry is a regular file or a folder, following symbolic links;
+// other kinds and broken links are neither. readdir tells the kind of most
+// entries, so stat is needed only for links and file systems that do not say.
+enum class Kind { Other, File, Folder };
 
-// Names of the entries of one folder in name-byte order.
-QList<Entry> SortedEntries(const QDir& dir, QDir::Filters filters) {
-    QList<Entry> entries;
-    const QStringList names = dir.entryList(filters, QDir::NoSort);
-    entries.reserve(names.size());
-    for (const QString& name : names)
-        entries.append({QFile::encodeName(name), name});
-    std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) { return a.key < b.key; });
-    return entries;
+Kind KindOf(const QByteArray& folder, const char* name, unsigned char type) {
+    if (type == DT_REG)
+        return Kind::File;
+    if (type == DT_DIR)
+        return Kind::Folder;
+    if (type != DT_LNK && type != DT_UNKNOWN)
+        return Kind::Other;
+    struct stat st {};
+    if (::stat((folder + name).constData(), &st) != 0)
+        return Kind::Other;
+    return S_ISREG(st.st_mode) ? Kind::File : S_ISDIR(st.st_mode) ? Kind::Folder : Kind::Other;
 }
 
-void ListFolder(const QString& folder, QSet<QString>& visited, QStringList& out) {
-    // Sub-folders are walked with an explicit stack (depth first, in name
-    // order), so a deep tree cannot exhaust the call stack.
-    QStringList pending{folder};
+// Reads one folder (path ending in "/"): calls onFile(name, length) for each
+// ".lrc" file (extension in any case) in the order readdir gives them, and
+// returns the sub-folders not beginning with "." in name-byte order.
+template <typename OnFile> QList<QByteArray> ReadFolder(const QByteArray& folder, OnFile&& onFile) {
+    QList<QByteArray> folders;
+    DIR* dir = ::opendir(folder.constData());
+    if (!dir)
+        return folders;
+    while (const dirent* entry = ::readdir(dir)) {
+        const char* name = entry->d_name;
+        const size_t length = std::strlen(name);
+        const bool lrc = IsLrcName(name, length);
+        if (!lrc && name[0] == '.')
+            continue; // ".", ".." and hidden folders
+        const Kind kind = KindOf(folder, name, entry->d_type);
+        if (kind == Kind::File && lrc)
+            onFile(name, length);
+        else if (kind == Kind::Folder && name[0] != '.')
+            folders.append(QByteArray(name, static_cast<qsizetype>(length)));
+    }
+    ::closedir(dir);
+    std::sort(folders.begin(), folders.end());
+    return folders;
+}
+
+// Calls visit(folder, subFolders) for every folder below root in lookup order
+// (a folder, then each of its sub-folders in turn, depth first) until it returns
+// true; visit reads the folder and gives back its sub-folders in name order.
+// An explicit stack keeps a deep tree off the call stack, and a folder reached
+// again through a symbolic link is skipped, so link loops end.
+template <typename Visit> void WalkLyricsFolders(const QString& root, Visit&& visit) {
+    QSet<QByteArray> visited;
+    QList<QByteArray> pending{QFile::encodeName(root)};
     while (!pending.isEmpty()) {
-        QString path = pending.takeLast();
-        if (!path.endsWith(u'/'))
-            path += u'/';
-        const QString canonical = QFileInfo(path).canonicalFilePath();
-        if (canonical.isEmpty() || visited.contains(canonical))
+        QByteArray folder = pending.takeLast();
+        if (!folder.endsWith('/'))
+            folder += '/';
+        char resolved[PATH_MAX];
+        if (!::realpath(folder.constData(), resolved))
+            continue;
+        const QByteArray canonical(resolved);
+        if (visited.contains(canonical))
             continue;
         visited.insert(canonical);
-        const QDir dir(path);
-        for (const Entry& e : SortedEntries(dir, QDir::Files | QDir::Hidden)) {
-            if (HasLrcExtension(e.name))
-                out.append(path + e.name);
-        }
-        const QList<Entry> subfolders = SortedEntries(dir, QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
-        for (auto it = subfolders.crbegin(); it != subfolders.crend(); ++it) {
-            if (!it->name.startsWith(u'.'))
-                pending.append(path + it->name);
-        }
+        QList<QByteArray> folders;
+        if (visit(folder, folders))
+            return;
+        for (auto it = folders.crbegin(); it != folders.crend(); ++it)
+            pending.append(folder + *it);
     }
 }
 
@@ -81,10 +114,18 @@ QString AsciiLower(const QString& text) {
 
 QStringList ListLyricsFiles(const QString& folder) {
     QStringList files;
-    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+    if (folder.isEmpty())
         return files;
-    QSet<QString> visited;
-    ListFolder(folder, visited, files);
+    WalkLyricsFolders(folder, [&](const QByteArray& dir, QList<QByteArray>& subFolders) {
+        QList<QByteArray> names;
+        subFolders = ReadFolder(dir, [&](const char* name, size_t length) {
+            names.append(QByteArray(name, static_cast<qsizetype>(length)));
+        });
+        std::sort(names.begin(), names.end());
+        for (const QByteArray& name : names)
+            files.append(QFile::decodeName(dir + name));
+        return false;
+    });
     return files;
 }
 
@@ -111,13 +152,37 @@ QStringList LyricsCandidates(const TLyricsSong& song) {
 
 QString FindLyricsFile(const TLyricsSong& song, const QString& lyricsFolder) {
     const QStringList candidates = LyricsCandidates(song);
-    if (candidates.isEmpty())
+    if (candidates.isEmpty() || lyricsFolder.isEmpty())
         return QString();
-    const QSet<QString> wanted(candidates.cbegin(), candidates.cend());
-    for (const QString& path : ListLyricsFiles(lyricsFolder)) {
-        const QString name = path.mid(path.lastIndexOf(u'/') + 1);
-        if (wanted.contains(AsciiLower(name)))
-            return path;
+    // Names are compared as bytes: lowering A to Z in the bytes is the same as
+    // in the text. Only a folder's first matching name in name order counts, so
+    // the folder's files need no sorting.
+    QSet<QByteArray> wanted;
+    size_t longest = 0;
+    for (const QString& candidate : candidates) {
+        const QByteArray bytes = QFile::encodeName(candidate);
+        wanted.insert(bytes);
+        longest = std::max(longest, static_cast<size_t>(bytes.size()));
     }
-    return QString();
+    QString found;
+    QByteArray lower;
+    WalkLyricsFolders(lyricsFolder, [&](const QByteArray& dir, QList<QByteArray>& subFolders) {
+        QByteArray best;
+        subFolders = ReadFolder(dir, [&](const char* name, size_t length) {
+            if (length > longest)
+                return;
+            lower = QByteArray(name, static_cast<qsizetype>(length));
+            for (char& c : lower) {
+                if (c >= 'A' && c <= 'Z')
+                    c = static_cast<char>(c - 'A' + 'a');
+            }
+            if (wanted.contains(lower) && (best.isEmpty() || std::strcmp(name, best.constData()) < 0))
+                best = QByteArray(name, static_cast<qsizetype>(length));
+        });
+        if (best.isEmpty())
+            return false;
+        found = QFile::decodeName(dir + best);
+        return true;
+    });
+    return found;
 }
