@@ -1,5 +1,7 @@
 #include "SkinBitmap.h"
 
+#include <array>
+#include <bit>
 #include <QBuffer>
 #include <QImageReader>
 #include <QtEndian>
@@ -52,6 +54,58 @@ bool PlausibleBitmap(const QByteArray& bytes) {
     return true;
 }
 
+// Qt widens an n-bit channel by shifting it left, so 5-bit white becomes 248.
+// Windows replicates the high bits into the low ones (31 becomes 255), which
+// keeps the magenta that marks transparent strip pixels exactly 0xFF00FF.
+void WidenChannels(QImage* image, const std::array<quint32, 3>& masks) {
+    std::array<std::array<uchar, 256>, 3> tables{};
+    bool needed = false;
+    for (size_t c = 0; c < 3; ++c) {
+        const int bits = std::popcount(masks[c]);
+        for (int value = 0; value < 256; ++value) {
+            if (bits <= 0 || bits >= 8) {
+                tables[c][static_cast<size_t>(value)] = static_cast<uchar>(value);
+                continue;
+            }
+            needed = true;
+            const int v = value >> (8 - bits);
+            int widened = 0;
+            for (int pos = 8 - bits;; pos -= bits) {
+                widened |= pos >= 0 ? v << pos : v >> -pos;
+                if (pos <= 0)
+                    break;
+            }
+            tables[c][static_cast<size_t>(value)] = static_cast<uchar>(widened);
+        }
+    }
+    if (!needed)
+        return;
+    *image = image->convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < image->height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image->scanLine(y));
+        for (int x = 0; x < image->width(); ++x) {
+            const QRgb p = line[x];
+            line[x] = qRgb(tables[0][static_cast<size_t>(qRed(p))], tables[1][static_cast<size_t>(qGreen(p))],
+                           tables[2][static_cast<size_t>(qBlue(p))]);
+        }
+    }
+}
+
+// Channel masks of a 16-bit bitmap: 5-5-5 unless it carries its own masks.
+std::array<quint32, 3> SixteenBitMasks(const QByteArray& bytes) {
+    const quint32 headerSize = At<quint32>(bytes, kFileHeaderSize);
+    const quint32 compression = headerSize >= kInfoHeaderSize ? At<quint32>(bytes, 30) : 0;
+    const qint64 masksAt = kFileHeaderSize + kInfoHeaderSize; // after the info header, or inside a V4/V5 one
+    if (compression == 3 && bytes.size() >= masksAt + 12)
+        return {At<quint32>(bytes, masksAt), At<quint32>(bytes, masksAt + 4),
+                At<quint32>(bytes, masksAt + 8)};
+    return {0x7C00, 0x03E0, 0x001F};
+}
+
+int BitsPerPixel(const QByteArray& bytes) {
+    return At<quint32>(bytes, kFileHeaderSize) == 12 ? At<quint16>(bytes, 24) : At<quint16>(bytes, 28);
+}
+
 void PutU16(QByteArray& out, quint16 v) {
     char raw[2];
     qToLittleEndian(v, raw);
@@ -76,6 +130,8 @@ QImage DecodeSkinBitmap(const QByteArray& bytes) {
     QImage image;
     if (!reader.read(&image))
         return {};
+    if (BitsPerPixel(bytes) == 16)
+        WidenChannels(&image, SixteenBitMasks(bytes));
     return image;
 }
 
