@@ -22,7 +22,14 @@
 //     player as the command  name "," argument.
 //
 // The description trailer that names a plug-in's ID, priority, flags, name and
-// file types is appended to the built file by tools/plugin-describe.
+// file types is appended to the built file by tools/plugin-describe
+// (cmake/SorviPlugin.cmake: sorvi_add_plugin does it after every link).
+//
+// Both functions use the C calling convention; texts are UTF-8. A C++ exception
+// leaving PlusMessage is caught by the player and answers -1. PlusProc belongs
+// to the player's main thread (call it from inside PlusMessage or from work the
+// plug-in runs there); a call from any other thread is carried out later on the
+// main thread and answers 0 at once.
 
 #ifdef __cplusplus
 extern "C" {

@@ -66,6 +66,10 @@ struct ChoiceCase {
     const char* chosen; // ID, "internal" or ""
 };
 
+void PrintTo(const ChoiceCase& c, std::ostream* os) {
+    *os << c.label;
+}
+
 class PluginChoice : public PlusHost, public ::testing::WithParamInterface<ChoiceCase> {};
 
 TEST_P(PluginChoice, HighestPriorityThenFirstFileNameWins) {
@@ -235,6 +239,21 @@ TEST_F(PlusHost, UnloadDropsOneReferenceUnlessForced) {
     EXPECT_TRUE(log[0].endsWith("|1|"));
     EXPECT_TRUE(log[1].endsWith("|6|"));
     EXPECT_EQ(plus.Send("{R}", 2, "x"), -1) << "nothing to send to once unloaded";
+}
+
+TEST_F(PlusHost, DestroyingTheHostClosesPluginsStillLoaded) {
+    const QString path = InstallPlugin(home, "test_recorder", "r.so", Describe("{R}", 1, "*.ogg;"));
+    {
+        TPlus host(&fakeInternal);
+        host.Start();
+        host.Load("{R}");
+        host.Load("{R}");
+        EXPECT_TRUE(moduleIsMapped(path));
+    }
+    EXPECT_FALSE(moduleIsMapped(path));
+    const QStringList log = PluginLog();
+    ASSERT_EQ(log.size(), 2);
+    EXPECT_TRUE(log[1].endsWith("|6|")) << "told it is being unloaded";
 }
 
 TEST_F(PlusHost, AFileThatCannotBeLoadedKeepsTheReason) {

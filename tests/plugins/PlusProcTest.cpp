@@ -61,6 +61,10 @@ struct StatusCase {
     int plays;
 };
 
+void PrintTo(const StatusCase& c, std::ostream* os) {
+    *os << c.label;
+}
+
 class StatusMessage : public PlusProcMessages, public ::testing::WithParamInterface<StatusCase> {};
 
 TEST_P(StatusMessage, UpdatesTheStateAndAnnouncesChanges) {
