@@ -47,7 +47,7 @@ private:
         return false;
     }
 
-    const QByteArray& data_;
+    const QByteArray data_; // shares the caller's bytes
     qsizetype pos_ = 0;
 };
 

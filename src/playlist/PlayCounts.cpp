@@ -1,5 +1,6 @@
 #include "PlayCounts.h"
 
+#include "IniText.h"
 #include "OptionsStore.h"
 #include "ProgramFolder.h"
 
@@ -28,23 +29,18 @@ int IncrementPlayCount(const QString& countFile, const QString& fileName) {
 }
 
 QList<QPair<QString, qint64>> ReadAllPlayCounts(const QString& countFile) {
-    // One parse of the file for all keys, with the same INI library and rules as
-    // the options store (names ignore case, values are decimal text).
+    // One read of the file for all keys, with the options store's INI rules.
     QList<QPair<QString, qint64>> result;
     QFile file(countFile);
     if (!file.open(QIODevice::ReadOnly))
         return result;
-    const QByteArray data = file.readAll();
-    CSimpleIniA ini(/*isUtf8*/ true, /*multiKey*/ false, /*multiLine*/ false);
-    if (ini.LoadData(data.constData(), static_cast<size_t>(data.size())) < 0)
-        return result;
-    CSimpleIniA::TNamesDepend keys;
-    ini.GetAllKeys("COUNT", keys);
-    keys.sort(CSimpleIniA::Entry::LoadOrder());
-    for (const auto& key : keys) {
+    const IniText ini(file.readAll());
+    for (const QString& key : ini.Keys(kSection)) {
+        QString text;
         qint64 count = 0;
-        ParseDecimal(QString::fromUtf8(ini.GetValue("COUNT", key.pItem, "")), count);
-        result.append({QString::fromUtf8(key.pItem), count});
+        if (ini.Find(kSection, key, text))
+            ParseDecimal(text, count);
+        result.append({key, count});
     }
     return result;
 }

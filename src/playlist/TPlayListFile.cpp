@@ -75,8 +75,10 @@ bool TPlay::SaveList(const QString& path) {
     const QByteArray bytes = SerializeListFile(PathsOf(Default()), blocks);
     // Written to a temporary file beside the old one and renamed over it only
     // when complete, so a crash or a full disk never costs the old library.
+    // Unbuffered: with a write buffer, Qt 6.4's QSaveFile commits a short file
+    // when the final flush fails (disk full), so every write is checked here.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         lastSaveError_ = file.errorString();
         return false;
     }

@@ -1,0 +1,176 @@
+// Add batches: routing by extension, folder expansion, M3U import, duplicates,
+// the busy and read-only refusals and the batch result.
+#include "M3uReader.h"
+#include "RecordingViews.h"
+#include "TempHome.h"
+#include "TPlay.h"
+
+#include <gtest/gtest.h>
+#include <QDir>
+#include <QFile>
+
+namespace {
+
+QStringList FilesOf(const TPlayCategory& category) {
+    QStringList files;
+    for (const TPlayItem& item : category.Songs())
+        files << item.FileName;
+    return files;
+}
+
+TAddBatch AddAll(TPlay& play, const QStringList& paths, int id = TPlay::kDefaultId) {
+    EXPECT_TRUE(play.BeginAdd(id));
+    for (const QString& path : paths)
+        play.AddFile(path);
+    return play.EndAdd();
+}
+
+} // namespace
+
+TEST(AddFolder, OwnFilesFirstByNameThenSubfoldersAndRouting) {
+    TempHome home;
+    const QString root = home.path() + "music/";
+    for (const char* name :
+         {"b.mp3", "A.mp3", "cover.jpg", "words.lrc", "look.eks", "other.eks", "plug.pis", "sub2/z.mp3",
+          "sub1/y.mp3", "sub1/deeper/x.mp3", ".hidden/secret.mp3", "sub1/words2.lrc"})
+        home.write("music/" + QString::fromLatin1(name), "x");
+    TPlay play;
+    const TAddBatch batch = AddAll(play, {home.path() + "music"});
+    EXPECT_EQ(FilesOf(play.Default()),
+              (QStringList{root + "A.mp3", root + "b.mp3", root + "cover.jpg", root + "sub1/y.mp3",
+                           root + "sub1/deeper/x.mp3", root + "sub2/z.mp3"}));
+    EXPECT_EQ(batch.Added, 6);
+    EXPECT_EQ(batch.FirstAudioFile, root + "A.mp3");
+    EXPECT_EQ(batch.FirstLrcFile, root + "words.lrc");
+    EXPECT_EQ(batch.FirstSkinFile, root + "look.eks");
+    EXPECT_EQ(batch.AddTarget, 0);
+}
+
+TEST(AddFolder, LinkBackToAParentDoesNotLoop) {
+    TempHome home;
+    home.write("music/a.mp3", "x");
+    home.write("music/sub/b.mp3", "x");
+    ASSERT_TRUE(QFile::link(home.path() + "music", home.path() + "music/sub/loop"));
+    TPlay play;
+    AddAll(play, {home.path() + "music"});
+    EXPECT_EQ(FilesOf(play.Default()),
+              (QStringList{home.path() + "music/a.mp3", home.path() + "music/sub/b.mp3"}));
+}
+
+TEST(AddFile, DuplicatesInOtherCaseAddNothingAndFirstAudioKeepsItsCase) {
+    TempHome home;
+    const QString file = home.write("Music/Song.MP3", "x");
+    TPlay play;
+    RecordingView view;
+    play.RegisterListView(&view);
+    TAddBatch batch = AddAll(play, {file, home.path() + "music/song.mp3", " " + file + " "});
+    EXPECT_EQ(FilesOf(play.Default()), QStringList{file});
+    EXPECT_EQ(batch.Added, 1);
+    EXPECT_EQ(batch.FirstAudioFile, file);
+
+    // Missing files and stream addresses are songs too; a second batch notes its own first file.
+    batch =
+        AddAll(play, {home.path() + "MUSIC/SONG.mp3", "/nowhere/gone.mp3", "http://radio.example/stream"});
+    EXPECT_EQ(batch.Added, 2);
+    EXPECT_EQ(batch.FirstAudioFile, file); // resolved against the disk
+    EXPECT_EQ(FilesOf(play.Default()),
+              (QStringList{file, "/nowhere/gone.mp3", "http://radio.example/stream"}));
+    EXPECT_EQ(view.rows.size(), 3);
+    EXPECT_EQ(view.rows[1], "2. gone.mp3"); // the scan found no file: the name stands in for the title
+}
+
+TEST(AddFile, EndAddSavesAndPlacesCurrentIndex) {
+    TempHome home;
+    TPlay play;
+    play.Current().FileName = "/m/b.mp3";
+    AddAll(play, {"/m/a.mp3", "/m/B.mp3"});
+    EXPECT_EQ(play.CurrentIndex(), 1);
+    TPlay again;
+    EXPECT_EQ(again.LoadDefaultList(), 0);
+    EXPECT_EQ(FilesOf(again.Default()), (QStringList{"/m/a.mp3", "/m/B.mp3"}));
+}
+
+TEST(AddBatch, BusyAndReadOnlyRefusals) {
+    TempHome home;
+    TPlay play;
+    ASSERT_TRUE(play.BeginAdd(0));
+    EXPECT_TRUE(play.AddBusy());
+    EXPECT_FALSE(play.BeginAdd(0));
+    EXPECT_EQ(play.AddFilesAsUser(0, {"/m/a.mp3"}), UserAddOutcome::Busy);
+    play.EndAdd();
+    EXPECT_FALSE(play.AddBusy());
+    EXPECT_EQ(play.Default().Count(), 0);
+
+    EXPECT_EQ(play.AddFilesAsUser(TPlay::kTopTenId, {"/m/a.mp3"}), UserAddOutcome::ReadOnly);
+    const int plugin = play.AddCategory("Plug-in", 1);
+    EXPECT_EQ(play.AddFilesAsUser(plugin, {"/m/a.mp3"}), UserAddOutcome::ReadOnly);
+    EXPECT_EQ(play.TopTen().Count() + play.Category(plugin)->Count(), 0);
+    EXPECT_FALSE(play.BeginAdd(42)); // no such category
+
+    EXPECT_EQ(play.AddFilesAsUser(0, {"/m/a.mp3", "/m/b.mp3"}), UserAddOutcome::Added);
+    EXPECT_EQ(play.Default().Count(), 2);
+    play.AddFile("/m/outside.mp3"); // no batch open: ignored
+    EXPECT_EQ(play.Default().Count(), 2);
+}
+
+TEST(ImportM3U, ListThatNamesItselfOrItsPartnerEnds) {
+    TempHome home;
+    home.write("a.mp3", "x");
+    home.write("b.mp3", "x");
+    home.write("self.m3u", "a.mp3\nself.m3u\n" + home.file("self.m3u").toUtf8() + "\nSELF.M3U\n");
+    home.write("one.m3u", "one.m3u\ntwo.m3u\na.mp3\n");
+    home.write("two.m3u", "one.m3u\nb.mp3\n");
+    TPlay play;
+    AddAll(play, {home.file("self.m3u")});
+    EXPECT_EQ(FilesOf(play.Default()), QStringList{home.file("a.mp3")});
+    TPlay pair;
+    AddAll(pair, {home.file("one.m3u")});
+    EXPECT_EQ(FilesOf(pair.Default()), (QStringList{home.file("b.mp3"), home.file("a.mp3")}));
+}
+
+TEST(ImportM3U, ExtendedListWithCommentsBlanksAndRelativePaths) {
+    TempHome home;
+    home.write("lists/sub/one.mp3", "x");
+    home.write("lists/two.mp3", "x");
+    home.write("lists/mix.m3u", "#EXTM3U\r\n#EXTINF:123,Artist - One\r\nsub/one.mp3\r\n\r\n   \r\n"
+                                "#EXTINF:-1,Radio\r\nhttp://radio.example/live\r\n"
+                                "sub\\..\\two.mp3\r\n/abs/three.mp3\r\n");
+    TPlay play;
+    RecordingFileManager manager; // no tag scan needed here
+    play.SetFileManager(&manager);
+    AddAll(play, {home.file("lists/mix.m3u")});
+    EXPECT_EQ(FilesOf(play.Default()),
+              (QStringList{home.file("lists/sub/one.mp3"), "http://radio.example/live",
+                           home.file("lists/two.mp3"), "/abs/three.mp3"}));
+}
+
+TEST(ImportM3U, Utf8AndLegacyEncodings) {
+    const QString song = QString::fromUtf8("/m/\xE6\xAD\x8C.mp3");
+    // ".m3u8": UTF-8 (with or without a byte order mark).
+    EXPECT_EQ(ParseM3U("\xEF\xBB\xBF/m/\xE6\xAD\x8C.mp3\n", true, "/x"), QStringList{song});
+    // ".m3u" that is valid UTF-8 is read as UTF-8; otherwise as GB18030.
+    EXPECT_EQ(ParseM3U("/m/\xE6\xAD\x8C.mp3\n", false, "/x"), QStringList{song});
+    EXPECT_EQ(ParseM3U("/m/\xB8\xE8.mp3\n", false, "/x"), QStringList{song});
+    EXPECT_EQ(ParseM3U("file:///m/a%20b.mp3\n", false, "/x"), QStringList{"/m/a b.mp3"});
+
+    TempHome home;
+    home.write(QString::fromUtf8("\xE6\xAD\x8C.mp3"), "x");
+    home.write("list.m3u8", "\xE6\xAD\x8C.mp3\n");
+    TPlay play;
+    RecordingFileManager manager;
+    play.SetFileManager(&manager);
+    AddAll(play, {home.file("list.m3u8")});
+    EXPECT_EQ(FilesOf(play.Default()), QStringList{home.path() + QString::fromUtf8("\xE6\xAD\x8C.mp3")});
+}
+
+TEST(AddBatch, FileManagerRefreshesInsteadOfTheStoresScan) {
+    TempHome home;
+    TPlay play;
+    RecordingFileManager manager;
+    manager.shown = 2;
+    play.SetFileManager(&manager);
+    const int mine = play.AddCategory("Mine", 0);
+    AddAll(play, {"/m/a.mp3"}, mine);
+    EXPECT_EQ(manager.events, (QStringList{"added 2 Mine 0", "append 2 0", "batch 2"}));
+    EXPECT_FALSE(play.Category(mine)->Song(0).TagRead);
+}
