@@ -27,7 +27,8 @@ struct TPlusRec {
 // The folder is listed without subfolders, ".so" matched in any letter case,
 // and new files are appended in ascending order of their file names (code-point
 // order), so that of two plug-ins with equal priority for a type the one whose
-// file name sorts first plays it.
+// file name sorts first plays it. Files are registered once per lower-cased
+// full name: of two names that differ only in letter case the first is kept.
 class TPlus {
 public:
     static constexpr int InternalCount = 1;
