@@ -1,0 +1,79 @@
+// http streams served on the loopback interface by a small test server.
+#include "EngineTestSupport.h"
+
+#include <gtest/gtest.h>
+#include <QProcess>
+
+namespace {
+
+// The test server from slow_mp3_server.py, stopped with the test.
+class SlowServer {
+public:
+    SlowServer(const QString& file, int bytesPerSecond, int cutAfter = -1) {
+        QStringList arguments{QStringLiteral(ENGINE_TEST_DIR "/slow_mp3_server.py"), file,
+                              QString::number(bytesPerSecond)};
+        if (cutAfter >= 0)
+            arguments << QString::number(cutAfter);
+        process_.start("python3", arguments);
+        if (process_.waitForReadyRead(10000))
+            port_ = process_.readLine().trimmed().toInt();
+    }
+    ~SlowServer() {
+        process_.kill();
+        process_.waitForFinished(5000);
+    }
+    QString Url() const { return QStringLiteral("http://127.0.0.1:%1/song.mp3").arg(port_); }
+    int port() const { return port_; }
+
+private:
+    QProcess process_;
+    int port_ = 0;
+};
+
+class EngineStreamTest : public ::testing::Test, public EngineFixture {};
+
+TEST_F(EngineStreamTest, StreamPlaysAndReportsTime) {
+    SlowServer server(TestSongs::Get().Path("tone20.mp3"), 24000); // 128 kbit/s is 16000 bytes/s
+    ASSERT_NE(server.port(), 0);
+    Play(server.Url());
+    ASSERT_TRUE(WaitForLine("%status 1"));
+    ASSERT_TRUE(WaitForLine("%time 2"));
+    EXPECT_TRUE(host.Has("%totaltime 0"));
+    EXPECT_GT(RecordPeak(800), 3000);
+    SendToPlugin(4);
+    EXPECT_TRUE(WaitForLine("%status 2"));
+    SendToPlugin(4);
+    EXPECT_TRUE(WaitForLine("%status 1", host.Messages().size() - 1));
+}
+
+TEST_F(EngineStreamTest, StreamThatStopsMidwayEndsTheSong) {
+    SlowServer server(TestSongs::Get().Path("tone20.mp3"), 32000, 40000); // about 2.5 s of sound
+    ASSERT_NE(server.port(), 0);
+    Play(server.Url());
+    ASSERT_TRUE(WaitForLine("%status 1"));
+    ASSERT_TRUE(WaitForLine("%status 0", 0, 20000));
+    EXPECT_LE(Times().last(), 4);
+}
+
+TEST_F(EngineStreamTest, StreamThatCannotBeOpenedIsAnError) {
+    int closedPort = 0;
+    {
+        SlowServer gone(TestSongs::Get().Path("tone4.mp3"), 16000);
+        closedPort = gone.port();
+    }
+    ASSERT_NE(closedPort, 0);
+    const QString url = QStringLiteral("http://127.0.0.1:%1/song.mp3").arg(closedPort);
+    Play(url);
+    EXPECT_TRUE(WaitForLine("%status 4", 0, 15000));
+    EXPECT_FALSE(host.Has("%status 1"));
+}
+
+TEST_F(EngineStreamTest, StreamThatIsNotSoundIsAnError) {
+    SlowServer server(TestSongs::Get().Path("text-renamed.mp3"), 20000);
+    ASSERT_NE(server.port(), 0);
+    Play(server.Url());
+    EXPECT_TRUE(WaitForLine("%status 4", 0, 15000));
+    EXPECT_FALSE(host.Has("%status 1"));
+}
+
+} // namespace
