@@ -104,6 +104,44 @@ TEST_F(MixerServerLossTest, ServerThatNeverAnswersLeavesTheMixerEmpty) {
     ExpectPlayerWorksWithoutMixer(option, mixer);
 }
 
+// The module id of the first loaded module with that name; empty when none.
+QString ModuleId(const QString& name) {
+    for (const QString& line : Pactl({"list", "modules", "short"}).split('\n')) {
+        const QStringList fields = line.split('\t');
+        if (fields.size() > 1 && fields[1] == name)
+            return fields[0];
+    }
+    return {};
+}
+
+TEST_F(MixerServerLossTest, ServerWithoutSinksHasNoDestination) {
+    TAudioMixer mixer;
+    ASSERT_EQ(mixer.Destinations().size(), 1u);
+    // The always-sink module would put a dummy sink in place of the last one.
+    const QString alwaysSink = ModuleId("module-always-sink");
+    const QString nullSink = ModuleId("module-null-sink");
+    ASSERT_FALSE(alwaysSink.isEmpty());
+    ASSERT_FALSE(nullSink.isEmpty());
+    ASSERT_FALSE(Pactl({"unload-module", alwaysSink}).isNull());
+    ASSERT_FALSE(Pactl({"unload-module", nullSink}).isNull());
+
+    EXPECT_TRUE(WaitFor([&] { return mixer.Destinations().empty(); }));
+    EXPECT_EQ(mixer.MixerId(), 0);
+    option.SetVolume(30000);
+    EXPECT_FALSE(ApplyVolume(option, mixer));
+    TakeMixerChange(option, mixer, false);
+    EXPECT_EQ(option.Volume(), 30000);
+
+    ASSERT_FALSE(
+        Pactl({"load-module", "module-null-sink", "sink_name=sorvi_null", "rate=44100", "channels=2"})
+            .isNull());
+    ASSERT_FALSE(Pactl({"load-module", "module-always-sink"}).isNull());
+    ASSERT_FALSE(Pactl({"set-default-sink", "sorvi_null"}).isNull());
+    EXPECT_TRUE(WaitFor([&] { return mixer.Destinations().size() == 1u; }));
+    EXPECT_TRUE(ApplyVolume(option, mixer));
+    EXPECT_EQ(ReadNullSink().right, ToPulseVolume(30000));
+}
+
 // Resumes a stopped daemon whatever happens in the test.
 class ContinueGuard {
 public:
