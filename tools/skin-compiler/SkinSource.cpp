@@ -2,12 +2,12 @@
 
 #include <map>
 #include <optional>
-#include <QBitmap>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <vector>
 
 namespace {
 
@@ -32,11 +32,37 @@ QImage LoadPicture(const Context& context, const QString& where, const QString& 
     return image;
 }
 
-// Pixels whose alpha is at least half make up the shape.
-QRegion RegionFromAlpha(const QImage& image) {
-    if (!image.hasAlphaChannel())
-        return QRegion(image.rect());
-    return QRegion(QBitmap::fromImage(image.createAlphaMask(Qt::ThresholdAlphaDither)));
+// Pixels whose alpha is at least half make up the shape: each row's runs of
+// such pixels become rectangles, united pairwise.
+QRegion RegionFromAlpha(const QImage& picture) {
+    if (!picture.hasAlphaChannel())
+        return QRegion(picture.rect());
+    const QImage image = picture.convertToFormat(QImage::Format_ARGB32);
+    std::vector<QRegion> rows;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        QRegion row;
+        for (int x = 0; x < image.width();) {
+            if (qAlpha(line[x]) < 128) {
+                ++x;
+                continue;
+            }
+            const int start = x;
+            while (x < image.width() && qAlpha(line[x]) >= 128)
+                ++x;
+            row += QRect(start, y, x - start, 1);
+        }
+        rows.push_back(row);
+    }
+    while (rows.size() > 1) {
+        std::vector<QRegion> next;
+        for (size_t i = 0; i + 1 < rows.size(); i += 2)
+            next.push_back(rows[i].united(rows[i + 1]));
+        if (rows.size() % 2 == 1)
+            next.push_back(rows.back());
+        rows.swap(next);
+    }
+    return rows.empty() ? QRegion() : rows.front();
 }
 
 // "alpha" (from the picture's alpha) or a list of [left, top, width, height].

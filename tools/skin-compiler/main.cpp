@@ -4,7 +4,7 @@
 #include "SkinSource.h"
 
 #include <cstdio>
-#include <QGuiApplication>
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace {
@@ -19,10 +19,8 @@ int Usage() {
 } // namespace
 
 int main(int argc, char** argv) {
-    // Pictures and regions need Qt Gui; no window is ever shown.
-    qputenv("QT_QPA_PLATFORM",
-            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-    QGuiApplication app(argc, argv);
+    // Pictures and regions are plain data: no display is needed.
+    QCoreApplication app(argc, argv);
     const QStringList args = app.arguments().mid(1);
     if (args.size() != 2)
         return Usage();
