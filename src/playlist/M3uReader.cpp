@@ -43,7 +43,10 @@ QStringList ParseM3U(const QByteArray& bytes, bool utf8, const QString& listFold
         const QString line = rawLine.trimmed();
         if (line.isEmpty() || line.startsWith('#'))
             continue;
-        entries << EntryPath(line, listFolder);
+        // An entry naming no file at all (a bare "file://") is skipped.
+        const QString path = EntryPath(line, listFolder);
+        if (!path.trimmed().isEmpty())
+            entries << path;
     }
     return entries;
 }

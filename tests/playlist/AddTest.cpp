@@ -152,6 +152,7 @@ TEST(ImportM3U, Utf8AndLegacyEncodings) {
     EXPECT_EQ(ParseM3U("/m/\xE6\xAD\x8C.mp3\n", false, "/x"), QStringList{song});
     EXPECT_EQ(ParseM3U("/m/\xB8\xE8.mp3\n", false, "/x"), QStringList{song});
     EXPECT_EQ(ParseM3U("file:///m/a%20b.mp3\n", false, "/x"), QStringList{"/m/a b.mp3"});
+    EXPECT_EQ(ParseM3U("file://\n/m/a.mp3\n", false, "/x"), QStringList{"/m/a.mp3"}); // no file named
 
     TempHome home;
     home.write(QString::fromUtf8("\xE6\xAD\x8C.mp3"), "x");
