@@ -5,14 +5,15 @@
 
 #include <QFile>
 #include <QSaveFile>
+#include <QStringDecoder>
 
 namespace {
 
 TPlayItem SongFromBytes(const QByteArray& bytes) {
     TPlayItem item;
-    if (IsValidUtf8(bytes)) {
-        item.FileName = QString::fromUtf8(bytes);
-    } else {
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    item.FileName = utf8.decode(bytes);
+    if (utf8.hasError()) {
         // Kept so that a save writes back the very bytes that were read.
         item.FileName = DecodeText(bytes);
         item.RawName = bytes;
@@ -51,6 +52,8 @@ int TPlay::LoadList(const QString& path) {
         TPlayCategory* target = &Default();
         if (i > 0)
             target = Category(AddCategory(DecodeText(read.name), read.kind));
+        target->songs_.reserve(target->Count() + read.paths.size());
+        target->keys_.reserve(target->Count() + read.paths.size());
         for (const QByteArray& bytes : read.paths)
             target->Append(SongFromBytes(bytes));
     }
