@@ -1,12 +1,26 @@
 #include "PlayerApplication.h"
 
+#include "FileAdder.h"
+#include "InternalPlugin.h"
+#include "PathResolve.h"
+#include "PlayCommands.h"
+#include "PlayerPlusProcHooks.h"
+#include "PlayerSettings.h"
+#include "PlayerVolume.h"
+#include "PluginPlayback.h"
+#include "PlusProc.h"
 #include "ProgramFolder.h"
 #include "ResourceFiles.h"
 #include "StandardCommands.h"
 #include "TAnimate.h"
+#include "TAudioMixer.h"
 #include "TFrameForm.h"
 #include "TKvMp3PlayForm.h"
 #include "TOption.h"
+#include "TPlay.h"
+#include "TPlayControl.h"
+#include "TPlus.h"
+#include "TPlusProcHandler.h"
 #include "TShortKey.h"
 #include "WindowCommands.h"
 #include "WindowPlacement.h"
@@ -16,7 +30,6 @@
 
 PlayerApplication::PlayerApplication(Setup setup)
     : setup_(std::move(setup)), store_(ProgramFile(QStringLiteral("Options.ini"))), site_(store_) {
-    QApplication::setApplicationDisplayName(QString());
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/sorvi.svg")));
 
     // The embedded default skin and decoder engine are written out when missing;
@@ -30,10 +43,14 @@ PlayerApplication::PlayerApplication(Setup setup)
     connect(mainWindow_.get(), &TKvMp3PlayForm::commandRequested, this, [this](const QString& c) { DoCommand(c); });
     connect(mainWindow_.get(), &TKvMp3PlayForm::closeRequested, this,
             [this] { DoCommand(QStringLiteral("#Exit")); });
-    connect(option_.get(), &TOption::titleChanged, this,
-            [this] { mainWindow_->setWindowTitle(option_->ApplicationTitle()); });
-    connect(option_.get(), &TOption::statusChanged, this,
-            [this] { mainWindow_->setWindowTitle(option_->ApplicationTitle()); });
+    connect(mainWindow_.get(), &TKvMp3PlayForm::filesDropped, this,
+            [this](const QStringList& files) { adder_->DropFiles(files, TPlay::kDefaultId); });
+    auto showTitle = [this] { mainWindow_->setWindowTitle(option_->ApplicationTitle()); };
+    connect(option_.get(), &TOption::titleChanged, this, showTitle);
+    connect(option_.get(), &TOption::statusChanged, this, showTitle);
+    connect(mixer_.get(), &TAudioMixer::controlChanged, this, &PlayerApplication::takeMixerChange);
+
+    plus_->Start();
     LoadWindowPlacement(*mainWindow_, store_);
 
     for (const QString& problem : problems)
@@ -43,7 +60,11 @@ PlayerApplication::PlayerApplication(Setup setup)
 void PlayerApplication::createGlobalObjects() {
     animate_ = std::make_unique<TAnimate>();
     option_ = std::make_unique<TOption>(store_);
+    play_ = std::make_unique<TPlay>(option_.get());
+    play_->LoadDefaultList();
+    plus_ = std::make_unique<TPlus>(&InternalPlusMessage);
     shortKey_ = std::make_unique<TShortKey>(store_);
+    mixer_ = std::make_unique<TAudioMixer>();
 }
 
 void PlayerApplication::installCommands() {
@@ -51,27 +72,76 @@ void PlayerApplication::installCommands() {
     messenger_ = std::make_unique<Messenger>(*option_, *setup_.dialogs);
     dispatcher_->SetShellOpen(setup_.shellOpen);
     option_->SetCommandRunner([this](const QString& command) { DoCommand(command); });
+    play_->SetMessageHandler([this](const QString& text) { messenger_->ShowMessageBox(text, MsgBox::IconStop); });
 
-    InstallStandardCommands(*dispatcher_, *option_, site_, StandardCommandPorts{});
+    auto run = [this](const QString& command) { DoCommand(command); };
+    playback_ = std::make_unique<PluginPlayback>(*plus_);
+    control_ = std::make_unique<TPlayControl>(*play_, *option_, *playback_, run);
+    adder_ = std::make_unique<FileAdder>(*play_, *option_, *messenger_, [this] { return plus_->FileTypes(); }, run);
+
+    // The engine reports through the same callback as external plug-ins.
+    plusProcHooks_ = std::make_unique<PlayerPlusProcHooks>(
+        *play_, *control_, [this] { return displayWindow_ ? quintptr(displayWindow_->winId()) : 0; },
+        [this] { return displayWindow_ ? displayWindow_->DisplayCtrlId() : 0; });
+    plusProc_ = std::make_unique<TPlusProcHandler>(*option_, plusProcHooks_.get());
+    SetPlusProcHandler(plusProc_.get());
+    SetInternalPluginCallback(&PlusProc);
+    SetInternalPluginTotalSeconds([this] { return option_->Duration(); });
+
+    StandardCommandPorts ports;
+    ports.sendToCurrentPlugin = [this](int code, const QString& argument) {
+        plus_->Send(plus_->Current(), code, argument);
+    };
+    ports.applyVolume = [this] { ApplyVolume(*option_, *mixer_); };
+    InstallStandardCommands(*dispatcher_, *option_, site_, ports);
+    InstallPlayCommands(*dispatcher_, *control_);
     InstallWindowCommands(*dispatcher_, *this);
+    dispatcher_->SetHandler(QStringLiteral("#OPENFILE"),
+                            [this](const CommandCall& call) { adder_->OpenFileCommand(call.argument); });
 }
 
 void PlayerApplication::PostCommand(const QString& command) { option_->PostCommand(command); }
 
+void PlayerApplication::takeMixerChange() { TakeMixerChange(*option_, *mixer_, closed_); }
+
 void PlayerApplication::Start() {
     displayWindow_ = std::make_unique<TFrameForm>(store_);
     connect(displayWindow_.get(), &TFrameForm::filesDropped, this,
-            [this](const QStringList& files) { Q_UNUSED(files); });
-    LoadWindowPlacement(*displayWindow_, store_);
+            [this](const QStringList& files) { adder_->DropFiles(files, TPlay::kDefaultId); });
     mainWindow_->show();
     runStartupCommands();
-    displayWindow_->setAcceptDrops(true);
 }
 
 void PlayerApplication::runStartupCommands() {
-    // The persisted play modes are applied as a skin section is applied; until
-    // a skin dresses the window, they are applied here once.
-    option_->Load();
+    // The song that was current when the player last ran.
+    const QString current = ResolvePath(PlayerSettings::Current(store_));
+    play_->SetCurrentIndex(play_->Default().IndexOf(current));
+
+    LoadWindowPlacement(*displayWindow_, store_);
+
+    TAddBatch batch;
+    if (!setup_.files.isEmpty() && play_->BeginAdd(TPlay::kDefaultId)) {
+        for (const QString& file : setup_.files)
+            play_->AddFile(file);
+        batch = play_->EndAdd();
+    }
+    if (!batch.FirstLrcFile.isEmpty())
+        DoCommand(QStringLiteral("#EditLrc,") + batch.FirstLrcFile);
+    if (PlayerSettings::CheckAcc(store_))
+        DoCommand(QStringLiteral("#CheckLink"));
+    DoCommand(QStringLiteral("#Skin,") +
+              (batch.FirstSkinFile.isEmpty() ? PlayerSettings::Skin(store_) : batch.FirstSkinFile));
+    // Applying a skin section loads the play modes and takes the mixer's
+    // levels; until a skin engine dresses the window, that happens here.
+    if (!dispatcher_->HasHandler(QStringLiteral("#SKIN"))) {
+        option_->Load();
+        takeMixerChange();
+    }
+    if (!batch.FirstAudioFile.isEmpty())
+        DoCommand(QStringLiteral("#Play,") + batch.FirstAudioFile);
+    else if (PlayerSettings::AutoPlay(store_) && play_->Default().Count() > 0)
+        DoCommand(QStringLiteral("#Play"));
+    displayWindow_->setAcceptDrops(true);
 }
 
 void PlayerApplication::CloseMainWindow() {
@@ -82,6 +152,7 @@ void PlayerApplication::CloseMainWindow() {
         DoCommand(QStringLiteral("#Stop"));
     mainWindow_->setAcceptDrops(false);
     mainWindow_->hide();
+    play_->StopTagScan();
     SaveWindowPlacement(*mainWindow_, store_);
     emit finished();
 }
@@ -92,9 +163,20 @@ PlayerApplication::~PlayerApplication() {
         displayWindow_->close();
     displayWindow_.reset();
     mainWindow_.reset();
-    // Free the global objects: hot keys first, the animation last.
-    shortKey_.reset();
     option_->SetCommandRunner(nullptr);
+
+    // Free the global objects in reverse order of their dependencies: hot keys,
+    // the store, the plug-in host (which unloads its plug-ins), the state last.
+    shortKey_.reset();
+    adder_.reset();
+    control_.reset();
+    play_.reset();
+    SetPlusProcHandler(nullptr);
+    plusProc_.reset();
+    plusProcHooks_.reset();
+    playback_.reset();
+    plus_.reset();
+    mixer_.reset();
     messenger_.reset();
     dispatcher_.reset();
     option_.reset();

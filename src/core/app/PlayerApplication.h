@@ -11,7 +11,15 @@
 
 class TAnimate;
 class TOption;
+class TPlay;
+class TPlus;
 class TShortKey;
+class TAudioMixer;
+class TPlayControl;
+class TPlusProcHandler;
+class PluginPlayback;
+class PlayerPlusProcHooks;
+class FileAdder;
 class TKvMp3PlayForm;
 class TFrameForm;
 
@@ -38,6 +46,10 @@ public:
     void PostCommand(const QString& command);
 
     TOption& option() { return *option_; }
+    TPlay& play() { return *play_; }
+    TPlus& plus() { return *plus_; }
+    TAudioMixer& mixer() { return *mixer_; }
+    FileAdder& adder() { return *adder_; }
     OptionsStore& store() { return store_; }
     TCommandDispatcher& dispatcher() { return *dispatcher_; }
     Messenger& messenger() { return *messenger_; }
@@ -56,6 +68,7 @@ private:
     void createGlobalObjects();
     void installCommands();
     void runStartupCommands();
+    void takeMixerChange();
 
     Setup setup_;
     OptionsStore store_;
@@ -65,7 +78,18 @@ private:
     // their dependencies (see ~PlayerApplication).
     std::unique_ptr<TAnimate> animate_;
     std::unique_ptr<TOption> option_;
+    std::unique_ptr<TPlay> play_;
+    std::unique_ptr<TPlus> plus_;
     std::unique_ptr<TShortKey> shortKey_;
+
+    // Helpers around them: the system mixer, the play controller and the
+    // plug-in callback's handler.
+    std::unique_ptr<TAudioMixer> mixer_;
+    std::unique_ptr<PluginPlayback> playback_;
+    std::unique_ptr<TPlayControl> control_;
+    std::unique_ptr<PlayerPlusProcHooks> plusProcHooks_;
+    std::unique_ptr<TPlusProcHandler> plusProc_;
+    std::unique_ptr<FileAdder> adder_;
 
     std::unique_ptr<TCommandDispatcher> dispatcher_;
     std::unique_ptr<Messenger> messenger_;
