@@ -161,6 +161,24 @@ TEST_F(SkinReaderTest, InfoBlockAndOptionValues) {
     }
 }
 
+TEST(SkinInfoTest, BadHeadersAnswerFalse) {
+    TempHome home;
+    QByteArray good = SmallSkin().build();
+    QByteArray badMagic = good;
+    badMagic[0] = '(';
+    QByteArray badVersion = good;
+    badVersion[15] = 65;
+    QByteArray titleTooLong = good;
+    titleTooLong[23 + 3] = 0x7f; // the title's byte count
+    SkinInfo info;
+    EXPECT_TRUE(ReadSkinInfo(home.write("good.eks", good), &info));
+    EXPECT_FALSE(ReadSkinInfo(home.write("magic.eks", badMagic), &info));
+    EXPECT_FALSE(ReadSkinInfo(home.write("version.eks", badVersion), &info));
+    EXPECT_FALSE(ReadSkinInfo(home.write("title.eks", titleTooLong), &info));
+    EXPECT_FALSE(ReadSkinInfo(home.file("missing.eks"), &info));
+    EXPECT_FALSE(SectionHasObjects(home.file("missing.eks"), 0));
+}
+
 TEST(SkinTextTest, ZeroByteEndsTextAndOddCodesKeepTheirPayloads) {
     using P = SkinWriterProperty;
     SkinWriter skin;
