@@ -9,11 +9,14 @@ namespace {
 // The test server from slow_mp3_server.py, stopped with the test.
 class SlowServer {
 public:
-    SlowServer(const QString& file, int bytesPerSecond, int cutAfter = -1) {
+    enum class AtCut { Close, Stall };
+    SlowServer(const QString& file, int bytesPerSecond, int cutAfter = -1, AtCut atCut = AtCut::Close) {
         QStringList arguments{QStringLiteral(ENGINE_TEST_DIR "/slow_mp3_server.py"), file,
                               QString::number(bytesPerSecond)};
         if (cutAfter >= 0)
             arguments << QString::number(cutAfter);
+        if (atCut == AtCut::Stall)
+            arguments << "stall";
         process_.start("python3", arguments);
         if (process_.waitForReadyRead(10000))
             port_ = process_.readLine().trimmed().toInt();
@@ -52,6 +55,15 @@ TEST_F(EngineStreamTest, StreamThatStopsMidwayEndsTheSong) {
     Play(server.Url());
     ASSERT_TRUE(WaitForLine("%status 1"));
     ASSERT_TRUE(WaitForLine("%status 0", 0, 20000));
+    EXPECT_LE(Times().last(), 4);
+}
+
+TEST_F(EngineStreamTest, StreamThatStallsIsGivenUp) {
+    SlowServer server(TestSongs::Get().Path("tone20.mp3"), 32000, 40000, SlowServer::AtCut::Stall);
+    ASSERT_NE(server.port(), 0);
+    Play(server.Url());
+    ASSERT_TRUE(WaitForLine("%status 1"));
+    ASSERT_TRUE(WaitForLine("%status 0", 0, 30000));
     EXPECT_LE(Times().last(), 4);
 }
 

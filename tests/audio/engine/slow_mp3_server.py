@@ -2,8 +2,9 @@
 """Serves one MP3 file over HTTP on 127.0.0.1 at a limited rate, like a radio
 stream: no length header, sent in small slices. Prints the port it listens on.
 
-usage: slow_mp3_server.py FILE BYTES_PER_SECOND [CUT_AFTER_BYTES]
-With CUT_AFTER_BYTES the connection is closed after that many bytes."""
+usage: slow_mp3_server.py FILE BYTES_PER_SECOND [CUT_AFTER_BYTES [stall]]
+With CUT_AFTER_BYTES the connection is closed after that many bytes; with
+"stall" it is kept open without sending anything more."""
 import http.server
 import sys
 import time
@@ -11,6 +12,7 @@ import time
 path = sys.argv[1]
 rate = int(sys.argv[2])
 cut = int(sys.argv[3]) if len(sys.argv) > 3 else -1
+stall = len(sys.argv) > 4 and sys.argv[4] == "stall"
 with open(path, "rb") as f:
     data = f.read()
 
@@ -32,6 +34,8 @@ class Handler(http.server.BaseHTTPRequestHandler):
                 self.wfile.flush()
                 sent += len(chunk)
                 time.sleep(0.05)
+            while stall:
+                time.sleep(1)
         except (BrokenPipeError, ConnectionResetError):
             pass
 
