@@ -4,7 +4,8 @@
 #include <QStringList>
 
 // A list view that mirrors category DEFAULT (the skin's play-list views). Each
-// row is "<number>. <title>" (ListRowText).
+// row is "<number>. <title>" (ListRowText). A view destroyed before the store
+// unregisters itself first (TPlay::UnregisterListView).
 class PlayListView {
 public:
     virtual ~PlayListView() = default;

@@ -60,8 +60,8 @@ TEST(AddFolder, LinkBackToAParentDoesNotLoop) {
 TEST(AddFile, DuplicatesInOtherCaseAddNothingAndFirstAudioKeepsItsCase) {
     TempHome home;
     const QString file = home.write("Music/Song.MP3", "x");
+    RecordingView view; // outlives the store it is registered with
     TPlay play;
-    RecordingView view;
     play.RegisterListView(&view);
     TAddBatch batch = AddAll(play, {file, home.path() + "music/song.mp3", " " + file + " "});
     EXPECT_EQ(FilesOf(play.Default()), QStringList{file});

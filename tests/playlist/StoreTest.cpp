@@ -63,8 +63,8 @@ TEST(Categories, BuiltInsAndNewCategories) {
 
 TEST(Categories, SongsAreUniqueIgnoringCaseAndMoveAndDelete) {
     TempHome home;
+    RecordingView view; // outlives the store it is registered with
     TPlay play;
-    RecordingView view;
     RecordingFileManager manager;
     play.RegisterListView(&view);
     Add(play, 0, {"/m/A.mp3", "/m/b.mp3", "/m/a.MP3", "/m/c.mp3"});
@@ -195,8 +195,8 @@ TEST(TagScan, SurvivesSongsAndCategoriesRemovedWhileItRuns) {
 TEST(TagEdits, SetTagReachesEveryCopyAndTheCurrentSong) {
     TempHome home;
     const QString file = WriteSong(home, "song.mp3", "Old");
+    RecordingView view; // outlives the store it is registered with
     TPlay play;
-    RecordingView view;
     play.RegisterListView(&view);
     const int mine = play.AddCategory("Mine", 0);
     Add(play, 0, {file});
