@@ -6,9 +6,10 @@
 #include "TempHome.h"
 #include "TOption.h"
 
+#include <algorithm>
 #include <csignal>
+#include <cstring>
 #include <gtest/gtest.h>
-#include <QDir>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
