@@ -13,10 +13,16 @@ IniText load(const QString& fileName) {
 }
 
 void save(const QString& fileName, const IniText& ini) {
+    // Unbuffered, with every write checked: a buffered QSaveFile can commit a
+    // file cut short when the disk fills during the save.
+    const QByteArray bytes = ini.ToBytes();
     QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return;
-    file.write(ini.ToBytes());
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return;
+    }
     file.commit();
 }
 
