@@ -2,6 +2,8 @@
 
 #include "FileAdder.h"
 #include "InternalPlugin.h"
+#include "LyricsLayer.h"
+#include "SkinLayer.h"
 #include "PathResolve.h"
 #include "PlayCommands.h"
 #include "PlayerPlusProcHooks.h"
@@ -50,6 +52,10 @@ PlayerApplication::PlayerApplication(Setup setup)
     connect(option_.get(), &TOption::statusChanged, this, showTitle);
     connect(mixer_.get(), &TAudioMixer::controlChanged, this, &PlayerApplication::takeMixerChange);
 
+    lyrics_ = std::make_unique<LyricsLayer>(*this);
+    skin_->Install();
+    lyrics_->Install();
+
     plus_->Start();
     LoadWindowPlacement(*mainWindow_, store_);
 
@@ -60,6 +66,7 @@ PlayerApplication::PlayerApplication(Setup setup)
 void PlayerApplication::createGlobalObjects() {
     animate_ = std::make_unique<TAnimate>();
     option_ = std::make_unique<TOption>(store_);
+    skin_ = std::make_unique<SkinLayer>(*this);
     play_ = std::make_unique<TPlay>(option_.get());
     play_->LoadDefaultList();
     plus_ = std::make_unique<TPlus>(&InternalPlusMessage);
@@ -153,12 +160,14 @@ void PlayerApplication::CloseMainWindow() {
     mainWindow_->setAcceptDrops(false);
     mainWindow_->hide();
     play_->StopTagScan();
+    skin_->Close();
     SaveWindowPlacement(*mainWindow_, store_);
     emit finished();
 }
 
 PlayerApplication::~PlayerApplication() {
     CloseMainWindow();
+    lyrics_->Close();
     if (displayWindow_ && displayWindow_->isVisible())
         displayWindow_->close();
     displayWindow_.reset();
@@ -168,6 +177,7 @@ PlayerApplication::~PlayerApplication() {
     // Free the global objects in reverse order of their dependencies: hot keys,
     // the store, the plug-in host (which unloads its plug-ins), the state last.
     shortKey_.reset();
+    lyrics_.reset();
     adder_.reset();
     control_.reset();
     play_.reset();
@@ -176,6 +186,7 @@ PlayerApplication::~PlayerApplication() {
     plusProcHooks_.reset();
     playback_.reset();
     plus_.reset();
+    skin_.reset();
     mixer_.reset();
     messenger_.reset();
     dispatcher_.reset();

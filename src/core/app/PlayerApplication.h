@@ -20,6 +20,8 @@ class TPlusProcHandler;
 class PluginPlayback;
 class PlayerPlusProcHooks;
 class FileAdder;
+class SkinLayer;
+class LyricsLayer;
 class TKvMp3PlayForm;
 class TFrameForm;
 
@@ -50,6 +52,12 @@ public:
     TPlus& plus() { return *plus_; }
     TAudioMixer& mixer() { return *mixer_; }
     FileAdder& adder() { return *adder_; }
+    TPlayControl& control() { return *control_; }
+    TAnimate& animate() { return *animate_; }
+    TShortKey& shortKey() { return *shortKey_; }
+    const SiteAddresses& site() const { return site_; }
+    SkinLayer& skin() { return *skin_; }
+    LyricsLayer& lyrics() { return *lyrics_; }
     OptionsStore& store() { return store_; }
     TCommandDispatcher& dispatcher() { return *dispatcher_; }
     Messenger& messenger() { return *messenger_; }
@@ -78,6 +86,7 @@ private:
     // their dependencies (see ~PlayerApplication).
     std::unique_ptr<TAnimate> animate_;
     std::unique_ptr<TOption> option_;
+    std::unique_ptr<SkinLayer> skin_; // TInfomation and TSkin
     std::unique_ptr<TPlay> play_;
     std::unique_ptr<TPlus> plus_;
     std::unique_ptr<TShortKey> shortKey_;
@@ -90,6 +99,7 @@ private:
     std::unique_ptr<PlayerPlusProcHooks> plusProcHooks_;
     std::unique_ptr<TPlusProcHandler> plusProc_;
     std::unique_ptr<FileAdder> adder_;
+    std::unique_ptr<LyricsLayer> lyrics_;
 
     std::unique_ptr<TCommandDispatcher> dispatcher_;
     std::unique_ptr<Messenger> messenger_;
