@@ -3,11 +3,9 @@
 #include <QByteArray>
 #include <QString>
 #include <QTemporaryDir>
-#include <functional>
-#include <ostream>
+#include "QtPrint.h"
 
-// Readable QString values in test failure messages.
-inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+#include <functional>
 
 // A fresh program folder for one test: made the program folder while it lives.
 class TempHome {

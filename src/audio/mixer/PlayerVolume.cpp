@@ -31,22 +31,3 @@ void TakeMixerChange(TOption& option, TAudioMixer& mixer, bool terminating) {
     if (left > 0 || right > 0)
         option.SetBalance(taken.balance);
 }
-
-void SoundUp(TOption& option, TAudioMixer& mixer) {
-    if (option.Volume() == kMaxVolume)
-        return;
-    option.SetVolume(std::min(option.Volume(), kMaxVolume - kVolumeStep) + kVolumeStep);
-    ApplyVolume(option, mixer);
-}
-
-void SoundDown(TOption& option, TAudioMixer& mixer) {
-    if (option.Volume() == 0)
-        return;
-    option.SetVolume(std::max(option.Volume(), kVolumeStep) - kVolumeStep);
-    ApplyVolume(option, mixer);
-}
-
-void Silent(TOption& option, TAudioMixer& mixer) {
-    option.SetMute(!option.Mute());
-    ApplyVolume(option, mixer);
-}

@@ -1,5 +1,6 @@
 #include "OptionsStore.h"
 #include "PlayerVolume.h"
+#include "VolumeCommands.h"
 #include "PulseLevels.h"
 #include "PulseTestTools.h"
 #include "TAudioMixer.h"
@@ -74,12 +75,12 @@ void ExpectPlayerWorksWithoutMixer(TOption& option, TAudioMixer& mixer) {
 
     option.SetVolume(64600);
     option.SetBalance(30);
-    SoundUp(option, mixer);
+    RunVolumeCommand(option, mixer, "#SoundUp");
     EXPECT_EQ(option.Volume(), 65535);
-    SoundDown(option, mixer);
+    RunVolumeCommand(option, mixer, "#SoundDown");
     EXPECT_EQ(option.Volume(), 64511);
     const bool muted = option.Mute();
-    Silent(option, mixer);
+    RunVolumeCommand(option, mixer, "#Silent");
     EXPECT_EQ(option.Mute(), !muted);
     EXPECT_FALSE(ApplyVolume(option, mixer));
     TakeMixerChange(option, mixer, false);

@@ -1,4 +1,5 @@
 #include "PlayerVolume.h"
+#include "VolumeCommands.h"
 
 #include "OptionsStore.h"
 #include "PulseLevels.h"
@@ -122,7 +123,7 @@ TEST_F(PlayerVolumeTest, SoundUpAndDownStepAndLandOnTheEnds) {
         const NullSinkState before = ReadNullSink();
         option.SetBalance(50);
         option.SetVolume(c.from);
-        c.up ? SoundUp(option, *mixer) : SoundDown(option, *mixer);
+        RunVolumeCommand(option, *mixer, c.up ? "#SoundUp" : "#SoundDown");
         EXPECT_EQ(option.Volume(), c.to);
         const NullSinkState sink = ReadNullSink();
         ASSERT_TRUE(sink.ok);
@@ -139,10 +140,10 @@ TEST_F(PlayerVolumeTest, SilentTwiceRestoresTheMuteOfTheLine) {
         ASSERT_FALSE(Pactl({"set-sink-mute", "sorvi_null", startMuted ? "1" : "0"}).isNull());
         TakeMixerChange(option, *mixer, false);
         ASSERT_EQ(option.Mute(), startMuted);
-        Silent(option, *mixer);
+        RunVolumeCommand(option, *mixer, "#Silent");
         EXPECT_EQ(option.Mute(), !startMuted);
         EXPECT_EQ(ReadNullSink().mute, !startMuted);
-        Silent(option, *mixer);
+        RunVolumeCommand(option, *mixer, "#Silent");
         EXPECT_EQ(option.Mute(), startMuted);
         EXPECT_EQ(ReadNullSink().mute, startMuted);
     }
