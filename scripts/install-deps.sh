@@ -13,7 +13,7 @@ PACKAGES=(
   libqt6widgets6 qt6-qpa-plugins fonts-dejavu-core fontconfig
   # test and benchmark
   xvfb xauth x11-utils xdotool pulseaudio pulseaudio-utils sox libsox-fmt-mp3 lame espeak-ng mpg123
-  python3 imagemagick procps
+  python3 imagemagick procps time
 )
 
 missing=()

@@ -1,5 +1,6 @@
 #include "CommandTrace.h"
 
+#include <QDateTime>
 #include <QFile>
 
 void TraceCommand(const QString& command) {
@@ -11,5 +12,8 @@ void TraceCommand(const QString& command) {
         return;
     QString line = command;
     line.replace('\r', QLatin1String("\\r")).replace('\n', QLatin1String("\\n"));
+    static const bool withTimes = qEnvironmentVariableIsSet("SORVI_TRACE_TIMES");
+    if (withTimes)
+        line.prepend(QString::number(QDateTime::currentMSecsSinceEpoch()) + ' ');
     file.write(line.toUtf8() + '\n');
 }
