@@ -84,7 +84,8 @@ public:
 
     // --- rows, for a view that mirrors a play list ---
     void AppendItem(const QString& text);
-    // Removes a row; a cursor or focus now past the end moves to the last row.
+    // Removes a row; later rows move up. The focus follows its row (-1 when
+    // that row went); the cursor keeps its index, or the last row when past the end.
     void RemoveItem(int row);
     void SetItemText(int row, const QString& text);
     bool Selected(int row) const;
@@ -125,7 +126,6 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
-    bool focusNextPrevChild(bool next) override;
 
 private:
     friend class TKvScrollBox;
@@ -160,6 +160,7 @@ private:
     int widestLine_ = 0;
     int horzPosition_ = 0;
     bool pressedOnRow_ = false;
+    std::vector<int> widths_; // text width of each line in CtrlFont
 };
 
 // The skin's play-list control: a list view whose two bars start hidden (the

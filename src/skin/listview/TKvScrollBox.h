@@ -10,6 +10,7 @@
 
 class TKvListView;
 class TKvPanel;
+class ScrollBoxPanel;
 class QMouseEvent;
 class QWidget;
 
@@ -86,12 +87,11 @@ signals:
 private:
     int Along(QPoint point) const;
     int Page() const;
-    void UpdatePanelSize();
     void Refresh();
 
     Kind kind_;
     TKvListView* listView_;
-    class ScrollBoxPanel* panel_;
+    ScrollBoxPanel* panel_;
     bool visible_ = false;
     bool enabled_ = true;
     QImage track_;
