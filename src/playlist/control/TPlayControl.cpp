@@ -158,6 +158,19 @@ void TPlayControl::playSingleOrRepeat() {
     }
 }
 
+void TPlayControl::moveTo(int position) {
+    if (option_.Playing()) {
+        // "#Stop" clears Playing; "#Play" sets it again and starts the song.
+        run(QStringLiteral("#Stop"));
+        play_.SetCurrentIndex(position);
+        option_.SetPlaying(true);
+        run(QStringLiteral("#Play"));
+    } else {
+        play_.SetCurrentIndex(position);
+        LoadCurrent();
+    }
+}
+
 void TPlayControl::NextSong() {
     const int n = songCount();
     const int c = option_.CurrentIndex();
@@ -186,14 +199,7 @@ void TPlayControl::NextSong() {
         }
     }
     setPlayed(p, true);
-    if (option_.Playing()) {
-        run(QStringLiteral("#Stop"));
-        play_.SetCurrentIndex(p);
-        run(QStringLiteral("#Play"));
-    } else {
-        play_.SetCurrentIndex(p);
-        LoadCurrent();
-    }
+    moveTo(p);
 }
 
 void TPlayControl::PrevSong() {
@@ -224,15 +230,7 @@ void TPlayControl::PrevSong() {
     }
     setPlayed(c, false);
     setPlayed(p, true);
-    if (option_.Playing()) {
-        run(QStringLiteral("#Stop"));
-        play_.SetCurrentIndex(p);
-        option_.SetPlaying(true);
-        run(QStringLiteral("#Play"));
-    } else {
-        play_.SetCurrentIndex(p);
-        LoadCurrent();
-    }
+    moveTo(p);
 }
 
 void TPlayControl::PlayStatusChanged() {

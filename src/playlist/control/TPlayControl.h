@@ -48,6 +48,8 @@ private:
     void markAll(bool played);
     void run(const QString& command) { runCommand_(command); }
     void playSingleOrRepeat(); // "#Next"/"#Prev" with fewer than two songs
+    // Makes the song at position current: playing it when playback is wanted.
+    void moveTo(int position);
 
     TPlay& play_;
     TOption& option_;
