@@ -151,13 +151,13 @@ public:
     // --- plug-in requests (the store's side of PlusProc) ---
     // "%createclass": a read-only system category; returns its id.
     int PluginCreateClass(const QString& name);
-    // "%deleteclass" / "%clearclass": argument is the id as decimal text; ids 0
-    // and 1, unknown ids and non-numbers are ignored. Return 0.
-    int PluginDeleteClass(const QString& argument);
-    int PluginClearClass(const QString& argument);
-    // "%AddFiles": "id \1 paths separated by CR LF"; stops at the first empty
+    // "%deleteclass" / "%clearclass": the built-in categories (0 and 1) and
+    // unknown ids are left alone.
+    void PluginDeleteClass(int id);
+    void PluginClearClass(int id);
+    // "%AddFiles": one batch into the category, stopping at the first empty
     // name. -1 when the batch ran, 0 when it was refused.
-    int PluginAddFiles(const QString& argument);
+    int PluginAddFiles(int id, const QStringList& files);
 
 signals:
     // The current song's tag was edited: refresh the lyrics window and the information display.

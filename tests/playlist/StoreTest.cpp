@@ -267,20 +267,19 @@ TEST(PluginRequests, CreateDeleteClearAndAddFiles) {
     EXPECT_TRUE(play.GetCategoryProp(id, TPlay::PropReadOnly).toBool());
 
     // A plug-in may fill its own read-only category; the list stops at the first empty name.
-    EXPECT_EQ(play.PluginAddFiles(QString::number(id) + "\1/a.mp3\r\n\r\n/b.mp3"), -1);
+    EXPECT_EQ(play.PluginAddFiles(id, {"/a.mp3", "", "/b.mp3"}), -1);
     EXPECT_EQ(play.Category(id)->Count(), 1);
-    EXPECT_EQ(play.PluginAddFiles("0\1/x.mp3\r\n/y.mp3"), -1);
+    EXPECT_EQ(play.PluginAddFiles(0, {"/x.mp3", "/y.mp3"}), -1);
     EXPECT_EQ(play.Default().Count(), 2);
-    EXPECT_EQ(play.PluginAddFiles("99\1/x.mp3"), 0);  // no such category
-    EXPECT_EQ(play.PluginAddFiles("abc\1/x.mp3"), 0); // not a number
+    EXPECT_EQ(play.PluginAddFiles(99, {"/x.mp3"}), 0); // no such category
     ASSERT_TRUE(play.BeginAdd(0));
-    EXPECT_EQ(play.PluginAddFiles("0\1/z.mp3"), 0); // busy
+    EXPECT_EQ(play.PluginAddFiles(0, {"/z.mp3"}), 0); // busy
     play.EndAdd();
 
     // The built-in categories are never cleared or deleted through these requests.
-    for (const char* argument : {"0", "1", "abc", "", "-3"}) {
-        EXPECT_EQ(play.PluginClearClass(argument), 0);
-        EXPECT_EQ(play.PluginDeleteClass(argument), 0);
+    for (int builtIn : {0, 1, -3, 99}) {
+        play.PluginClearClass(builtIn);
+        play.PluginDeleteClass(builtIn);
     }
     EXPECT_EQ(play.Categories().size(), 3);
     EXPECT_EQ(play.Default().Count(), 2);
@@ -288,9 +287,9 @@ TEST(PluginRequests, CreateDeleteClearAndAddFiles) {
     RecordingFileManager manager;
     manager.shown = id;
     play.SetFileManager(&manager);
-    EXPECT_EQ(play.PluginClearClass(QString::number(id)), 0);
+    play.PluginClearClass(id);
     EXPECT_EQ(play.Category(id)->Count(), 0);
     EXPECT_TRUE(manager.events.contains(QStringLiteral("rebuilt %1").arg(id)));
-    EXPECT_EQ(play.PluginDeleteClass(QString::number(id)), 0);
+    play.PluginDeleteClass(id);
     EXPECT_EQ(play.Category(id), nullptr);
 }
