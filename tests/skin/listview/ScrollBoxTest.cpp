@@ -1,6 +1,7 @@
 // The picture scroll bars: docking, buttons with auto-repeat, track pages,
 // thumb drags and hover frames.
 #include "ListViewFixtures.h"
+#include "TempHome.h"
 #include "TKvControls.h"
 #include "TKvListView.h"
 
@@ -56,6 +57,9 @@ TEST_F(ScrollBoxTest, TrackPictureShowsAndDocksTheBar) {
     EXPECT_EQ(list.CornerPanel()->geometry(), QRect(184, 187, 15, 12));
     EXPECT_EQ(bar->Panel()->geometry(), QRect(184, 1, 15, 186));
     EXPECT_EQ(list.SurfaceRect(), QRect(1, 1, 183, 186));
+    list.SetItemIndex(2);
+    list.SetItemFocus(4);
+    list.grab().save(TestOutputFolder() + QStringLiteral("/listview-both-bars.png"));
 
     horz->SetVisible(false);
     EXPECT_EQ(list.CornerPanel(), nullptr);
