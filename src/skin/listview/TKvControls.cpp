@@ -3,6 +3,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+namespace KvListView {
+
 TKvImage::TKvImage(QWidget* parent) : QWidget(parent) {
     ApplyAttributes();
 }
@@ -105,3 +107,5 @@ void TKvPanel::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.fillRect(event->rect(), color_);
 }
+
+} // namespace KvListView

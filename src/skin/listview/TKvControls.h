@@ -6,6 +6,11 @@
 
 class QMouseEvent;
 
+// The list view's own image and panel controls. They live in their own
+// namespace because the skin engine has image and panel controls of the same
+// names for the rest of a skin's face.
+namespace KvListView {
+
 // An image control: shows a picture (sized to it, stretched, or centred) and
 // reports the pointer entering and leaving it besides the mouse events.
 // Transparent images let their parent show through the picture's alpha (and
@@ -75,3 +80,5 @@ protected:
 private:
     QColor color_;
 };
+
+} // namespace KvListView

@@ -211,7 +211,7 @@ void TKvListView::LayoutBars() {
     }
     if (both) {
         if (!corner_) {
-            corner_ = new TKvPanel(this);
+            corner_ = new KvListView::TKvPanel(this);
             corner_->show();
         }
         const QRect bar = horz_->Panel()->geometry();

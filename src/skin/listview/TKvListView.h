@@ -34,7 +34,9 @@
 #include <QWidget>
 #include <vector>
 
+namespace KvListView {
 class TKvPanel;
+}
 
 class TKvListView : public QWidget {
     Q_OBJECT
@@ -102,7 +104,7 @@ public:
     // The client area left for the lines (inside the border, beside the bars).
     QRect SurfaceRect() const { return surface_; }
     // The corner panel between two visible bars (null otherwise).
-    TKvPanel* CornerPanel() const { return corner_; }
+    KvListView::TKvPanel* CornerPanel() const { return corner_; }
     // The lines drawn off-screen at the surface's size (what the control shows).
     QImage RenderSurface() const;
 
@@ -152,7 +154,7 @@ private:
     QColor highLineTextColor_;
     TKvScrollBox* horz_ = nullptr;
     TKvScrollBox* vert_ = nullptr;
-    TKvPanel* corner_ = nullptr;
+    KvListView::TKvPanel* corner_ = nullptr;
     QRect surface_;
     int firstVisible_ = 0;
     int rowHeight_ = 1;

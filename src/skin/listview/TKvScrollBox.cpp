@@ -10,7 +10,7 @@
 using namespace kvlist;
 
 // The bar's panel: draws the bar in one step and hands its mouse events to the box.
-class ScrollBoxPanel : public TKvPanel {
+class ScrollBoxPanel : public KvListView::TKvPanel {
 public:
     explicit ScrollBoxPanel(TKvScrollBox* box) : box_(box) { setMouseTracking(true); }
 
@@ -50,7 +50,7 @@ TKvScrollBox::~TKvScrollBox() {
     delete panel_;
 }
 
-TKvPanel* TKvScrollBox::Panel() const {
+KvListView::TKvPanel* TKvScrollBox::Panel() const {
     return panel_;
 }
 

@@ -9,7 +9,9 @@
 #include <QTimer>
 
 class TKvListView;
+namespace KvListView {
 class TKvPanel;
+}
 class ScrollBoxPanel;
 class QMouseEvent;
 class QWidget;
@@ -29,7 +31,7 @@ public:
     ~TKvScrollBox() override;
 
     Kind kind() const { return kind_; }
-    TKvPanel* Panel() const;
+    KvListView::TKvPanel* Panel() const;
     TKvListView* ListView() const { return listView_; }
 
     bool Visible() const { return visible_; }
