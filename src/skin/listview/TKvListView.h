@@ -22,6 +22,9 @@
 //   OnDblClick(), OnClick(), OnMouseDown/Move/Up(QMouseEvent*) as received;
 //   OnCtrlResize()             on every resize, before the layout is recomputed;
 //   OnSelectionChanged()       the cursor or the selected rows changed.
+// A play-list mirror maps SetRows to SetItems + SetItemFocus, AppendRow to
+// AppendItem, RemoveRow to RemoveItem, SetRowText to SetItemText.
+// The bars' panels are KvListView::TKvPanel (namespaced, apart from the skin's).
 // Pictures keep their own sizes; strips are cut into equal frames and magenta
 // (0xFF00FF) is transparent in them.
 
