@@ -17,7 +17,8 @@
 //   list->AppendItem(row); list->RemoveItem(i); list->SetItemText(i, text);
 // Signals:
 //   OnCtrlKeyDown(QKeyEvent*)  every key, before the list's own handling
-//                              (Enter and Delete are left to the owner);
+//                              (event->ignore() keeps the list from acting on it;
+//                              Delete is left to the owner);
 //   OnItemActivated(int row)   after a double click on a row or Enter on the cursor row;
 //   OnDblClick(), OnClick(), OnMouseDown/Move/Up(QMouseEvent*) as received;
 //   OnCtrlResize()             on every resize, before the layout is recomputed;
