@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QWidget>
+
+class Messenger;
+class OptionsStore;
+class QComboBox;
+class QLineEdit;
+class TPlay;
+
+// What a tag window works with.
+struct TID3FormContext {
+    TPlay& play;          // reads and writes tags (GetTag, SetTag)
+    Messenger& messenger; // the lyrics file chooser
+    OptionsStore& store;  // the window's placement
+};
+
+// The tag window of one song: its ID3v1 fields, its genre and the name of its
+// lyrics file. Changes are written with Save, and on close when something was
+// changed.
+class TID3Form : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kFieldLength = 30;
+    static constexpr int kYearLength = 4;
+
+    TID3Form(TID3FormContext context, const QString& fileName, QWidget* parent = nullptr);
+
+    const QString& FileName() const { return fileName_; }
+    bool Modified() const { return modified_; }
+
+    // Fills the window from the song's tag (a pending edit first); Undo.
+    void Fill();
+    void Save();  // SaveButton
+    void Clear(); // ClearButton
+    // OpenLyricsButton: chooses a lyrics file; only its name is kept.
+    void SelectLyrics();
+
+    QLineEdit* FileNameEdit = nullptr;
+    QLineEdit* TitleEdit = nullptr;
+    QLineEdit* ArtistEdit = nullptr;
+    QLineEdit* AlbumEdit = nullptr;
+    QLineEdit* YearEdit = nullptr;
+    QLineEdit* CommentEdit = nullptr;
+    QLineEdit* LrcEdit = nullptr;
+    QComboBox* GenreList = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void build();
+    void setModified() { modified_ = true; }
+
+    TID3FormContext context_;
+    QString fileName_;
+    bool modified_ = false;
+    bool filling_ = false;
+};

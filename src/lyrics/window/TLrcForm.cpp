@@ -1,0 +1,229 @@
+#include "TLrcForm.h"
+
+#include "BackgroundPicture.h"
+#include "LrcParser.h"
+#include "LyricsLookup.h"
+#include "LyricsOptions.h"
+#include "LyricsPanel.h"
+#include "Messenger.h"
+#include "PlayerSettings.h"
+#include "QtDialogLayer.h"
+#include "TAnimate.h"
+#include "TLrcView.h"
+#include "TOption.h"
+#include "TPlay.h"
+#include "WindowPlacement.h"
+
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
+
+namespace {
+
+TLyricsSong lyricsSong(const TPlayItem& item) {
+    TLyricsSong song;
+    song.FileName = item.FileName;
+    song.Title = TagText(item.Tag.Title);
+    song.Artist = TagText(item.Tag.Artist);
+    song.Album = TagText(item.Tag.Album);
+    song.LyricsName = TagText(item.Tag.LyricsName);
+    return song;
+}
+
+} // namespace
+
+TLrcForm::TLrcForm(TLrcFormContext context, QWidget* parent)
+    : QMainWindow(parent), context_(std::move(context)) {
+    setObjectName(QStringLiteral("TLrcForm"));
+    setWindowTitle(QStringLiteral("Lyrics Shower"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    resize(420, 360);
+
+    view_ = new TLrcView(context_.option, this);
+    fullPanel_ = new LyricsPanel(*view_, this);
+    fullPanel_->installEventFilter(this);
+    setCentralWidget(fullPanel_);
+    // DyPanel only gives the band its size and place; the panel draws it.
+    dyPanel_ = new QWidget(fullPanel_);
+    dyPanel_->setObjectName(QStringLiteral("DyPanel"));
+    dyPanel_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    dyPanel_->setAttribute(Qt::WA_NoSystemBackground);
+    setStatusBar(new QStatusBar(this));
+    statusBar()->setObjectName(QStringLiteral("StatusBar1"));
+    createActions();
+
+    connect(view_, &TLrcView::presented, fullPanel_, qOverload<>(&QWidget::update));
+    connect(&context_.option, &TOption::tickChanged, this, &TLrcForm::UpdateLyrics);
+    connect(&context_.option, &TOption::statusChanged, this, &TLrcForm::UpdateLyrics);
+    connect(&context_.option, &TOption::titleChanged, this,
+            [this] { setWindowTitle(context_.option.LyricsCaption()); });
+    // Saving the current song's tag may name another lyrics file.
+    connect(&context_.play, &TPlay::currentTagChanged, this, [this] {
+        LoadLyrics();
+        UpdateLyrics();
+    });
+    if (context_.animate) {
+        context_.animate->Register(this);
+        connect(context_.animate, &TAnimate::frameChanged, paintBox_, &AnimationBox::SetFrame);
+    }
+
+    if (!context_.option.Title().isEmpty())
+        setWindowTitle(context_.option.LyricsCaption());
+    LoadWindowPlacement(*this, context_.store);
+    LoadLyricsOptions();
+    LoadLyrics();
+}
+
+TLrcForm::~TLrcForm() {
+    if (context_.animate)
+        context_.animate->Unregister(this);
+}
+
+QWidget* TLrcForm::FullPanel() const {
+    return fullPanel_;
+}
+
+void TLrcForm::createActions() {
+    QMenu* menu = menuBar()->addMenu(QStringLiteral("&Lyrics"));
+    toolBar_ = addToolBar(QStringLiteral("ToolBar1"));
+    toolBar_->setObjectName(QStringLiteral("ToolBar1"));
+    toolBar_->setMovable(false);
+    toolBar_->setFocusPolicy(Qt::NoFocus);
+    toolBar_->setToolButtonStyle(Qt::ToolButtonTextOnly);
+
+    auto add = [&](const char* name, const QString& text, const QString& shortText) {
+        auto* action = new QAction(text, this);
+        action->setObjectName(QLatin1String(name));
+        action->setIconText(shortText);
+        menu->addAction(action);
+        toolBar_->addAction(action);
+        return action;
+    };
+    LocalAction = add("LocalAction", QStringLiteral("&Local Lyrics"), QStringLiteral("Local Lrc"));
+    DownAction = add("DownAction", QStringLiteral("&Download Lyrics"), QStringLiteral("Download"));
+    OptionAction = add("OptionAction", QStringLiteral("&Options"), QStringLiteral("Options"));
+    CloseAction = add("CloseAction", QStringLiteral("&Close"), QStringLiteral("Close"));
+    CloseAction->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
+
+    auto* spacer = new QWidget(toolBar_);
+    spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    toolBar_->addWidget(spacer);
+    paintBox_ = new AnimationBox(toolBar_);
+    toolBar_->addWidget(paintBox_);
+
+    connect(LocalAction, &QAction::triggered, this, [this] { run(QStringLiteral("#ID3,SelectLyrics")); });
+    connect(DownAction, &QAction::triggered, this, [this] {
+        if (context_.option.Playing())
+            run(QStringLiteral("#Searchlrc,") + DisplayTitle(context_.play.Current()));
+        else
+            run(QStringLiteral("#Searchlrc"));
+    });
+    connect(OptionAction, &QAction::triggered, this, [this] { run(QStringLiteral("#Setup")); });
+    connect(CloseAction, &QAction::triggered, this, &QWidget::close);
+}
+
+void TLrcForm::run(const QString& command) {
+    if (context_.doCommand)
+        context_.doCommand(command);
+}
+
+void TLrcForm::LoadLyricsOptions() {
+    const TLyricsOptions options = ReadLyricsOptions(context_.store);
+    view_->SetOptions(options, FontSpecToQFont(options.Font), FontSpecToQFont(options.BandFont));
+    view_->SetBackground(LoadBackgroundPicture(options.Background));
+    if (!context_.option.Playing())
+        view_->Present();
+}
+
+void TLrcForm::LoadLyrics(const QString& fileName) {
+    const TPlayItem& current = context_.play.Current();
+    const QString name =
+        fileName.isEmpty() && !current.FileName.isEmpty() ? FindLyricsFile(lyricsSong(current)) : fileName;
+    lrcFileName_ = name;
+    loaded_ = false;
+    view_->ClearLyrics();
+    statusBar()->clearMessage();
+    if (current.FileName.isEmpty())
+        return;
+    emit lyricsFound(false);
+    TLrcRec lrc;
+    if (LoadLrcFile(name, lrc)) {
+        loaded_ = true;
+        emit lyricsFound(true);
+        view_->SetLyrics(lrc);
+        statusBar()->showMessage(name);
+    } else if (PlayerSettings::PromptDownLrc(context_.store)) {
+        askToSearch();
+    }
+}
+
+void TLrcForm::askToSearch() {
+    bool alwaysAsk = true;
+    const int button = context_.messenger.AskWithCheckBox(
+        QStringLiteral("can't locate lyrics file, search in server?"), QStringLiteral("Always Ask"),
+        alwaysAsk, MsgBox::OkCancel | MsgBox::IconQuestion);
+    if (!alwaysAsk)
+        PlayerSettings::SetPromptDownLrc(context_.store, false);
+    if (button == MsgBox::IdOk)
+        run(QStringLiteral("#Searchlrc,") + DisplayTitle(context_.play.Current()));
+}
+
+void TLrcForm::UpdateLyrics() {
+    view_->UpdateLyrics();
+}
+
+void TLrcForm::placePanels() {
+    dyPanel_->setGeometry(0, fullPanel_->height() - kBandHeight, fullPanel_->width(), kBandHeight);
+    view_->Resize(fullPanel_->size(), fullPanel_->rect(), dyPanel_->geometry());
+}
+
+void TLrcForm::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    placePanels();
+}
+
+bool TLrcForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == fullPanel_ && event->type() == QEvent::Resize)
+        placePanels();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TLrcForm::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (context_.animate)
+        context_.animate->SetActive(this, true);
+    emit shownChanged(true);
+}
+
+void TLrcForm::closeEvent(QCloseEvent* event) {
+    if (!closed_) {
+        closed_ = true;
+        SaveWindowPlacement(*this, context_.store);
+        if (context_.animate)
+            context_.animate->SetActive(this, false);
+        emit shownChanged(false);
+    }
+    event->accept();
+}
+
+void TLrcForm::keyPressEvent(QKeyEvent* event) {
+    const bool modifier = event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        close();
+        return;
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        view_->ArrowKey(event->key() == Qt::Key_Up, modifier);
+        return;
+    default:
+        QMainWindow::keyPressEvent(event);
+    }
+}
+
+void TLrcForm::keyReleaseEvent(QKeyEvent* event) {
+    if (!event->isAutoRepeat())
+        view_->KeyRelease();
+    QMainWindow::keyReleaseEvent(event);
+}

@@ -1,0 +1,218 @@
+#include "TLrcView.h"
+
+#include "LrcDisplayLines.h"
+#include "LyricsScroll.h"
+#include "LyricsSurface.h"
+#include "TOption.h"
+
+#include <algorithm>
+#include <QFontMetrics>
+#include <QPainter>
+
+namespace {
+
+// Text in the key colour must vanish and text in the outline colour must get
+// no outline, so glyph edges may not be blended with what lies under them.
+QFont unblended(QFont font) {
+    font.setStyleStrategy(QFont::NoAntialias);
+    return font;
+}
+
+// Break characters are measured and drawn as spaces.
+QString shown(const QString& text) {
+    QString s = text;
+    s.replace(QChar(kBandBreak), QChar(u' '));
+    return s;
+}
+
+} // namespace
+
+TLrcView::TLrcView(const TOption& option, QObject* parent) : QObject(parent), option_(option) {
+    WaitTimer.setSingleShot(true);
+    WaitTimer.setInterval(kWaitMs);
+    connect(&WaitTimer, &QTimer::timeout, this, [this] {
+        ManualScroll = false;
+        redrawList();
+    });
+}
+
+void TLrcView::SetOptions(const TLyricsOptions& options, const QFont& lyricsFont, const QFont& bandFont) {
+    Colors = options;
+    LyricsFont = unblended(lyricsFont);
+    BandFont = unblended(bandFont);
+    LineHeight = QFontMetrics(LyricsFont).height() + 2;
+    BandLineHeight = QFontMetrics(BandFont).height() + 5;
+    measureLines();
+}
+
+void TLrcView::measureLines() {
+    const QFontMetrics metrics(LyricsFont);
+    MaxLineWidth = 0;
+    for (const QString& line : DisplayLines.Lines)
+        MaxLineWidth = std::max(MaxLineWidth, metrics.horizontalAdvance(line));
+}
+
+void TLrcView::ClearLyrics() {
+    Lrc.Clear();
+    DisplayLines.Clear();
+    Band.Reset();
+    MaxLineWidth = 0;
+}
+
+void TLrcView::SetLyrics(const TLrcRec& lrc) {
+    Lrc = lrc;
+    SortLrcRec(Lrc);
+    DisplayLines = BuildDisplayLines(Lrc);
+    Band.Reset();
+    measureLines();
+}
+
+void TLrcView::Resize(const QSize& client, const QRect& fullPanel, const QRect& dyPanel) {
+    Busy = true;
+    FullPanelRect = fullPanel;
+    DyPanelRect = dyPanel;
+    BandSurface = MakeSurface(dyPanel.size());
+    ListSurface = MakeSurface(fullPanel.size());
+    BackSurface = MakeSurface(client);
+    // A surface that cannot be had leaves drawing off until the next resize.
+    if (BandSurface.isNull() || ListSurface.isNull() || BackSurface.isNull())
+        return;
+    Busy = false;
+    UpdateLyrics();
+}
+
+void TLrcView::UpdateLyrics() {
+    if (Busy || BackSurface.isNull())
+        return;
+    Busy = true;
+    CurrentLine = CurrentLineAt(DisplayLines, option_.Playing(), option_.PositionTenths());
+    DrawBand();
+    DrawList();
+    Present();
+    Busy = false;
+}
+
+void TLrcView::drawText(QImage& surface, const QFont& font, const QString& text, int x, int y, QRgb color,
+                        const QRect& clip) {
+    QPainter painter(&surface);
+    if (!clip.isNull())
+        painter.setClipRect(clip);
+    painter.setFont(font);
+    painter.setPen(QColor::fromRgb(color));
+    painter.drawText(x, y + QFontMetrics(font).ascent(), shown(text));
+}
+
+void TLrcView::DrawList() {
+    if (ListSurface.isNull())
+        return;
+    ListSurface.fill(kKeyPixel);
+    ListRect = QRect(0, 0, FullPanelRect.width(), FullPanelRect.height() - DyPanelRect.height());
+    ListX = std::max(0, FullPanelRect.width() - MaxLineWidth) / 2;
+    if (!ManualScroll)
+        Scroll = AutoScroll(Scroll, option_.Playing(), CurrentLine, LineHeight, ListRect.height());
+
+    const int top = std::max(Scroll, 0);
+    const int first = LineHeight > 0 ? std::max(0, top / LineHeight) : 0;
+    const int count = int(DisplayLines.Lines.size());
+    QPainter painter(&ListSurface);
+    painter.setFont(LyricsFont);
+    const int ascent = QFontMetrics(LyricsFont).ascent();
+    const QColor active = QColor::fromRgb(ColorRefToPixel(Colors.ActiveColor));
+    const QColor normal = QColor::fromRgb(ColorRefToPixel(Colors.NormalColor));
+    // Only the lines that reach into the surface are drawn.
+    for (int i = first; i < count; ++i) {
+        const int y = i * LineHeight - top;
+        if (y >= ListSurface.height())
+            break;
+        painter.setPen(i == CurrentLine ? active : normal);
+        painter.drawText(ListX, y + ascent, DisplayLines.Lines[i]);
+    }
+}
+
+void TLrcView::DrawBand() {
+    if (BandSurface.isNull())
+        return;
+    BandSurface.fill(kKeyPixel);
+    bandPieces_.clear();
+    BandInput in;
+    in.lrc = &Lrc;
+    in.displayLines = &DisplayLines;
+    in.currentLine = CurrentLine;
+    in.playing = option_.Playing();
+    in.positionTenths = option_.PositionTenths();
+    in.engineTimeTenths = option_.EngineTimeTenths();
+    in.size = BandSurface.size();
+    in.bandLineHeight = BandLineHeight;
+    const QFontMetrics metrics(BandFont);
+    bandPieces_ =
+        Band.Update(in, [&](const QString& text) { return metrics.horizontalAdvance(shown(text)); });
+    const QRgb normal = ColorRefToPixel(Colors.BandNormalColor);
+    const QRgb active = ColorRefToPixel(Colors.BandActiveColor);
+    for (const BandPiece& piece : bandPieces_) {
+        drawText(BandSurface, BandFont, piece.text, piece.x, piece.y, normal);
+        // The sung part: the same text in the active colour, up to the sweep edge.
+        if (piece.swept > 0)
+            drawText(BandSurface, BandFont, piece.text, piece.x, piece.y, active,
+                     QRect(0, 0, piece.x + piece.swept, piece.y + BandLineHeight));
+    }
+}
+
+void TLrcView::Present() {
+    if (BackSurface.isNull())
+        return;
+    BackSurface.fill(ColorRefToPixel(Colors.BkgColor));
+    const QRect area(0, 0, FullPanelRect.width(), FullPanelRect.height());
+    if (!BackgroundSurface.isNull()) {
+        QPainter painter(&BackSurface);
+        painter.drawImage(area, BackgroundSurface);
+    }
+    if (!ListSurface.isNull()) {
+        OutlineSurface(ListSurface, ColorRefToPixel(Colors.RectColor));
+        CopyKeyed(BackSurface, ListRect.topLeft(), ListSurface, ListRect);
+    }
+    if (!BandSurface.isNull()) {
+        OutlineSurface(BandSurface, ColorRefToPixel(Colors.BandRectColor));
+        const QPoint bandAt(DyPanelRect.left(), DyPanelRect.top() - FullPanelRect.top());
+        CopyKeyed(BackSurface, bandAt, BandSurface, BandSurface.rect());
+    }
+    emit presented();
+}
+
+void TLrcView::redrawList() {
+    DrawList();
+    Present();
+}
+
+void TLrcView::MousePress(Qt::MouseButton button, int y) {
+    if (button == Qt::LeftButton && y < ListRect.height()) {
+        ManualScroll = true;
+        WaitTimer.stop();
+    }
+    pressedY_ = y;
+}
+
+void TLrcView::MouseDrag(int y) {
+    Scroll = DragScroll(Scroll, pressedY_, y, LineHeight, int(DisplayLines.Lines.size()), ListRect.height());
+    pressedY_ = y;
+    redrawList();
+}
+
+void TLrcView::MouseRelease(Qt::MouseButton button) {
+    if (button == Qt::LeftButton)
+        WaitTimer.start();
+}
+
+void TLrcView::ArrowKey(bool up, bool modifier) {
+    ManualScroll = true;
+    WaitTimer.stop();
+    const int step = ArrowStep(modifier);
+    Scroll =
+        up ? ScrollUp(Scroll, step)
+           : ScrollDown(Scroll, step, LineHeight, int(DisplayLines.Lines.size()), FullPanelRect.height());
+    redrawList();
+}
+
+void TLrcView::KeyRelease() {
+    if (ManualScroll)
+        WaitTimer.start();
+}

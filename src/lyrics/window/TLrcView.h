@@ -1,0 +1,99 @@
+#pragma once
+
+#include "KaraokeBand.h"
+#include "LrcModel.h"
+#include "LyricsOptions.h"
+
+#include <QFont>
+#include <QImage>
+#include <QObject>
+#include <QRect>
+#include <QTimer>
+
+class TOption;
+
+// Everything the lyrics window draws, without the window: the lines and the
+// current one, the list's scroll position, the karaoke band and the surfaces
+// they are composed in. The window hands it its geometry, the mouse and the
+// keys, and paints BackSurface.
+class TLrcView : public QObject {
+    Q_OBJECT
+public:
+    // Manual scrolling gives way to automatic scrolling this long after the
+    // last key or mouse-button release.
+    static constexpr int kWaitMs = 2000;
+
+    explicit TLrcView(const TOption& option, QObject* parent = nullptr);
+
+    // --- settings ---
+    // Fonts (drawn without anti-aliasing, so every text pixel is exactly the
+    // text colour and the key colour stays exact) and colours.
+    void SetOptions(const TLyricsOptions& options, const QFont& lyricsFont, const QFont& bandFont);
+    void SetBackground(const QImage& picture) { BackgroundSurface = picture; }
+
+    // --- lyrics ---
+    // Forgets the lines and resets the band (the start of every load).
+    void ClearLyrics();
+    // Takes a loaded record: sorts it and derives the display lines.
+    void SetLyrics(const TLrcRec& lrc);
+
+    // --- geometry: the client size of the window, FullPanel's and DyPanel's
+    // rectangles in it. Rebuilds the surfaces and runs UpdateLyrics.
+    void Resize(const QSize& client, const QRect& fullPanel, const QRect& dyPanel);
+
+    // --- drawing ---
+    void UpdateLyrics();
+    void DrawList();
+    void DrawBand();
+    void Present();
+
+    // --- manual scrolling ---
+    void MousePress(Qt::MouseButton button, int y);
+    void MouseDrag(int y); // with the left button held
+    void MouseRelease(Qt::MouseButton button);
+    void ArrowKey(bool up, bool modifier);
+    void KeyRelease();
+
+    // --- state ---
+    TLrcRec Lrc;
+    TLrcRec DisplayLines;
+    int CurrentLine = -1;
+    bool Busy = false;
+    bool ManualScroll = false;
+    int Scroll = 0;
+    QRect ListRect;
+    int ListX = 0;
+    int LineHeight = 0;
+    int MaxLineWidth = 0;
+    int BandLineHeight = 0;
+    QFont LyricsFont;
+    QFont BandFont;
+    TLyricsOptions Colors;
+    TKaraokeBand Band;
+
+    QImage BackSurface;
+    QImage BackgroundSurface;
+    QImage ListSurface;
+    QImage BandSurface;
+    QTimer WaitTimer;
+
+    // What the last DrawBand painted, in order.
+    const std::vector<BandPiece>& BandPieces() const { return bandPieces_; }
+
+    QRect FullPanelRect; // in the back surface
+    QRect DyPanelRect;
+
+signals:
+    // Present composed a new picture: the window repaints.
+    void presented();
+
+private:
+    void redrawList();
+    void measureLines();
+    void drawText(QImage& surface, const QFont& font, const QString& text, int x, int y, QRgb color,
+                  const QRect& clip = QRect());
+
+    const TOption& option_;
+    int pressedY_ = 0;
+    std::vector<BandPiece> bandPieces_;
+};
