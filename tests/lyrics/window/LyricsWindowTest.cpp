@@ -1,0 +1,249 @@
+// The lyrics window driven through the player state, as the running player
+// drives it: position ticks move the highlight and the list, the mouse and the
+// arrow keys scroll by hand until the wait runs out, a song without lyrics
+// asks once whether to search for them.
+#include "LyricsSurface.h"
+#include "Messenger.h"
+#include "OptionsStore.h"
+#include "PlayerSettings.h"
+#include "ScriptedDialogs.h"
+#include "TempHome.h"
+#include "TLrcForm.h"
+#include "TLrcView.h"
+#include "TOption.h"
+#include "TPlay.h"
+
+#include <gtest/gtest.h>
+#include <QPointer>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+class LyricsWindow : public ::testing::Test {
+protected:
+    TempHome home;
+    OptionsStore store{home.file("Options.ini")};
+    TOption option{store};
+    TPlay play;
+    ScriptedDialogs dialogs;
+    Messenger messenger{option, dialogs};
+    QStringList commands;
+    QPointer<TLrcForm> form;
+
+    void SetUp() override {
+        store.WriteString("LYRICS", "FONT", "DejaVu Sans,[],&H0,12,0");
+        store.WriteString("LYRICS", "DFONT", "DejaVu Sans,[],&H0,12,0");
+    }
+    void TearDown() override { delete form.data(); }
+
+    // A current song whose lyrics file lies in "Lyrics/" (or not, with empty text).
+    void song(const QString& name, const QByteArray& lrc) {
+        play.Current().FileName = home.file(name + ".mp3");
+        play.Current().Tag = TSongTag{};
+        play.Current().Tag.Genre = 0;
+        if (!lrc.isEmpty())
+            home.write("Lyrics/" + name + ".lrc", lrc);
+    }
+    void open() {
+        form = new TLrcForm(
+            {option, play, messenger, store, nullptr, [this](const QString& c) { commands << c; }});
+        form->resize(400, 300);
+        form->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form));
+        play.Current(); // the window loaded in its constructor
+    }
+    void at(int tenths) {
+        option.SetPlaying(true);
+        option.ReportEngineTime(tenths / 10);
+        option.SetTick(tenths % 10);
+    }
+    TLrcView& view() { return form->view(); }
+    int listHeight() { return view().ListRect.height(); }
+};
+
+QByteArray lines(int count, int everyTenths) {
+    QByteArray text;
+    for (int i = 0; i < count; ++i) {
+        const int t = (i + 1) * everyTenths;
+        text += QStringLiteral("[%1:%2.%3]Line %4\n")
+                    .arg(t / 600, 2, 10, QChar('0'))
+                    .arg(t % 600 / 10, 2, 10, QChar('0'))
+                    .arg(t % 10)
+                    .arg(i)
+                    .toUtf8();
+    }
+    return text;
+}
+
+} // namespace
+
+TEST_F(LyricsWindow, CurrentLineOnlyOncePastTheLinesTime) {
+    song("three", "[00:01.0]one\n[00:02.0]two\n[00:03.0]three\n");
+    open();
+    ASSERT_EQ(view().DisplayLines.Lines.size(), 4); // with the end marker
+    struct Case {
+        int position;
+        int current;
+    } cases[] = {{5, -1}, {10, -1}, {11, 0}, {20, 0}, {21, 1}, {30, 1}, {31, 2}, {600, 2}};
+    for (const Case& c : cases) {
+        at(c.position);
+        EXPECT_EQ(view().CurrentLine, c.current) << c.position;
+    }
+    // Stopping clears the highlight and takes the list to the top.
+    option.SetPlaying(false);
+    option.SetStatus(StatusStopped);
+    EXPECT_EQ(view().CurrentLine, -1);
+    EXPECT_EQ(view().Scroll, 0);
+}
+
+TEST_F(LyricsWindow, LongSongMovesOneLineHeightPerLine) {
+    song("long", lines(80, 20));
+    open();
+    const int lh = view().LineHeight;
+    const int height = listHeight();
+    ASSERT_GE(height, 2 * lh);
+    int previous = 0;
+    int moves = 0;
+    for (int line = 0; line < 80; ++line) {
+        at((line + 1) * 20 + 1);
+        ASSERT_EQ(view().CurrentLine, line);
+        const int bottom = (line + 2) * lh;
+        if (bottom <= height) {
+            EXPECT_EQ(view().Scroll, 0) << line;
+        } else {
+            EXPECT_EQ(view().Scroll, bottom - height) << line;
+            if (previous > 0) {
+                EXPECT_EQ(view().Scroll - previous, lh) << line;
+                ++moves;
+            }
+        }
+        previous = view().Scroll;
+    }
+    EXPECT_GT(moves, 40);
+}
+
+TEST_F(LyricsWindow, ManualScrollLimitsAndTheWaitBack) {
+    song("long", lines(40, 20));
+    open();
+    at(101); // line 4 current: the list is at the top
+    const int lh = view().LineHeight;
+    const int n = int(view().DisplayLines.Lines.size());
+    QWidget* panel = form->FullPanel();
+
+    // Dragging far upward stops at the last line's bottom meeting the list's bottom.
+    QTest::mousePress(panel, Qt::LeftButton, Qt::NoModifier, QPoint(50, 150));
+    EXPECT_TRUE(view().ManualScroll);
+    QMouseEvent move(QEvent::MouseMove, QPointF(50, -5000), panel->mapToGlobal(QPointF(50, -5000)),
+                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(panel, &move);
+    EXPECT_EQ(view().Scroll, lh * n - listHeight());
+    // Position ticks do not move the list while the user holds it.
+    at(121);
+    EXPECT_EQ(view().Scroll, lh * n - listHeight());
+    QTest::mouseRelease(panel, Qt::LeftButton, Qt::NoModifier, QPoint(50, 10));
+    EXPECT_TRUE(view().WaitTimer.isActive());
+    EXPECT_TRUE(WaitFor([&] { return !view().ManualScroll; }, 4000));
+    // Back to the automatic place of line 5: its next line last in the area
+    // (negative when the area is taller than that, and drawn from the top).
+    EXPECT_EQ(view().Scroll, 7 * lh - listHeight());
+
+    // The Down arrow's limit is the last line's bottom meeting the panel's bottom.
+    for (int i = 0; i < 200; ++i)
+        QTest::keyClick(form, Qt::Key_Down, Qt::ShiftModifier);
+    EXPECT_EQ(view().Scroll, lh * n - panel->height());
+    QTest::keyClick(form, Qt::Key_Up);
+    EXPECT_EQ(view().Scroll, lh * n - panel->height() - 5);
+    for (int i = 0; i < 200; ++i)
+        QTest::keyClick(form, Qt::Key_Up, Qt::ControlModifier);
+    EXPECT_EQ(view().Scroll, 0);
+    EXPECT_TRUE(view().WaitTimer.isActive()); // started by the key release
+}
+
+TEST_F(LyricsWindow, MissingLyricsAskOnceAndUntickingTurnsTheQuestionOff) {
+    song("silent", QByteArray());
+    dialogs.askAnswer = MsgBox::IdOk;
+    open();
+    ASSERT_EQ(dialogs.asked.size(), 1);
+    EXPECT_EQ(dialogs.asked[0], QString("can't locate lyrics file, search in server? [Always Ask]"));
+    EXPECT_EQ(commands, QStringList{"#Searchlrc,silent.mp3"});
+    EXPECT_TRUE(view().DisplayLines.Lines.isEmpty());
+    // Ticks do not ask again.
+    at(31);
+    EXPECT_EQ(dialogs.asked.size(), 1);
+
+    // Unticked and cancelled: no search, and no question any more.
+    dialogs.untick = true;
+    dialogs.askAnswer = MsgBox::IdCancel;
+    form->LoadLyrics();
+    EXPECT_EQ(dialogs.asked.size(), 2);
+    EXPECT_EQ(commands.size(), 1);
+    EXPECT_FALSE(PlayerSettings::PromptDownLrc(store));
+    form->LoadLyrics();
+    EXPECT_EQ(dialogs.asked.size(), 2);
+}
+
+TEST_F(LyricsWindow, IndicatorsCaptionAndActions) {
+    song("three", "[00:01.0]one\n[00:02.0]two\n");
+    form =
+        new TLrcForm({option, play, messenger, store, nullptr, [this](const QString& c) { commands << c; }});
+    QSignalSpy shown(form.data(), &TLrcForm::shownChanged);
+    QSignalSpy found(form.data(), &TLrcForm::lyricsFound);
+    EXPECT_TRUE(form->LyricsLoaded());
+    form->show();
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_TRUE(shown[0][0].toBool());
+    form->LoadLyrics(home.file("nothing.lrc"));
+    ASSERT_EQ(found.size(), 1);
+    EXPECT_FALSE(found[0][0].toBool());
+    form->LoadLyrics();
+    ASSERT_EQ(found.size(), 3);
+    EXPECT_TRUE(found[2][0].toBool());
+
+    option.SetTitle("Song");
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Song - 歌词显示"));
+    option.SetTitle(QString());
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("歌词显示"));
+
+    form->LocalAction->trigger();
+    form->DownAction->trigger();
+    option.SetPlaying(true);
+    form->DownAction->trigger();
+    form->OptionAction->trigger();
+    EXPECT_EQ(commands, (QStringList{"#ID3,SelectLyrics", "#Searchlrc", "#Searchlrc,three.mp3", "#Setup"}));
+
+    // Escape closes the window, which says so and keeps its place.
+    form->move(33, 44);
+    QTest::keyClick(form, Qt::Key_Escape);
+    ASSERT_EQ(shown.size(), 2);
+    EXPECT_FALSE(shown[1][0].toBool());
+    EXPECT_TRUE(WaitFor([&] { return form.isNull(); }, 2000));
+    EXPECT_FALSE(store.ReadString("TLrcForm", "Width", QString()).isEmpty());
+}
+
+TEST_F(LyricsWindow, KeyColouredLinesAreInvisibleAndSettingsShowWhileStopped) {
+    song("three", "[00:01.0]one\n[00:02.0]two\n");
+    store.WriteInteger("LYRICS", "NORMALCOLOR", 32768);
+    open();
+    const QImage& back = view().BackSurface;
+    // Lines in the key colour leave neither text nor outline behind.
+    int outlined = 0;
+    for (int y = 0; y < view().ListRect.height(); ++y)
+        for (int x = 0; x < back.width(); ++x)
+            outlined += back.pixel(x, y) != ColorRefToPixel(0);
+    EXPECT_EQ(outlined, 0);
+
+    // While stopped a new background colour shows at once.
+    store.WriteString("LYRICS", "BKGCOLOR", "&H00FF0000");
+    form->LoadLyricsOptions();
+    EXPECT_EQ(view().BackSurface.pixel(5, 5), qRgb(0, 0, 255));
+    // A lyric line in the normal colour shows once the next update runs.
+    store.WriteInteger("LYRICS", "NORMALCOLOR", 255);
+    form->LoadLyricsOptions();
+    at(11);
+    bool red = false;
+    for (int y = 0; y < view().ListRect.height() && !red; ++y)
+        for (int x = 0; x < back.width() && !red; ++x)
+            red = view().BackSurface.pixel(x, y) == qRgb(255, 0, 0);
+    EXPECT_TRUE(red);
+}
