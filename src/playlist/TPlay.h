@@ -80,6 +80,7 @@ public:
     // sets CurrentIndex to the current song's position in DEFAULT; saves the list.
     void Renumber(bool saveOnly);
     void RegisterListView(PlayListView* view);
+    bool HasListViews() const { return !listViews_.isEmpty(); }
     void UnregisterListView(PlayListView* view);
 
     // --- the current song (made current by the play controller) ---

@@ -148,6 +148,9 @@ void PlayerApplication::runStartupCommands() {
         DoCommand(QStringLiteral("#Play,") + batch.FirstAudioFile);
     else if (PlayerSettings::AutoPlay(store_) && play_->Default().Count() > 0)
         DoCommand(QStringLiteral("#Play"));
+    // With a play list shown in the skin, its rows get their titles.
+    if (play_->HasListViews())
+        play_->ScanTags(TPlay::kDefaultId);
     displayWindow_->setAcceptDrops(true);
 }
 
