@@ -15,6 +15,10 @@ LyricsLayer::~LyricsLayer() {
     Close();
 }
 
+TLrcForm* LyricsLayer::lyricsWindow() const {
+    return lyricsForm_.data();
+}
+
 void LyricsLayer::Install() {
     tagForms_ =
         std::make_unique<TID3Forms>(TID3FormContext{player_.play(), player_.messenger(), player_.store()});

@@ -30,7 +30,7 @@ public:
     void OpenTag(const QString& argument);
 
     // The lyrics window while it exists, else null.
-    TLrcForm* lyricsWindow() const { return lyricsForm_.data(); }
+    TLrcForm* lyricsWindow() const;
     TID3Forms* tagWindows() const { return tagForms_.get(); }
 
 signals:
