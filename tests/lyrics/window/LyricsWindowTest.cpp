@@ -121,6 +121,10 @@ TEST_F(LyricsWindow, LongSongMovesOneLineHeightPerLine) {
         previous = view().Scroll;
     }
     EXPECT_GT(moves, 40);
+
+    // For people: the window half-way through a line (kept in the test output folder).
+    at(60 * 20 + 11);
+    form->grab().save(TestOutputFolder() + "/lyrics-window-offscreen.png");
 }
 
 TEST_F(LyricsWindow, ManualScrollLimitsAndTheWaitBack) {
