@@ -1,11 +1,134 @@
 #include "SkinLayer.h"
 
 #include "PlayerApplication.h"
+#include "PlayerVolume.h"
+#include "SkinWidgets.h"
+#include "SongTag.h"
+#include "TCtrl.h"
+#include "TFrameForm.h"
+#include "TInfomation.h"
+#include "TKvMp3PlayForm.h"
+#include "TOption.h"
+#include "TPlay.h"
+#include "TPlayControl.h"
+#include "TPlus.h"
+#include "TSkin.h"
 
-SkinLayer::SkinLayer(PlayerApplication& player) : player_(player) {}
+SkinLayer::SkinLayer(PlayerApplication& player) : player_(player) {
+    info_ = std::make_unique<TInfomation>([this] {
+        SongInfoText song;
+        const TPlayItem& current = player_.play().Current();
+        song.current = !current.FileName.isEmpty();
+        if (song.current) {
+            song.title = DisplayTitle(current);
+            song.artist = TagText(current.Tag.Artist).trimmed();
+            song.album = TagText(current.Tag.Album).trimmed();
+            song.year = TagText(current.Tag.Year).trimmed();
+        }
+        return song;
+    });
+    SkinEnvironment env;
+    env.option = &player_.option();
+    env.store = &player_.store();
+    skin_ = std::make_unique<TSkin>(std::move(env), *info_);
+}
 
-SkinLayer::~SkinLayer() = default;
+SkinLayer::~SkinLayer() {
+    skin_.reset();
+    info_.reset();
+}
 
-void SkinLayer::Install() {}
+void SkinLayer::Install() {
+    SkinEnvironment& env = skin_->env();
+    PlayerApplication& p = player_;
+    env.play = &p.play();
+    env.doCommand = [&p](const QString& command, QObject* sender) { p.DoCommand(command, sender); };
+    env.postCommand = [&p](const QString& command) { p.PostCommand(command); };
+    env.applyVolume = [&p] { ApplyVolume(p.option(), p.mixer()); };
+    env.takeMixerChange = [&p] { TakeMixerChange(p.option(), p.mixer(), p.closed()); };
+    env.sendToCurrentPlugin = [&p](int code, const QString& argument) {
+        if (!p.plus().Current().isEmpty())
+            p.plus().Send(p.plus().Current(), code, argument);
+    };
+    env.showMessage = [&p](const QString& text, int flags) { p.messenger().ShowMessageBox(text, flags); };
+    env.setControlBar = [this, &p](TCtrl* bar) {
+        TFrameForm* display = p.displayWindow();
+        if (!display)
+            return;
+        TFrameForm::ControlBar face;
+        if (bar) {
+            face.panel = bar->Panel() ? static_cast<QWidget*>(bar->Panel()) : nullptr;
+            face.direction = bar->directionOrGroup;
+            face.distance = bar->value;
+            QPointer<TCtrl> object(bar);
+            face.slide = [this, object](int mode) {
+                if (object && !object->Detached())
+                    skin_->SlidePanel(object->item, object, mode);
+            };
+            face.opened = [object] { return object && object->opened; };
+        }
+        display->SetControlBar(face);
+    };
+    env.setMouseInside = [&p](bool inside) {
+        if (TFrameForm* display = p.displayWindow())
+            display->SetMouseInside(inside);
+    };
+    env.positionControlBar = [&p] {
+        if (TFrameForm* display = p.displayWindow())
+            display->PositionControlBar();
+    };
 
-void SkinLayer::Close() {}
+    connect(skin_.get(), &TSkin::faceLoaded, this, [&p](QWidget* window, int) {
+        if (window == &p.mainWindow())
+            p.mainWindow().ShowPlainFace(false);
+    });
+    connect(&p.control(), &TPlayControl::currentSongLoaded, info_.get(), &TInfomation::UpdateAll);
+    connect(&p.play(), &TPlay::currentTagChanged, info_.get(), &TInfomation::UpdateAll);
+    installCommands();
+}
+
+void SkinLayer::installCommands() {
+    TCommandDispatcher& d = player_.dispatcher();
+    PlayerApplication& p = player_;
+    d.SetHandler(QStringLiteral("#SKIN"), [this, &p](const CommandCall& call) {
+        if (call.argument.isEmpty())
+            return; // the skin manager page belongs to the tool window
+        TFrameForm* display = p.displayWindow();
+        skin_->ApplySkinFile(&p.mainWindow(), display ? display->CtrlPanel() : nullptr, call.argument);
+        // No face at all: the plain one.
+        if (skin_->FindRow(&p.mainWindow()) < 0)
+            p.mainWindow().ShowPlainFace(true);
+    });
+    d.SetHandler(QStringLiteral("#SWITCHSMALL"), [this, &p](const CommandCall& call) {
+        // A skin control asking for it is about to be destroyed by it: run
+        // the switch after its click has finished.
+        if (call.sender) {
+            p.PostCommand(QStringLiteral("#SWITCHSMALL"));
+            return;
+        }
+        skin_->SwitchSmall(&p.mainWindow());
+    });
+    d.SetHandler(QStringLiteral("#EXTRACT"),
+                 [this](const CommandCall& call) { skin_->Extract(call.sender); });
+    d.SetHandler(QStringLiteral("#LIST"), [this, &p](const CommandCall& call) {
+        if (!skin_->ListCommand(call.sender, &p.mainWindow()))
+            p.DoCommand(QStringLiteral("#FileManage"));
+    });
+}
+
+void SkinLayer::SetGroupValue(int group, int value) {
+    skin_->SetGroupValue(group, value);
+}
+
+bool SkinLayer::DisplayArea(int mode) {
+    return skin_->DisplayCommand(&player_.mainWindow(), mode);
+}
+
+void SkinLayer::SetInformationEnabled(bool on) {
+    info_->SetEnabled(on);
+}
+
+void SkinLayer::Close() {
+    // Faces go while the windows they dress still exist.
+    skin_->ClearAll();
+}

@@ -1,13 +1,16 @@
 #pragma once
 
+#include <memory>
 #include <QObject>
 
 class PlayerApplication;
+class TInfomation;
+class TSkin;
 
 // The skin engine's place in the running player: it creates the information
 // display and the skin engine in their place among the global objects, dresses
 // the main window and the display window's control bar, and installs the
-// commands it carries out ("#Skin", "#SwitchSmall", "#Extract", "#List", ...).
+// commands it carries out ("#Skin", "#SwitchSmall", "#Extract", "#List").
 class SkinLayer : public QObject {
     Q_OBJECT
 public:
@@ -21,6 +24,22 @@ public:
     // The close sequence: the skin engine releases its windows.
     void Close();
 
+    TSkin& skin() { return *skin_; }
+    TInfomation& information() { return *info_; }
+
+    // Indicator groups of other windows (3 lyrics window shown, 4 tag window
+    // open, 8 lyrics found, 1 file manager, 6 options window): value 0 or 1.
+    void SetGroupValue(int group, int value);
+    // "#Display" with a skin: the main window's display area, when it has one,
+    // is opened (mode 1) or toggled (mode 0); false when it has none.
+    bool DisplayArea(int mode);
+    // "#Minimize" switches the scrolling title off, "#Normal" on again.
+    void SetInformationEnabled(bool on);
+
 private:
+    void installCommands();
+
     PlayerApplication& player_;
+    std::unique_ptr<TInfomation> info_;
+    std::unique_ptr<TSkin> skin_;
 };

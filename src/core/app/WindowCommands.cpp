@@ -1,6 +1,7 @@
 #include "WindowCommands.h"
 
 #include "PlayerApplication.h"
+#include "SkinLayer.h"
 #include "TCommandDispatcher.h"
 #include "TFrameForm.h"
 #include "TKvMp3PlayForm.h"
@@ -37,10 +38,16 @@ void displayCommand(PlayerApplication& player, const QString& argument) {
         } else {
             display->show();
             display->showMaximized();
+            display->ShowControlBarBriefly();
         }
     } else if (what == QLatin1String("SHOW")) {
+        // A skin with a display area opens its drawer instead.
+        if (player.skin().DisplayArea(1))
+            return;
         if (!display->isVisible())
             showRestored(*display);
+    } else if (what.isEmpty() && player.skin().DisplayArea(0)) {
+        return;
     } else if (what.isEmpty() || what == QLatin1String("DEFAULT")) {
         showRestored(*display);
     }
@@ -52,6 +59,7 @@ void InstallWindowCommands(TCommandDispatcher& d, PlayerApplication& player) {
     d.SetHandler(QStringLiteral("#MINIMIZE"), [&player, &d](const CommandCall&) {
         QWidget& main = player.mainWindow();
         if (main.isVisible()) {
+            player.skin().SetInformationEnabled(false);
             main.hide();
         } else {
             d.DoCommand(QStringLiteral("#Normal"));
@@ -67,6 +75,7 @@ void InstallWindowCommands(TCommandDispatcher& d, PlayerApplication& player) {
         TOption& option = player.option();
         option.SetAlwaysOnTop(!option.AlwaysOnTop());
         option.SetAlwaysOnTop(!option.AlwaysOnTop());
+        player.skin().SetInformationEnabled(true);
     });
     d.SetHandler(QStringLiteral("#DISPLAY"),
                  [&player](const CommandCall& call) { displayCommand(player, call.argument); });

@@ -11,30 +11,39 @@
 
 namespace {
 QString clockText(int seconds) {
-    return QStringLiteral("%1:%2").arg(seconds / 60, 2, 10, QLatin1Char('0')).arg(seconds % 60, 2, 10, QLatin1Char('0'));
+    return QStringLiteral("%1:%2")
+        .arg(seconds / 60, 2, 10, QLatin1Char('0'))
+        .arg(seconds % 60, 2, 10, QLatin1Char('0'));
 }
 } // namespace
 
-TKvMp3PlayForm::TKvMp3PlayForm(const TOption& option) : QWidget(nullptr, Qt::Window), option_(option) {
+TKvMp3PlayForm::TKvMp3PlayForm(const TOption& option)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), option_(option) {
     setObjectName(QStringLiteral("TKvMp3PlayForm"));
     setWindowTitle(QString::fromUtf8(kProductName));
-    setFixedSize(428, 249); // the design client size every skin is drawn for
+    setFixedSize(428, 249); // the design client size; a skin sizes the window to its face
     setAcceptDrops(true);
+    // The skin's pictures cover the whole window: nothing is erased under them.
+    setAttribute(Qt::WA_NoSystemBackground);
+    setAttribute(Qt::WA_OpaquePaintEvent);
 
-    auto* layout = new QVBoxLayout(this);
-    title_ = new QLabel(this);
+    plain_ = new QWidget(this);
+    plain_->setAutoFillBackground(true);
+    plain_->setGeometry(0, 0, 428, 249);
+    auto* layout = new QVBoxLayout(plain_);
+    title_ = new QLabel(plain_);
     title_->setAlignment(Qt::AlignCenter);
     QFont big = title_->font();
     big.setPointSize(big.pointSize() + 3);
     title_->setFont(big);
-    time_ = new QLabel(this);
+    time_ = new QLabel(plain_);
     time_->setAlignment(Qt::AlignCenter);
     layout->addStretch();
     layout->addWidget(title_);
     layout->addWidget(time_);
     layout->addStretch();
 
-    buttons_ = new QWidget(this);
+    buttons_ = new QWidget(plain_);
     auto* row = new QHBoxLayout(buttons_);
     row->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(buttons_);
@@ -51,6 +60,20 @@ TKvMp3PlayForm::TKvMp3PlayForm(const TOption& option) : QWidget(nullptr, Qt::Win
     connect(&option_, &TOption::durationChanged, this, &TKvMp3PlayForm::showTime);
     showTitle();
     showTime();
+}
+
+void TKvMp3PlayForm::ShowPlainFace(bool on) {
+    if (on) {
+        clearMask();
+        setFixedSize(428, 249);
+        plain_->setGeometry(rect());
+        plain_->raise();
+    }
+    plain_->setVisible(on);
+}
+
+bool TKvMp3PlayForm::PlainFaceShown() const {
+    return plain_->isVisibleTo(this);
 }
 
 QPushButton* TKvMp3PlayForm::addButton(const QString& caption, const QString& command, const QString& tip) {

@@ -1,0 +1,164 @@
+// The face of the player state: indicators, sliders, time and track number.
+#include "SkinMath.h"
+#include "SkinWidgets.h"
+#include "TCtrl.h"
+#include "TInfomation.h"
+#include "TOption.h"
+#include "TSkin.h"
+
+#include <QPainter>
+
+void TSkin::SetKindState(SkinItemKind kind, int state) {
+    for (TCtrl* o : std::vector<TCtrl*>(all_))
+        if (o->kind == kind)
+            o->SetState(state);
+}
+
+void TSkin::SetKindValue(SkinItemKind kind, int value) {
+    for (TCtrl* o : all_)
+        if (o->kind == kind) {
+            o->value = value;
+            o->SetState(o->state);
+        }
+}
+
+void TSkin::SetGroupValue(int group, int value) {
+    for (TCtrl* o : all_)
+        if (o->kind == SkinItemKind::IndicatorButton && o->directionOrGroup == group) {
+            o->value = value;
+            o->SetState(o->state);
+        }
+}
+
+namespace {
+// A thumb held by the pointer follows the pointer, not the state.
+bool dragged(TCtrl* o, bool flag) {
+    return flag && o->Dragging();
+}
+} // namespace
+
+void TSkin::ShowVolume(int volume) {
+    const bool dragging = env_.option && env_.option->VolumeDragging();
+    for (TCtrl* o : all_) {
+        if (o->kind != SkinItemKind::VolumeSlider || o->controls.size() < 2 || dragged(o, dragging))
+            continue;
+        QWidget* thumb = o->controls[0];
+        QWidget* track = o->controls[1];
+        o->PlaceThumb(o->Vertical() ? VolumeOffset(volume, track->height(), thumb->height(), true)
+                                    : VolumeOffset(volume, track->width(), thumb->width(), false));
+    }
+}
+
+void TSkin::ShowBalance(int balance) {
+    const bool dragging = env_.option && env_.option->VolumeDragging();
+    for (TCtrl* o : all_) {
+        if (o->kind != SkinItemKind::BalanceSlider || o->controls.size() < 2 || dragged(o, dragging))
+            continue;
+        QWidget* thumb = o->controls[0];
+        QWidget* track = o->controls[1];
+        o->PlaceThumb(o->Vertical() ? BalanceOffset(balance, track->height(), thumb->height(), true)
+                                    : BalanceOffset(balance, track->width(), thumb->width(), false));
+    }
+}
+
+void TSkin::ShowPosition() {
+    if (!env_.option)
+        return;
+    const TOption& option = *env_.option;
+    for (TCtrl* o : all_) {
+        if (o->kind != SkinItemKind::PositionSlider || o->controls.size() < 2)
+            continue;
+        // A thumb held by the pointer follows the pointer, not the song.
+        if (option.PositionDragging() && o->Dragging())
+            continue;
+        o->PlaceThumb(PositionOffset(option.PositionTenths(), option.Duration(), o->controls[1]->width(),
+                                     o->controls[0]->width()));
+    }
+}
+
+void TSkin::ShowTime(int seconds) {
+    const int duration = env_.option ? env_.option->Duration() : 0;
+    const bool remaining = env_.option && env_.option->TimeMode();
+    const TimeTexts texts = ShowTimeTexts(seconds, duration, remaining);
+    for (TCtrl* o : all_) {
+        if (o->kind != SkinItemKind::TimeDisplay)
+            continue;
+        TKvLabel* label = o->Label();
+        label->setText(o->value == 1 ? texts.longText : texts.shortText);
+        if (!label->property("fixedWidth").toBool())
+            label->resize(label->sizeHint());
+    }
+}
+
+void TSkin::ShowNumber(TCtrl* o, int index) {
+    o->state = index;
+    TKvImage* image = o->Image();
+    if (!image)
+        return;
+    QImage digits[3];
+    int width = 0, height = 0;
+    const auto entries = DigitEntries(index);
+    for (int i = 0; i < 3; ++i) {
+        digits[i] = o->EntryImage(entries[i]);
+        width += digits[i].width();
+        height = std::max(height, digits[i].height());
+    }
+    if (width == 0 || height == 0) {
+        image->SetPicture(QImage());
+        return;
+    }
+    QImage face(width, height, QImage::Format_ARGB32_Premultiplied);
+    face.fill(Qt::transparent);
+    QPainter p(&face);
+    int x = 0;
+    for (const QImage& digit : digits) {
+        p.drawImage(x, 0, digit);
+        x += digit.width();
+    }
+    p.end();
+    image->resize(face.size());
+    image->SetPicture(face);
+}
+
+void TSkin::RefreshFace() {
+    if (TOption* option = env_.option) {
+        SetKindValue(SkinItemKind::ShuffleButton, option->Shuffle() ? 1 : 0);
+        SetKindValue(SkinItemKind::RepeatButton, option->Repeat() ? 1 : 0);
+        SetGroupValue(7, option->AlwaysOnTop() ? 1 : 0);
+        SetGroupValue(9, option->Mute() ? 1 : 0);
+        const int status = option->Status();
+        SetGroupValue(0, status == StatusPlaying ? 1 : status == StatusPaused ? 2 : 0);
+        SetKindState(SkinItemKind::NumberDisplay, option->CurrentIndex());
+        ShowVolume(option->Volume());
+        ShowBalance(option->Balance());
+        ShowPosition();
+        ShowTime(option->Position());
+    }
+    info_.UpdateAll();
+}
+
+void TSkin::bindOption() {
+    TOption* option = env_.option;
+    if (!option)
+        return;
+    connect(option, &TOption::statusChanged, this, [this](int s) {
+        SetGroupValue(0, s == StatusPlaying ? 1 : s == StatusPaused ? 2 : 0);
+    });
+    connect(option, &TOption::muteChanged, this, [this](bool on) { SetGroupValue(9, on); });
+    connect(option, &TOption::alwaysOnTopChanged, this, [this](bool on) { SetGroupValue(7, on); });
+    connect(option, &TOption::shuffleChanged, this,
+            [this](bool on) { SetKindValue(SkinItemKind::ShuffleButton, on); });
+    connect(option, &TOption::repeatChanged, this,
+            [this](bool on) { SetKindValue(SkinItemKind::RepeatButton, on); });
+    connect(option, &TOption::positionChanged, this, [this](int s) { ShowTime(s); });
+    connect(option, &TOption::durationChanged, this, [this, option](int) {
+        ShowTime(option->Position());
+        ShowPosition();
+    });
+    connect(option, &TOption::tickChanged, this, [this](int) { ShowPosition(); });
+    connect(option, &TOption::volumeChanged, this, [this](int v) { ShowVolume(v); });
+    connect(option, &TOption::balanceChanged, this, [this](int v) { ShowBalance(v); });
+    connect(option, &TOption::currentIndexChanged, this,
+            [this](int i) { SetKindState(SkinItemKind::NumberDisplay, i); });
+    connect(option, &TOption::titleChanged, this, [this](const QString&) { info_.UpdateAll(); });
+}

@@ -1,0 +1,88 @@
+#include "SkinPlayList.h"
+
+#include "FontCodec.h"
+#include "TKvListView.h"
+#include "TPlay.h"
+
+#include <QKeyEvent>
+
+namespace {
+QColor colorOf(quint32 ref) {
+    return QColor(int(ref & 0xFF), int((ref >> 8) & 0xFF), int((ref >> 16) & 0xFF));
+}
+} // namespace
+
+SkinPlayList::SkinPlayList(QWidget* owner, const SkinEnvironment& env)
+    : list_(new TFrameList(owner)), env_(env) {
+    connect(list_, &TKvListView::OnItemActivated, this, [this](int row) { PlayRow(row); });
+    connect(list_, &TKvListView::OnCtrlKeyDown, this, [this](QKeyEvent* key) {
+        if (key->key() == Qt::Key_Delete)
+            DeleteRow(list_->ItemIndex());
+    });
+}
+
+SkinPlayList::~SkinPlayList() = default;
+
+QWidget* SkinPlayList::Widget() const {
+    return list_;
+}
+
+void SkinPlayList::ApplyRecord(const ObjectRecord& r) {
+    if (r.listFont) {
+        FontSpec spec;
+        StringToFont(*r.listFont, spec);
+        QFont font(spec.name);
+        font.setPointSize(spec.size > 0 ? spec.size : 8);
+        font.setBold(spec.bold);
+        font.setItalic(spec.italic);
+        list_->SetCtrlFont(font);
+        list_->SetFontColor(colorOf(spec.color));
+    }
+    auto color = [&r](int n) { return colorOf(r.colors.at(n)); };
+    if (r.colors.count(0))
+        list_->SetColor(color(0));
+    if (r.colors.count(1))
+        list_->SetHighLineColor(color(1));
+    if (r.colors.count(2))
+        list_->SetHighLineTextColor(color(2));
+    if (r.colors.count(3))
+        list_->SetFocusColor(color(3));
+    if (r.sunkenBorder) {
+        list_->SetBorderStyle(TKvListView::bsSingle);
+        list_->SetCtl3D(true);
+    }
+}
+
+void SkinPlayList::SetImage(int slot, const QImage& image) {
+    list_->SetSkinImage(slot, image);
+}
+
+void SkinPlayList::SetRows(const QStringList& rows, int focusedRow) {
+    list_->SetItems(rows);
+    list_->SetItemFocus(focusedRow);
+}
+
+void SkinPlayList::AppendRow(const QString& row) {
+    list_->AppendItem(row);
+}
+void SkinPlayList::RemoveRow(int row) {
+    list_->RemoveItem(row);
+}
+void SkinPlayList::SetRowText(int row, const QString& text) {
+    list_->SetItemText(row, text);
+}
+void SkinPlayList::Detach() {
+    attached_ = false;
+}
+
+void SkinPlayList::PlayRow(int row) {
+    if (!attached_ || !env_.play || row < 0 || row >= env_.play->Default().Count() || !env_.doCommand)
+        return;
+    env_.doCommand(QStringLiteral("#Play,") + env_.play->Default().Song(row).FileName, nullptr);
+}
+
+void SkinPlayList::DeleteRow(int row) {
+    if (!attached_ || !env_.play || row < 0 || row >= env_.play->Default().Count())
+        return;
+    env_.play->DeleteSong(TPlay::kDefaultId, row, true);
+}

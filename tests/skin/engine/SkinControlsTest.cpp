@@ -1,0 +1,274 @@
+// Mouse routing, sliders, indicators, the number display and the scrolling
+// title, on offscreen windows.
+#include "EngineFixture.h"
+#include "SkinWidgets.h"
+#include "TCtrl.h"
+
+#include <QTest>
+
+using namespace testskin;
+
+namespace {
+
+// Section 0 with sliders (track 110 x 10, thumb 10 x 10), an indicator in
+// group 9, shuffle, a number display, a title and a time display.
+SkinWriter Controls(bool verticalVolume = false) {
+    SkinWriter w = Basic();
+    auto slider = [](SkinItemKind kind, int top, const QString& option) {
+        std::vector<SkinWriterProperty> p = Place(0, top);
+        p.push_back(SkinWriterProperty::Bitmap(SkinCode::StateImage, Pic(110, 10, Qt::darkGray)));
+        for (int i = 1; i < 4; ++i)
+            p.push_back(
+                SkinWriterProperty::Bitmap(SkinCode::StateImage + i, Pic(10, 10, QColor(i * 60, 0, 0))));
+        if (!option.isEmpty())
+            p.push_back(SkinWriterProperty::Text(SkinCode::OptionText, option));
+        return Object(0, kind, p);
+    };
+    w.sections[0].objects.push_back(slider(SkinItemKind::VolumeSlider, 20, verticalVolume ? "上下" : "左右"));
+    w.sections[0].objects.push_back(slider(SkinItemKind::BalanceSlider, 32, "左右"));
+    w.sections[0].objects.push_back(slider(SkinItemKind::PositionSlider, 44, ""));
+    w.sections[0].objects.push_back(
+        Object(0, SkinItemKind::IndicatorButton,
+               Place(60, 5) +
+                   std::vector{SkinWriterProperty::Text(SkinCode::Command, "#Silent"),
+                               SkinWriterProperty::Int(SkinCode::Group, 9)} +
+                   States(9, 6, 6)));
+    w.sections[0].objects.push_back(Object(0, SkinItemKind::ShuffleButton, Place(70, 5) + States(6, 6, 6)));
+    std::vector<SkinWriterProperty> digits = Place(80, 5);
+    for (int d = 0; d <= 10; ++d)
+        digits.push_back(SkinWriterProperty::Bitmap(SkinCode::StateImage + d,
+                                                    Pic(d == 10 ? 4 : 5, 7, QColor(d * 20, 0, 0))));
+    w.sections[0].objects.push_back(Object(0, SkinItemKind::NumberDisplay, digits));
+    w.sections[0].objects.push_back(Object(
+        0, SkinItemKind::TitleDisplay,
+        Place(20, 5) +
+            std::vector{SkinWriterProperty::Int(SkinCode::Width, 30),
+                        SkinWriterProperty::Text(SkinCode::StateFont, "DejaVu Sans,[],&H00FFFFFF,8,0")}));
+    w.sections[0].objects.push_back(
+        Object(0, SkinItemKind::TimeDisplay,
+               Place(20, 15) +
+                   std::vector{SkinWriterProperty::Text(SkinCode::StateFont, "DejaVu Sans,[],&H00FFFFFF,8,0"),
+                               SkinWriterProperty::Text(SkinCode::OptionText, "长型")}));
+    return w;
+}
+} // namespace
+
+TEST_F(EngineTest, ReleaseOutsideAButtonRunsNothing) {
+    ASSERT_TRUE(skin->LoadSkin(&window, Write("a.eks", Basic()), 0));
+    commands.clear();
+    TCtrl* button = Find(SkinItemKind::Button);
+    button->MouseEnter();
+    EXPECT_EQ(button->state, 1);
+    button->MouseDown(0, Qt::LeftButton, {3, 3}, {});
+    EXPECT_EQ(button->state, 2);
+    button->MouseMove(0, Qt::LeftButton, {40, 3});
+    EXPECT_EQ(button->state, 0) << "dragged off the button";
+    button->MouseUp(0, Qt::LeftButton, {40, 3}, {});
+    EXPECT_TRUE(commands.isEmpty());
+    EXPECT_EQ(button->state, 0);
+    EXPECT_EQ(TCtrl::pressedButton, 2);
+}
+
+TEST_F(EngineTest, ClickRunsTheCommandWithTheObjectAsSender) {
+    ASSERT_TRUE(skin->LoadSkin(&window, Write("a.eks", Basic()), 0));
+    commands.clear();
+    senders.clear();
+    TCtrl* button = Find(SkinItemKind::Button);
+    QTest::mouseClick(button->controls[0], Qt::LeftButton, {}, QPoint(3, 3));
+    EXPECT_EQ(commands, QStringList{"#PLAY"});
+    EXPECT_EQ(senders.value(0), button);
+    EXPECT_EQ(button->state, 1);
+}
+
+TEST_F(EngineTest, EnteringWithTheButtonHeldShowsPressed) {
+    ASSERT_TRUE(skin->LoadSkin(&window, Write("a.eks", Basic()), 0));
+    TCtrl* body = Find(SkinItemKind::WindowBody);
+    TCtrl* button = Find(SkinItemKind::Button);
+    body->MouseDown(0, Qt::LeftButton, {50, 50}, {});
+    button->MouseEnter();
+    EXPECT_EQ(button->state, 2);
+    body->MouseUp(0, Qt::LeftButton, {50, 50}, {});
+    button->MouseEnter();
+    EXPECT_EQ(button->state, 1);
+}
+
+TEST_F(EngineTest, MissingStateFallsBackToStateZero) {
+    SkinWriter w = Basic();
+    // States 0 and 2 only: entry 1 is empty.
+    w.sections[0].objects[1].properties = Place(5, 5);
+    w.sections[0].objects[1].properties.push_back(SkinWriterProperty::Bitmap(200, Pic(10, 10, Qt::red)));
+    w.sections[0].objects[1].properties.push_back(SkinWriterProperty::Blob(201, {}));
+    w.sections[0].objects[1].properties.push_back(SkinWriterProperty::Bitmap(202, Pic(10, 10, Qt::blue)));
+    ASSERT_TRUE(skin->LoadSkin(&window, Write("a.eks", w), 0));
+    TCtrl* button = Find(SkinItemKind::Button);
+    button->SetState(1);
+    EXPECT_EQ(button->state, 0);
+    EXPECT_EQ(button->Image()->Picture().pixelColor(0, 0), QColor(Qt::red));
+    button->SetState(2);
+    EXPECT_EQ(button->Image()->Picture().pixelColor(0, 0), QColor(Qt::blue));
+}
+
+TEST_F(EngineTest, DoubleClickOnAPanelPostsSwitchSmall) {
+    ASSERT_TRUE(skin->LoadSkin(&window, Write("a.eks", Basic()), 0));
+    Find(SkinItemKind::WindowBody)->DoubleClick();
+    EXPECT_EQ(posted, QStringList{"#SwitchSmall"});
+    EXPECT_EQ(skin->Row(0)->section, 0) << "nothing is rebuilt inside the click";
+}
+
+TEST_F(EngineTest, VolumeAndBalanceDragsShowTheirReadOuts) {
+    ASSERT_TRUE(skin->LoadSkin(&window, Write("c.eks", Controls()), 0));
+    TCtrl* volume = Find(SkinItemKind::VolumeSlider);
+    TCtrl* balance = Find(SkinItemKind::BalanceSlider);
+    TKvLabel* title = Find(SkinItemKind::TitleDisplay)->Label();
+    option.SetVolume(0);
+    EXPECT_EQ(volume->ThumbOffset(), 0);
+    volume->MouseDown(0, Qt::LeftButton, {5, 5}, {});
+    EXPECT_TRUE(option.VolumeDragging());
+    EXPECT_TRUE(info.Paused());
+    volume->MouseMove(0, Qt::LeftButton, {55, 5});
+    EXPECT_EQ(volume->ThumbOffset(), 50);
+    EXPECT_EQ(option.Volume(), 32767);
+    EXPECT_EQ(info.Line(title)->shown, "Volume : 49%");
+    volume->MouseMove(0, Qt::LeftButton, {500, 5});
+    EXPECT_EQ(option.Volume(), 65535) << "clamped inside the track";
+    EXPECT_EQ(info.Line(title)->shown, "Volume : 100%");
+    volume->MouseUp(0, Qt::LeftButton, {5, 5}, {});
+    EXPECT_FALSE(info.Paused());
+    EXPECT_FALSE(option.VolumeDragging());
+    EXPECT_EQ(info.Line(title)->shown, info.Line(title)->full);
+
+    option.SetBalance(50);
+    EXPECT_EQ(balance->ThumbOffset(), 50);
+    balance->MouseDown(0, Qt::LeftButton, {5, 5}, {});
+    balance->MouseMove(0, Qt::LeftButton, {-95, 5});
+    EXPECT_EQ(option.Balance(), 0);
+    EXPECT_EQ(info.Line(title)->shown, "Balance : Left 100%");
+    balance->MouseUp(0, Qt::LeftButton, {5, 5}, {});
+    // A press on the track of a volume slider does nothing.
+    volume->MouseDown(1, Qt::LeftButton, {2, 2}, {});
+    EXPECT_EQ(option.Volume(), 65535);
+}
+
+TEST_F(EngineTest, VerticalVolumeSliderHasItsTopAtTheHighEnd) {
+    SkinWriter w = Controls(true);
+    ASSERT_TRUE(skin->LoadSkin(&window, Write("c.eks", w), 0));
+    TCtrl* volume = Find(SkinItemKind::VolumeSlider);
+    // The track is 10 high and the thumb too: the range is 1.
+    option.SetVolume(65535);
+    EXPECT_EQ(volume->ThumbOffset(), 0);
+    option.SetVolume(0);
+    EXPECT_EQ(volume->ThumbOffset(), 0);
+}
+
+TEST_F(EngineTest, PositionTrackPressJumpsAndSeeks) {
+    std::vector<std::pair<int, QString>> sent;
+    skin->env().sendToCurrentPlugin = [&sent](int code, const QString& a) { sent.push_back({code, a}); };
+    ASSERT_TRUE(skin->LoadSkin(&window, Write("c.eks", Controls()), 0));
+    sent.clear();
+    TCtrl* position = Find(SkinItemKind::PositionSlider);
+    option.SetDuration(200);
+    option.SetStatus(StatusPlaying);
+    position->MouseDown(1, Qt::LeftButton, {55, 5}, {});
+    EXPECT_EQ(position->ThumbOffset(), 50);
+    ASSERT_EQ(sent.size(), 1u);
+    EXPECT_EQ(sent[0], (std::pair<int, QString>{7, "100"}));
+    EXPECT_EQ(option.Position(), 100);
+    EXPECT_FALSE(option.PositionDragging());
+    // Left of the thumb's half width: the start of the track.
+    position->MouseDown(1, Qt::LeftButton, {3, 5}, {});
+    EXPECT_EQ(position->ThumbOffset(), 0);
+    EXPECT_EQ(sent.back().second, "0");
+}
+
+TEST_F(EngineTest, PositionDragReleasedWithCtrlDoesNotSeek) {
+    std::vector<std::pair<int, QString>> sent;
+    skin->env().sendToCurrentPlugin = [&sent](int code, const QString& a) { sent.push_back({code, a}); };
+    ASSERT_TRUE(skin->LoadSkin(&window, Write("c.eks", Controls()), 0));
+    sent.clear();
+    TCtrl* position = Find(SkinItemKind::PositionSlider);
+    TCtrl* time = Find(SkinItemKind::TimeDisplay);
+    option.SetDuration(200);
+    option.SetStatus(StatusPlaying);
+    option.ReportEngineTime(20);
+    EXPECT_EQ(position->ThumbOffset(), 10);
+    position->MouseDown(0, Qt::LeftButton, {5, 5}, {});
+    position->MouseMove(0, Qt::LeftButton, {45, 5});
+    EXPECT_EQ(position->ThumbOffset(), 50);
+    EXPECT_EQ(time->Label()->text(), " 1:40 / 3:20") << "the time follows the thumb";
+    position->MouseUp(0, Qt::LeftButton, {45, 5}, Qt::ControlModifier);
+    EXPECT_TRUE(sent.empty());
+    EXPECT_EQ(position->ThumbOffset(), 10) << "back at the play position";
+    EXPECT_EQ(time->Label()->text(), " 0:20 / 3:20");
+
+    position->MouseDown(0, Qt::LeftButton, {5, 5}, {});
+    position->MouseMove(0, Qt::LeftButton, {45, 5});
+    position->MouseUp(0, Qt::LeftButton, {45, 5}, {});
+    ASSERT_EQ(sent.size(), 1u);
+    EXPECT_EQ(sent[0].second, "100");
+}
+
+TEST_F(EngineTest, IndicatorsShuffleAndNumberFollowTheState) {
+    ASSERT_TRUE(skin->LoadSkin(&window, Write("c.eks", Controls()), 0));
+    TCtrl* mute = Find(SkinItemKind::IndicatorButton);
+    TCtrl* shuffle = Find(SkinItemKind::ShuffleButton);
+    TCtrl* number = Find(SkinItemKind::NumberDisplay);
+    option.SetMute(true);
+    EXPECT_EQ(mute->value, 1);
+    EXPECT_EQ(mute->Image()->Picture().pixelColor(0, 0), QColor(120, 200, 90));
+    option.SetMute(false);
+    EXPECT_EQ(mute->value, 0);
+    option.SetShuffle(true);
+    EXPECT_EQ(shuffle->value, 1);
+    shuffle->SetState(1);
+    EXPECT_EQ(shuffle->state, 1);
+    skin->SetKindValue(SkinItemKind::ShuffleButton, 2);
+    shuffle->SetState(1);
+    EXPECT_EQ(shuffle->state, 0) << "value 2 has no pictures in this skin: state 0";
+
+    struct Case {
+        int index, width;
+    };
+    // Blank digits are 4 wide, digits 5.
+    for (Case c : {Case{-1, 12}, Case{0, 13}, Case{1, 13}, Case{99, 15}, Case{100, 15}}) {
+        option.SetCurrentIndex(c.index);
+        EXPECT_EQ(number->state, c.index);
+        EXPECT_EQ(number->controls[0]->width(), c.width) << c.index;
+    }
+    commands.clear();
+    number->MouseDown(0, Qt::LeftButton, {1, 1}, {});
+    number->MouseUp(0, Qt::LeftButton, {1, 1}, {});
+    EXPECT_EQ(commands, QStringList{"#List"});
+}
+
+TEST_F(EngineTest, TimeDisplayFormats) {
+    ASSERT_TRUE(skin->LoadSkin(&window, Write("c.eks", Controls()), 0));
+    TCtrl* time = Find(SkinItemKind::TimeDisplay);
+    EXPECT_EQ(time->value, 1);
+    option.SetDuration(250);
+    option.SetPosition(65);
+    EXPECT_EQ(time->Label()->text(), " 1:05 / 4:10");
+    option.SetTimeMode(true);
+    EXPECT_EQ(time->Label()->text(), "-3:05 / 4:10");
+}
+
+TEST_F(EngineTest, TitleScrollsAfterTheHold) {
+    ASSERT_TRUE(skin->LoadSkin(&window, Write("c.eks", Controls()), 0));
+    TKvLabel* title = Find(SkinItemKind::TitleDisplay)->Label();
+    const TInfomation::ScrollLine* line = info.Line(title);
+    ASSERT_NE(line, nullptr);
+    EXPECT_EQ(line->full, "***  Sorvi Audio  ***");
+    EXPECT_EQ(line->scroll.offset, 0) << "no song: the text starts at x = 0";
+    EXPECT_EQ(line->scroll.limit, QFontMetrics(title->font()).horizontalAdvance(line->full) * 2);
+    // Every drawing counts down the hold, the first ones included.
+    EXPECT_GT(line->scroll.hold, TInfomation::kHold - 5);
+    for (int i = line->scroll.hold; i > 0; --i)
+        info.Tick();
+    EXPECT_EQ(line->scroll.offset, 0);
+    info.Tick();
+    EXPECT_EQ(line->scroll.offset, 1);
+    info.SetEnabled(false);
+    info.Tick();
+    EXPECT_EQ(line->scroll.offset, 1) << "no scrolling while minimized";
+    skin->ClearAll();
+    EXPECT_EQ(info.Count(), 0);
+}

@@ -1,0 +1,207 @@
+// Loading faces, window size and outline, slides, small mode and the "#Skin"
+// fall-back, on offscreen windows.
+#include "EngineFixture.h"
+#include "PlayerSettings.h"
+#include "SkinFile.h"
+#include "SkinWidgets.h"
+#include "TCtrl.h"
+
+#include <QFile>
+
+using namespace testskin;
+
+TEST_F(EngineTest, LoadBuildsTheFaceAndFitsTheWindowForTheOpenDrawer) {
+    const QString file = Write("a.eks", Basic(3, 30, 10, 5));
+    ASSERT_TRUE(skin->LoadSkin(&window, file, 0));
+    TSkinItem* item = Item();
+    ASSERT_NE(item, nullptr);
+    ASSERT_EQ(item->objects.size(), 3u); // body, drawer, button
+    EXPECT_EQ(item->objects[0]->kind, SkinItemKind::WindowBody);
+    // The window holds the body and the drawer opened downwards: 5 + 30 + 30.
+    EXPECT_EQ(window.size(), QSize(100, 65));
+    EXPECT_TRUE(window.isVisible());
+    // The outline: the body, plus the closed drawer (inside it).
+    EXPECT_TRUE(window.mask().contains(QPoint(50, 30)));
+    EXPECT_FALSE(window.mask().contains(QPoint(50, 62))) << "the closed drawer's room stays see-through";
+    // The drawer lies behind the body (FrontList), the button above the body image.
+    TCtrl* button = Find(SkinItemKind::Button);
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->controls[0]->toolTip(), "Play");
+    EXPECT_EQ(button->controls[0]->geometry(), QRect(5, 5, 10, 10));
+    EXPECT_EQ(PlayerSettings::Skin(store), file);
+    EXPECT_EQ(commands, QStringList{"#Normal"}) << "section 0 brings the window back";
+}
+
+TEST_F(EngineTest, SlideTogglesAndReturnsHome) {
+    ASSERT_TRUE(skin->LoadSkin(&window, Write("a.eks", Basic(3, 40, 10, 5)), 0));
+    TCtrl* drawer = Find(SkinItemKind::SlidingPanel);
+    QWidget* panel = drawer->controls[1];
+    const QRect home = panel->geometry();
+    EXPECT_EQ(drawer->HomeRect, QRect(10, 5, 40, 30));
+    skin->SlidePanel(Item(), drawer, 0);
+    EXPECT_TRUE(drawer->opened);
+    EXPECT_EQ(panel->pos(), QPoint(10, 45));
+    EXPECT_TRUE(window.mask().contains(QPoint(20, 70))) << "the open drawer is part of the outline";
+    skin->SlidePanel(Item(), drawer, 1);
+    EXPECT_EQ(panel->pos(), QPoint(10, 45)) << "opening an open drawer does nothing";
+    skin->SlidePanel(Item(), drawer, 0);
+    EXPECT_FALSE(drawer->opened);
+    EXPECT_EQ(panel->geometry(), home);
+    EXPECT_FALSE(window.mask().contains(QPoint(20, 70)));
+}
+
+TEST_F(EngineTest, ZeroDistanceTogglesWithoutMoving) {
+    ASSERT_TRUE(skin->LoadSkin(&window, Write("a.eks", Basic(3, 0, 10, 5)), 0));
+    TCtrl* drawer = Find(SkinItemKind::SlidingPanel);
+    const QRect home = drawer->controls[1]->geometry();
+    skin->SlidePanel(Item(), drawer, 0);
+    EXPECT_TRUE(drawer->opened);
+    EXPECT_EQ(drawer->controls[1]->geometry(), home);
+}
+
+TEST_F(EngineTest, PanelsLeftOrAboveKeepTheFaceInPlaceAndClearMovesBack) {
+    struct Case {
+        int direction, left, top;
+        QPoint window, body;
+    };
+    // Direction 2 opens 30 to the left; direction 4 opens 30 upwards; a drawer
+    // placed at negative coordinates widens the window too.
+    const Case cases[] = {
+        {2, 0, 5, {170, 200}, {30, 0}},
+        {4, 10, 0, {200, 170}, {0, 30}},
+        {3, -8, -4, {192, 196}, {8, 4}},
+    };
+    for (const Case& c : cases) {
+        window.move(200, 200);
+        ASSERT_TRUE(skin->LoadSkin(&window, Write("l.eks", Basic(c.direction, 30, c.left, c.top)), 0));
+        TSkinItem* item = Item();
+        EXPECT_EQ(window.pos(), c.window) << c.direction;
+        EXPECT_EQ(item->objects[0]->controls[1]->pos(), c.body) << c.direction;
+        EXPECT_EQ(window.pos() + item->objects[0]->controls[1]->pos(), QPoint(200, 200));
+        skin->Clear(item);
+        EXPECT_EQ(window.pos(), QPoint(200, 200)) << c.direction;
+        EXPECT_FALSE(window.isVisible());
+        skin->ClearAll();
+    }
+}
+
+TEST_F(EngineTest, SwitchSmallAndBack) {
+    const QString file = Write("a.eks", Basic());
+    ASSERT_TRUE(skin->LoadSkin(&window, file, 0));
+    skin->SwitchSmall(&window);
+    ASSERT_GE(skin->FindRow(&window), 0);
+    EXPECT_EQ(skin->Row(skin->FindRow(&window))->section, 1);
+    EXPECT_EQ(window.size(), QSize(50, 10));
+    EXPECT_EQ(Find(SkinItemKind::Panel)->kind, SkinItemKind::Panel);
+    EXPECT_EQ(Find(SkinItemKind::SlidingPanel), nullptr) << "the normal face is gone";
+    skin->SwitchSmall(&window);
+    EXPECT_EQ(skin->Row(skin->FindRow(&window))->section, 0);
+    EXPECT_EQ(window.size(), QSize(100, 65));
+    EXPECT_EQ(skin->RowCount(), 1);
+}
+
+TEST_F(EngineTest, EmptySmallSectionDoesNotSwitch) {
+    ASSERT_TRUE(skin->LoadSkin(&window, Write("a.eks", Basic(3, 30, 10, 5, false)), 0));
+    skin->SwitchSmall(&window);
+    EXPECT_EQ(skin->Row(skin->FindRow(&window))->section, 0);
+    EXPECT_NE(Find(SkinItemKind::SlidingPanel), nullptr);
+    EXPECT_FALSE(skin->LoadSkin(&window, home.file("a.eks"), 1));
+    EXPECT_NE(Find(SkinItemKind::SlidingPanel), nullptr) << "a failed load keeps the face";
+}
+
+TEST_F(EngineTest, SkinCommandWithANonSkinFileShowsTheMessageAndRestoresThePrevious) {
+    const QString good = Write("good.eks", Basic());
+    skin->ApplySkinFile(&window, nullptr, good);
+    ASSERT_EQ(skin->Row(skin->FindRow(&window))->fileName, good);
+    const QString bad = home.write("notes.eks", "just some text, not a skin at all");
+    skin->ApplySkinFile(&window, nullptr, bad);
+    EXPECT_TRUE(Messages().contains("无法打开外壳文件.")) << Messages().join("|").toStdString();
+    EXPECT_TRUE(Messages().contains("Invalid file format!"));
+    EXPECT_EQ(skin->Row(skin->FindRow(&window))->fileName, good);
+    EXPECT_EQ(PlayerSettings::Skin(store), good);
+    EXPECT_TRUE(window.isVisible());
+}
+
+TEST_F(EngineTest, SkinCommandFallsBackToDefaultSkin) {
+    const QString fallback = Write("default.eks", Basic(1, 20, 60, 5));
+    PlayerSettings::SetSkin(store, home.file("missing.eks"));
+    QWidget bar;
+    skin->ApplySkinFile(&window, &bar, home.file("also-missing.eks"));
+    EXPECT_EQ(Messages(), QStringList{"无法打开外壳文件."});
+    ASSERT_GE(skin->FindRow(&window), 0);
+    EXPECT_EQ(skin->Row(skin->FindRow(&window))->fileName, fallback);
+    ASSERT_GE(skin->FindRow(&bar), 0) << "the control bar is dressed from the skin that loaded";
+    EXPECT_EQ(skin->Row(skin->FindRow(&bar))->section, 2);
+}
+
+TEST_F(EngineTest, SlideKindAndExtractFindTheDrawer) {
+    SkinWriter w = Basic();
+    // A list view in the drawer and an "#Extract" button beside it.
+    w.sections[0].objects.push_back(Object(1, SkinItemKind::PlayListView, Place(2, 2)));
+    w.sections[0].objects.push_back(
+        Object(1, SkinItemKind::Button,
+               Place(20, 2) + std::vector{SkinWriterProperty::Text(SkinCode::Command, "#Extract")} +
+                   States(1, 5, 5)));
+    ASSERT_TRUE(skin->LoadSkin(&window, Write("a.eks", w), 0));
+    TCtrl* drawer = Find(SkinItemKind::SlidingPanel);
+    EXPECT_TRUE(skin->ListCommand(Find(SkinItemKind::Button, 0), &window));
+    EXPECT_TRUE(drawer->opened);
+    skin->Extract(Find(SkinItemKind::Button, 1));
+    EXPECT_FALSE(drawer->opened);
+    EXPECT_TRUE(skin->ListCommand(&window, &window)) << "the window itself as sender finds its list";
+    EXPECT_TRUE(drawer->opened);
+    EXPECT_FALSE(skin->ListCommand(nullptr, &window)) << "no sender: the file manager's turn";
+    EXPECT_FALSE(skin->DisplayCommand(&window, 0)) << "no display area in this face";
+    skin->Extract(Find(SkinItemKind::Button, 0));
+    EXPECT_TRUE(drawer->opened) << "a button outside every drawer slides nothing";
+}
+
+TEST(DefaultSkin, ReadsCompletely) {
+    SkinFile file;
+    ASSERT_TRUE(file.open(QStringLiteral(SORVI_BUILD_DIR "/default.eks")).ok());
+    SkinSection sections[3];
+    for (int s = 0; s < 3; ++s)
+        ASSERT_TRUE(file.readSection(s, &sections[s]).ok()) << s;
+    std::vector<qint32> front;
+    qint64 end = 0;
+    ASSERT_TRUE(file.readFrontList(&front, &end).ok());
+    EXPECT_EQ(end, file.size()) << "the FrontList ends the file";
+    // Every function of the player's face is there.
+    QStringList commands;
+    for (const SkinSection& s : sections)
+        for (const ObjectRecord& r : s.objects)
+            if (r.command)
+                commands << r.command->toUpper();
+    for (const char* c : {"#MINIMIZE",
+                          "#SWITCHSMALL",
+                          "#EXIT",
+                          "#LIST",
+                          "#PREV",
+                          "#NEXT",
+                          "#OPENFILE",
+                          "#PAUSE",
+                          "#DISPLAY,DBLCLICK",
+                          "#URL",
+                          "#LYRICS",
+                          "#SETUP",
+                          "#FORWARD",
+                          "#REWIND",
+                          "#PLAYSTOP",
+                          "#SILENT",
+                          "#EXTRACT",
+                          "#ONTOP",
+                          "#PLAYPAUSE",
+                          "#STOP",
+                          "#DISPLAY,FULLSCREEN",
+                          "#DISPLAY,MINIMIZE",
+                          "#DISPLAY,CLOSE"})
+        EXPECT_TRUE(commands.contains(c)) << c;
+    // Every button has a tool tip.
+    for (const SkinSection& s : sections)
+        for (const ObjectRecord& r : s.objects)
+            if (r.kind == SkinItemKind::Button || r.kind == SkinItemKind::IndicatorButton) {
+                EXPECT_TRUE(r.hint && !r.hint->isEmpty()) << (r.command ? r.command->toStdString() : "");
+            }
+    EXPECT_EQ(sections[2].objects[0].kind, SkinItemKind::ControlBarPanel);
+    EXPECT_EQ(sections[2].objects[0].directionOrGroup, 4);
+}
