@@ -37,6 +37,25 @@ public:
         TPlayControl* control = nullptr; // currentSongLoaded enables the tag action; may be null
     };
 
+    // The ports of the running player (PlayerApplication); a template so that
+    // this header needs none of the player's classes.
+    template <typename Player> static Ports PortsOf(Player& player) {
+        Ports ports;
+        ports.option = &player.option();
+        ports.dispatcher = &player.dispatcher();
+        ports.run = [&player](const QString& command) { player.DoCommand(command); };
+        ports.post = [&player](const QString& command) { player.PostCommand(command); };
+        ports.shortCutOf = [&player](const QString& command) {
+            return player.shortKey().ShortCutOf(command);
+        };
+        const auto& site = player.site();
+        ports.pages = {site.About(), site.Index(), site.Help(), site.LyricsIndexSecond(),
+                       site.LyricsUploadSecond()};
+        ports.mainWindow = &player.mainWindow();
+        ports.control = &player.control();
+        return ports;
+    }
+
     explicit MenuLayer(const Ports& ports, QObject* parent = nullptr);
     ~MenuLayer() override;
 

@@ -8,6 +8,7 @@
 #include "PlayerTray.h"
 
 #include <gtest/gtest.h>
+#include <QGuiApplication>
 #include <QWindow>
 #include <stdexcept>
 
@@ -78,6 +79,10 @@ TEST_F(Tray, TipFollowsTheSongTitle) {
 }
 
 TEST_F(Tray, WindowManagerMinimizeSendsTheWindowToTheTray) {
+    // The offscreen platform reports a state change at once; a bare X server
+    // without a window manager never iconifies anything.
+    if (QGuiApplication::platformName() != "offscreen")
+        GTEST_SKIP() << "needs a platform that applies window states itself";
     QWindow* window = h.mainWindow.windowHandle();
     ASSERT_NE(window, nullptr);
     // The platform reports the change, as a window manager would.
