@@ -78,7 +78,8 @@ TEST_F(PlayerProcess, ExitCommandRunsTheCloseSequence) {
     ASSERT_TRUE(first->waitForFinished(5000));
     EXPECT_EQ(first->exitCode(), 0);
     EXPECT_TRUE(ini().contains("[TKvMp3PlayForm]")) << ini().toStdString();
-    EXPECT_TRUE(ini().contains("Width=428"));
+    for (const char* key : {"Left=", "Top=", "Width=", "Height=", "Maximized=0"})
+        EXPECT_TRUE(ini().section("[TKvMp3PlayForm]", 1).contains(key)) << key;
 }
 
 TEST_F(PlayerProcess, TerminationSignalsRunTheCloseSequence) {

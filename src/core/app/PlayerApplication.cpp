@@ -1,7 +1,9 @@
 #include "PlayerApplication.h"
 
 #include "FileAdder.h"
+#include "DropTargets.h"
 #include "InternalPlugin.h"
+#include "MenuLayer.h"
 #include "LyricsLayer.h"
 #include "SkinLayer.h"
 #include "PathResolve.h"
@@ -45,13 +47,14 @@ PlayerApplication::PlayerApplication(Setup setup)
     connect(mainWindow_.get(), &TKvMp3PlayForm::commandRequested, this, [this](const QString& c) { DoCommand(c); });
     connect(mainWindow_.get(), &TKvMp3PlayForm::closeRequested, this,
             [this] { DoCommand(QStringLiteral("#Exit")); });
-    connect(mainWindow_.get(), &TKvMp3PlayForm::filesDropped, this,
-            [this](const QStringList& files) { adder_->DropFiles(files, TPlay::kDefaultId); });
     auto showTitle = [this] { mainWindow_->setWindowTitle(option_->ApplicationTitle()); };
     connect(option_.get(), &TOption::titleChanged, this, showTitle);
     connect(option_.get(), &TOption::statusChanged, this, showTitle);
     connect(mixer_.get(), &TAudioMixer::controlChanged, this, &PlayerApplication::takeMixerChange);
 
+    menu_ = std::make_unique<MenuLayer>(MenuLayer::PortsOf(*this));
+    drops_ = std::make_unique<DropTargets>(*adder_, *option_);
+    drops_->Install(*mainWindow_);
     lyrics_ = std::make_unique<LyricsLayer>(*this);
     skin_->Install();
     lyrics_->Install();
@@ -113,8 +116,7 @@ void PlayerApplication::takeMixerChange() { TakeMixerChange(*option_, *mixer_, c
 
 void PlayerApplication::Start() {
     displayWindow_ = std::make_unique<TFrameForm>(store_);
-    connect(displayWindow_.get(), &TFrameForm::filesDropped, this,
-            [this](const QStringList& files) { adder_->DropFiles(files, TPlay::kDefaultId); });
+    menu_->AddWindow(*displayWindow_);
     mainWindow_->show();
     runStartupCommands();
 }
@@ -151,7 +153,7 @@ void PlayerApplication::runStartupCommands() {
     // With a play list shown in the skin, its rows get their titles.
     if (play_->HasListViews())
         play_->ScanTags(TPlay::kDefaultId);
-    displayWindow_->setAcceptDrops(true);
+    drops_->Install(*displayWindow_);
 }
 
 void PlayerApplication::CloseMainWindow() {
@@ -162,6 +164,7 @@ void PlayerApplication::CloseMainWindow() {
         DoCommand(QStringLiteral("#Stop"));
     mainWindow_->setAcceptDrops(false);
     mainWindow_->hide();
+    menu_->Close();
     play_->StopTagScan();
     skin_->Close();
     SaveWindowPlacement(*mainWindow_, store_);
@@ -173,6 +176,8 @@ PlayerApplication::~PlayerApplication() {
     lyrics_->Close();
     if (displayWindow_ && displayWindow_->isVisible())
         displayWindow_->close();
+    drops_.reset();
+    menu_.reset();
     displayWindow_.reset();
     mainWindow_.reset();
     option_->SetCommandRunner(nullptr);

@@ -21,6 +21,8 @@ class PluginPlayback;
 class PlayerPlusProcHooks;
 class FileAdder;
 class SkinLayer;
+class MenuLayer;
+class DropTargets;
 class LyricsLayer;
 class TKvMp3PlayForm;
 class TFrameForm;
@@ -58,6 +60,7 @@ public:
     const SiteAddresses& site() const { return site_; }
     SkinLayer& skin() { return *skin_; }
     LyricsLayer& lyrics() { return *lyrics_; }
+    MenuLayer& menu() { return *menu_; }
     OptionsStore& store() { return store_; }
     TCommandDispatcher& dispatcher() { return *dispatcher_; }
     Messenger& messenger() { return *messenger_; }
@@ -100,6 +103,8 @@ private:
     std::unique_ptr<TPlusProcHandler> plusProc_;
     std::unique_ptr<FileAdder> adder_;
     std::unique_ptr<LyricsLayer> lyrics_;
+    std::unique_ptr<MenuLayer> menu_;
+    std::unique_ptr<DropTargets> drops_;
 
     std::unique_ptr<TCommandDispatcher> dispatcher_;
     std::unique_ptr<Messenger> messenger_;

@@ -3,6 +3,7 @@
 #include "CommandLine.h"
 #include "DesktopShell.h"
 #include "PlayerApplication.h"
+#include "PlayerQApplication.h"
 #include "ProgramFolder.h"
 #include "QtDialogLayer.h"
 #include "SingleInstance.h"
@@ -52,7 +53,7 @@ int RunPlayer(int argc, char** argv) {
         break;
     }
 
-    QApplication app(argc, argv);
+    PlayerQApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("sorvi"));
     QApplication::setApplicationVersion(QStringLiteral(SORVI_VERSION));
     QApplication::setQuitOnLastWindowClosed(false);
@@ -67,6 +68,8 @@ int RunPlayer(int argc, char** argv) {
 
     QtDialogLayer dialogs;
     PlayerApplication player({&dialogs, &OpenWithDesktop, line.files});
+    app.SetExceptionReporter(
+        [&player](const QString& message) { player.messenger().ShowMessageBox(message, MsgBox::IconStop); });
     QObject::connect(&instance, &SingleInstance::commandReceived, &player, &PlayerApplication::PostCommand);
 
     TerminationSignals signals_;
