@@ -113,10 +113,11 @@ TEST_F(TagWindow, UndoAndClear) {
 
 TEST_F(TagWindow, LyricsChooserKeepsOnlyTheName) {
     const QString file = song("d.mp3");
-    dialogs.openFileAnswer = "/elsewhere/My Song.lrc";
+    dialogs.file = "/elsewhere/My Song.lrc";
     TID3Form* form = forms.Open(file, true); // "#ID3,SelectLyrics"
-    ASSERT_EQ(dialogs.asked, QStringList{"Select Lyrics"});
-    EXPECT_EQ(dialogs.filters, QStringList{"LyricsFiles(*.lrc)"});
+    ASSERT_EQ(dialogs.shown.size(), 1);
+    EXPECT_EQ(dialogs.shown[0].text, "Select Lyrics");
+    EXPECT_EQ(dialogs.lastFilter, "LyricsFiles(*.lrc)");
     EXPECT_EQ(form->LrcEdit->text(), QStringLiteral("My Song.lrc"));
     EXPECT_TRUE(form->Modified());
     form->Save();
@@ -124,7 +125,7 @@ TEST_F(TagWindow, LyricsChooserKeepsOnlyTheName) {
     EXPECT_EQ(form->windowTitle(), QStringLiteral("d.mp3 - ID3 Tag")); // no title: the file name
 
     // Cancelled: nothing changes.
-    dialogs.openFileAnswer.clear();
+    dialogs.file.clear();
     form->SelectLyrics();
     EXPECT_EQ(form->LrcEdit->text(), QStringLiteral("My Song.lrc"));
     EXPECT_FALSE(form->Modified());

@@ -32,6 +32,7 @@ protected:
     QPointer<TLrcForm> form;
 
     void SetUp() override {
+        dialogs.answer = MsgBox::IdCancel; // the search question is declined unless a test says otherwise
         store.WriteString("LYRICS", "FONT", "DejaVu Sans,[],&H0,12,0");
         store.WriteString("LYRICS", "DFONT", "DejaVu Sans,[],&H0,12,0");
     }
@@ -166,25 +167,27 @@ TEST_F(LyricsWindow, ManualScrollLimitsAndTheWaitBack) {
 
 TEST_F(LyricsWindow, MissingLyricsAskOnceAndUntickingTurnsTheQuestionOff) {
     song("silent", QByteArray());
-    dialogs.askAnswer = MsgBox::IdOk;
+    dialogs.answer = MsgBox::IdOk;
     open();
-    ASSERT_EQ(dialogs.asked.size(), 1);
-    EXPECT_EQ(dialogs.asked[0], QString("can't locate lyrics file, search in server? [Always Ask]"));
+    ASSERT_EQ(dialogs.shown.size(), 1);
+    EXPECT_EQ(dialogs.shown[0].kind, "ask");
+    EXPECT_EQ(dialogs.shown[0].text, QString("can't locate lyrics file, search in server?"));
+    EXPECT_EQ(dialogs.shown[0].title, QString("Sorvi Audio Player|Always Ask|ticked"));
     EXPECT_EQ(commands, QStringList{"#Searchlrc,silent.mp3"});
     EXPECT_TRUE(view().DisplayLines.Lines.isEmpty());
     // Ticks do not ask again.
     at(31);
-    EXPECT_EQ(dialogs.asked.size(), 1);
+    EXPECT_EQ(dialogs.shown.size(), 1);
 
     // Unticked and cancelled: no search, and no question any more.
-    dialogs.untick = true;
-    dialogs.askAnswer = MsgBox::IdCancel;
+    dialogs.checkAnswer = false;
+    dialogs.answer = MsgBox::IdCancel;
     form->LoadLyrics();
-    EXPECT_EQ(dialogs.asked.size(), 2);
+    EXPECT_EQ(dialogs.shown.size(), 2);
     EXPECT_EQ(commands.size(), 1);
     EXPECT_FALSE(PlayerSettings::PromptDownLrc(store));
     form->LoadLyrics();
-    EXPECT_EQ(dialogs.asked.size(), 2);
+    EXPECT_EQ(dialogs.shown.size(), 2);
 }
 
 TEST_F(LyricsWindow, IndicatorsCaptionAndActions) {
