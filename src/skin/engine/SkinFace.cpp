@@ -1,5 +1,6 @@
 // The face of the player state: indicators, sliders, time and track number.
 #include "SkinMath.h"
+#include "SkinPicture.h"
 #include "SkinWidgets.h"
 #include "TCtrl.h"
 #include "TInfomation.h"
@@ -99,7 +100,7 @@ void TSkin::ShowNumber(TCtrl* o, int index) {
     int width = 0, height = 0;
     const auto entries = DigitEntries(index);
     for (int i = 0; i < 3; ++i) {
-        digits[i] = o->EntryImage(entries[i]);
+        digits[i] = KeyedByBottomLeft(o->EntryImage(entries[i]));
         width += digits[i].width();
         height = std::max(height, digits[i].height());
     }

@@ -14,6 +14,9 @@ QColor colorOf(quint32 ref) {
 
 SkinPlayList::SkinPlayList(QWidget* owner, const SkinEnvironment& env)
     : list_(new TFrameList(owner)), env_(env) {
+    // The list lies in a drawer behind the window body. An opaque widget is
+    // repainted on its own, over whatever covers it, so it must not say so.
+    list_->setAttribute(Qt::WA_OpaquePaintEvent, false);
     connect(list_, &TKvListView::OnItemActivated, this, [this](int row) { PlayRow(row); });
     connect(list_, &TKvListView::OnCtrlKeyDown, this, [this](QKeyEvent* key) {
         if (key->key() == Qt::Key_Delete)

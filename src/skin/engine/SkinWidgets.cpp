@@ -1,20 +1,29 @@
 #include "SkinWidgets.h"
 
+#include "SkinPicture.h"
+
 #include <QPainter>
 
 TKvImage::TKvImage(QWidget* parent) : QWidget(parent) {}
 
 void TKvImage::SetPicture(const QImage& picture) {
-    picture_ = picture;
+    picture_ = transparent_ ? KeyedByBottomLeft(picture) : picture;
     if (autoSize_ && !picture_.isNull())
         resize(picture_.size());
     update();
 }
 
+void TKvImage::SetTransparent(bool on) {
+    // Never WA_OpaquePaintEvent: Qt repaints an opaque widget on its own,
+    // over siblings that cover it, and drawers lie behind the window body.
+    transparent_ = on;
+    update();
+}
+
 void TKvImage::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    if (!transparent_ && fill_.isValid())
-        p.fillRect(rect(), fill_);
+    if (!transparent_)
+        p.fillRect(rect(), fill_.isValid() ? fill_ : QColor(Qt::black));
     if (picture_.isNull())
         return;
     if (centred_)

@@ -18,7 +18,9 @@ public:
     void SetAutoSize(bool on) { autoSize_ = on; }
     bool AutoSize() const { return autoSize_; }
     void SetCentred(bool on) { centred_ = on; }
-    void SetTransparent(bool on) { transparent_ = on; }
+    // An opaque image fills its rectangle (black where the picture leaves
+    // room); a transparent one keys out its picture's bottom-left colour.
+    void SetTransparent(bool on);
     void SetFill(const QColor& color) { fill_ = color; }
 
 protected:

@@ -3,6 +3,7 @@
 #include "FontCodec.h"
 #include "PlayerSettings.h"
 #include "ProgramFolder.h"
+#include "SkinPicture.h"
 #include "SkinPlayList.h"
 #include "SkinWidgets.h"
 #include "TCtrl.h"
@@ -74,7 +75,9 @@ TCtrl* TSkin::FindContainer(TCtrl* object) const {
 }
 
 QImage TSkin::ReadStateImage(TSkinItem* item, const QString& entry) {
-    return item ? item->stream.readStateImage(entry) : QImage();
+    if (!item || !item->row)
+        return {};
+    return WithBitmapAlpha(item->row->fileName, entry.toLongLong(), item->stream.readStateImage(entry));
 }
 
 void TSkin::ApplyFont(TKvLabel* label, const QString& fontText) {
@@ -226,6 +229,9 @@ TCtrl* TSkin::createObject(TSkinItem* item, const ObjectRecord& record, QWidget*
         object->list = new SkinPlayList(owner, env_);
         object->controls = {object->list->Widget()};
     }
+    // Controls made on a window that is already shown stay hidden unless told.
+    for (QWidget* w : object->controls)
+        w->show();
     return object;
 }
 
@@ -335,7 +341,7 @@ void TSkin::finishObject(TCtrl* o) {
     case SkinItemKind::PlayListView:
         for (int i = 0; i < o->StateList.size(); ++i)
             if (!o->StateList[i].isEmpty())
-                o->list->SetImage(i, o->item->stream.readStateImage(o->StateList[i]));
+                o->list->SetImage(i, ReadStateImage(o->item, o->StateList[i]));
         o->StateList.clear();
         break;
     default:

@@ -7,6 +7,7 @@
 #include "TCtrl.h"
 
 #include <QFile>
+#include <QScreen>
 
 using namespace testskin;
 
@@ -204,4 +205,38 @@ TEST(DefaultSkin, ReadsCompletely) {
             }
     EXPECT_EQ(sections[2].objects[0].kind, SkinItemKind::ControlBarPanel);
     EXPECT_EQ(sections[2].objects[0].directionOrGroup, 4);
+}
+
+// The drawers lie behind the body. Run under an X server
+// (QT_QPA_PLATFORM=xcb) this also reads the pixels back from the screen,
+// where a list view that calls itself opaque was once painted over the body.
+TEST_F(EngineTest, DefaultSkinStacksTheBodyAboveItsDrawers) {
+    // The window is already on the screen when its face arrives.
+    window.setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    window.setAttribute(Qt::WA_NoSystemBackground);
+    window.setAttribute(Qt::WA_OpaquePaintEvent);
+    window.setFixedSize(428, 249);
+    window.show();
+    WaitFor([] { return false; }, 200);
+    ASSERT_TRUE(skin->LoadSkin(&window, QStringLiteral(SORVI_BUILD_DIR "/default.eks"), 0));
+    WaitFor([] { return false; }, 200);
+    QWidget* listView = Find(SkinItemKind::PlayListView)->controls[0];
+    listView->update();
+    EXPECT_FALSE(listView->testAttribute(Qt::WA_OpaquePaintEvent));
+    QWidget* body = Find(SkinItemKind::WindowBody)->controls[1];
+    QList<QWidget*> stack;
+    for (QObject* child : window.children())
+        if (auto* w = qobject_cast<QWidget*>(child); w && w->isVisible())
+            stack << w;
+    ASSERT_FALSE(stack.isEmpty());
+    EXPECT_EQ(stack.last(), body) << "children bottom to top: " << stack.size();
+    EXPECT_EQ(window.childAt(200, 60) ? window.childAt(200, 60)->parentWidget() : nullptr, body);
+    WaitFor([] { return false; }, 300);
+    const QImage face = qEnvironmentVariable("QT_QPA_PLATFORM") == "xcb"
+                            ? window.screen()->grabWindow(window.winId()).toImage()
+                            : window.grab().toImage();
+    face.save(TestOutputFolder() + "/skin-engine-normal.png");
+    EXPECT_EQ(face.pixelColor(200, 80), QColor(0x0A, 0x0F, 0x15))
+        << "the screen of the body, not the list behind it";
+    EXPECT_EQ(face.pixelColor(340, 62), QColor(0x0A, 0x0F, 0x15)) << "not the volume slider behind it";
 }

@@ -137,6 +137,15 @@ TEST_F(SkinnedPlayer, ShapedWindowButtonsDrawerAndSmallMode) {
     click({380, 143});
     WaitFor([] { return false; }, 1200);
 
+    // The control drawer slides out to the right.
+    click({436, 96});
+    EXPECT_TRUE(WaitFor([&] { return traced().contains("#Extract"); }, 5000));
+    WaitFor([] { return false; }, 1200);
+    shot = screenshot("extras-open");
+    EXPECT_NE(at({520, 60}), desktop) << "the open control drawer";
+    click({586, 96});
+    WaitFor([] { return false; }, 1200);
+
     // Small mode and back.
     click({386, 18});
     EXPECT_TRUE(WaitFor([&] { return window(380).isValid(); }, 5000)) << "no small window";
