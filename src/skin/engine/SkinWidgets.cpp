@@ -22,8 +22,8 @@ void TKvImage::SetTransparent(bool on) {
 
 void TKvImage::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    if (!transparent_)
-        p.fillRect(rect(), fill_.isValid() ? fill_ : QColor(Qt::black));
+    if (!transparent_ && fill_.isValid())
+        p.fillRect(rect(), fill_);
     if (picture_.isNull())
         return;
     if (centred_)

@@ -18,8 +18,8 @@ public:
     void SetAutoSize(bool on) { autoSize_ = on; }
     bool AutoSize() const { return autoSize_; }
     void SetCentred(bool on) { centred_ = on; }
-    // An opaque image fills its rectangle (black where the picture leaves
-    // room); a transparent one keys out its picture's bottom-left colour.
+    // An opaque image draws its picture as it is (with its alpha, when it
+    // has one); a transparent one keys out the picture's bottom-left colour.
     void SetTransparent(bool on);
     void SetFill(const QColor& color) { fill_ = color; }
 
