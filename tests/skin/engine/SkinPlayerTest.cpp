@@ -58,12 +58,14 @@ struct SkinnedPlayer : ::testing::Test {
         QFile f(home.path() + "/count");
         return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
     }
-    // The player's visible top-level window of the given width (0: the widest).
-    QRect window(int width = 0) const {
+    // The player's visible top-level window of the given width (0: the
+    // widest), or the one with the given title.
+    QRect window(int width = 0, const QString& title = {}) const {
         QRect best;
-        const QStringList ids =
-            run("xdotool", {"search", "--onlyvisible", "--pid", QString::number(player.processId())})
-                .split('\n', Qt::SkipEmptyParts);
+        QStringList args = {"search", "--onlyvisible"};
+        args << (title.isEmpty() ? QStringList{"--pid", QString::number(player.processId())}
+                                 : QStringList{"--name", title});
+        const QStringList ids = run("xdotool", args).split('\n', Qt::SkipEmptyParts);
         for (const QString& id : ids) {
             const QString shell = run("xdotool", {"getwindowgeometry", "--shell", id});
             QRect r;
@@ -78,7 +80,7 @@ struct SkinnedPlayer : ::testing::Test {
                 else if (line.startsWith("HEIGHT="))
                     r.setHeight(value.toInt());
             }
-            if ((width && r.width() == width) || (!width && r.width() > best.width()))
+            if ((width && r.width() == width) || (!width && r.width() > best.width()) || !title.isEmpty())
                 best = r;
         }
         return best;
@@ -145,6 +147,26 @@ TEST_F(SkinnedPlayer, ShapedWindowButtonsDrawerAndSmallMode) {
     EXPECT_NE(at({520, 50}), desktop) << "the open control drawer";
     click({586, 96});
     WaitFor([] { return false; }, 1200);
+
+    // Video mode: the display window comes up with the control bar, which
+    // stays while the pointer is over it.
+    click({404, 143});
+    EXPECT_TRUE(WaitFor([&] { return traced().contains("#Display,DblClick"); }, 5000));
+    EXPECT_TRUE(WaitFor([&] { return window(0, "Video Window").isValid(); }, 5000)) << "no display window";
+    const QRect video = window(0, "Video Window");
+    run("xdotool",
+        {"mousemove", "--sync", QString::number(video.left() + 120), QString::number(video.bottom() - 20)});
+    WaitFor([] { return false; }, 1500);
+    shot = screenshot("video-bar");
+    if (video.isValid()) {
+        EXPECT_NE(QColor(shot.pixel(video.left() + 120, video.bottom() - 30)), QColor(Qt::black))
+            << "the control bar";
+    }
+    QProcess control;
+    control.setProcessEnvironment(env());
+    control.start(QStringLiteral(SORVI_BUILD_DIR) + "/sorvi", {"--command", "#Display,Close"});
+    control.waitForFinished(3000);
+    EXPECT_TRUE(WaitFor([&] { return !window(0, "Video Window").isValid(); }, 5000));
 
     // Small mode and back.
     click({386, 18});
