@@ -95,9 +95,13 @@ void SkinLayer::installCommands() {
             return; // the skin manager page belongs to the tool window
         TFrameForm* display = p.displayWindow();
         skin_->ApplySkinFile(&p.mainWindow(), display ? display->CtrlPanel() : nullptr, call.argument);
-        // No face at all: the plain one.
-        if (skin_->FindRow(&p.mainWindow()) < 0)
+        // No face at all: the plain one; the play modes and the mixer's
+        // levels are still taken, as a loaded face would have done.
+        if (skin_->FindRow(&p.mainWindow()) < 0) {
             p.mainWindow().ShowPlainFace(true);
+            p.option().Load();
+            TakeMixerChange(p.option(), p.mixer(), p.closed());
+        }
     });
     d.SetHandler(QStringLiteral("#SWITCHSMALL"), [this, &p](const CommandCall& call) {
         // A skin control asking for it is about to be destroyed by it: run
