@@ -1,8 +1,11 @@
 // Mouse routing, sliders, indicators, the number display and the scrolling
 // title, on offscreen windows.
 #include "EngineFixture.h"
+#include "SkinPlayList.h"
 #include "SkinWidgets.h"
 #include "TCtrl.h"
+#include "TKvListView.h"
+#include "TPlay.h"
 
 #include <QTest>
 
@@ -271,4 +274,32 @@ TEST_F(EngineTest, TitleScrollsAfterTheHold) {
     EXPECT_EQ(line->scroll.offset, 1) << "no scrolling while minimized";
     skin->ClearAll();
     EXPECT_EQ(info.Count(), 0);
+}
+
+TEST_F(EngineTest, PlayListViewMirrorsTheListAndPlaysTheActivatedRow) {
+    TPlay play(&option);
+    ASSERT_TRUE(play.BeginAdd(TPlay::kDefaultId));
+    play.AddFile(home.write("one.mp3", "x"));
+    play.AddFile(home.write("two.mp3", "y"));
+    play.EndAdd();
+    skin->env().play = &play;
+    SkinWriter w = Basic();
+    w.sections[0].objects.push_back(
+        Object(1, SkinItemKind::PlayListView,
+               Place(2, 2) + std::vector{SkinWriterProperty::Int(SkinCode::Width, 30),
+                                         SkinWriterProperty::Int(SkinCode::Height, 20)}));
+    ASSERT_TRUE(skin->LoadSkin(&window, Write("a.eks", w), 0));
+    SkinPlayList* list = Find(SkinItemKind::PlayListView)->list;
+    ASSERT_NE(list, nullptr);
+    ASSERT_EQ(list->List()->Items().size(), 2);
+    commands.clear();
+    emit list->List()->OnItemActivated(1);
+    EXPECT_EQ(commands, QStringList{"#Play," + play.Default().Song(1).FileName});
+    list->DeleteRow(0);
+    EXPECT_EQ(play.Default().Count(), 1);
+    EXPECT_EQ(list->List()->Items().size(), 1) << "the store tells its views";
+    // A face taken down leaves the store: later changes reach no dead view.
+    skin->ClearAll();
+    play.DeleteSong(TPlay::kDefaultId, 0, true);
+    EXPECT_EQ(play.Default().Count(), 0);
 }
