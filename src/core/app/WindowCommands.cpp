@@ -77,8 +77,15 @@ void InstallWindowCommands(TCommandDispatcher& d, PlayerApplication& player) {
         option.SetAlwaysOnTop(!option.AlwaysOnTop());
         player.skin().SetInformationEnabled(true);
     });
-    d.SetHandler(QStringLiteral("#DISPLAY"),
-                 [&player](const CommandCall& call) { displayCommand(player, call.argument); });
+    d.SetHandler(QStringLiteral("#DISPLAY"), [&player](const CommandCall& call) {
+        // A skin button asking for video mode may belong to a face the
+        // command changes: it runs after the click.
+        if (call.sender && call.argument.trimmed().toUpper() == QLatin1String("DBLCLICK")) {
+            player.PostCommand(QStringLiteral("#Display,") + call.argument);
+            return;
+        }
+        displayCommand(player, call.argument);
+    });
     d.SetHandler(QStringLiteral("#EXIT"), [&player](const CommandCall&) {
         player.CloseMainWindow();
         QCoreApplication::quit();

@@ -106,7 +106,8 @@ bool TCtrl::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::MouseButtonPress: {
         auto* e = static_cast<QMouseEvent*>(event);
         MouseDown(index, e->button(), e->position().toPoint(), e->modifiers());
-        return true;
+        // Other buttons travel on to the window (its context menu).
+        return e->button() == Qt::LeftButton;
     }
     case QEvent::MouseMove: {
         auto* e = static_cast<QMouseEvent*>(event);
@@ -116,7 +117,7 @@ bool TCtrl::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::MouseButtonRelease: {
         auto* e = static_cast<QMouseEvent*>(event);
         MouseUp(index, e->button(), e->position().toPoint(), e->modifiers());
-        return true;
+        return e->button() == Qt::LeftButton;
     }
     case QEvent::MouseButtonDblClick:
         if (IsPanel() && index == 0)
