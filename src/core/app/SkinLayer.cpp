@@ -91,8 +91,11 @@ void SkinLayer::installCommands() {
     TCommandDispatcher& d = player_.dispatcher();
     PlayerApplication& p = player_;
     d.SetHandler(QStringLiteral("#SKIN"), [this, &p](const CommandCall& call) {
-        if (call.argument.isEmpty())
-            return; // the skin manager page belongs to the tool window
+        if (call.argument.isEmpty()) {
+            if (openSkinManager_)
+                openSkinManager_();
+            return;
+        }
         TFrameForm* display = p.displayWindow();
         skin_->ApplySkinFile(&p.mainWindow(), display ? display->CtrlPanel() : nullptr, call.argument);
         // No face at all: the plain one; the play modes and the mixer's

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <QObject>
 
@@ -35,6 +36,9 @@ public:
     bool DisplayArea(int mode);
     // "#Minimize" switches the scrolling title off, "#Normal" on again.
     void SetInformationEnabled(bool on);
+    // What "#Skin" without a file does: the skin manager's page of the tool
+    // window, installed by whoever builds that page.
+    void SetSkinManagerPage(std::function<void()> open) { openSkinManager_ = std::move(open); }
 
 private:
     void installCommands();
@@ -42,4 +46,5 @@ private:
     PlayerApplication& player_;
     std::unique_ptr<TInfomation> info_;
     std::unique_ptr<TSkin> skin_;
+    std::function<void()> openSkinManager_;
 };
