@@ -17,7 +17,7 @@ QPoint TCtrl::pressPoint;
 bool TCtrl::pointerInside = false;
 
 TCtrl::TCtrl(TSkin& skin, TSkinItem* item_, SkinItemKind kind_, QWidget* owner_)
-    : owner(owner_), kind(kind_), item(item_), skin_(skin) {}
+    : QObject(&skin), owner(owner_), kind(kind_), item(item_), skin_(skin) {}
 
 // The controls are released by TSkin::Clear (deferred, since a click may be
 // what clears the face).

@@ -36,7 +36,7 @@ TSkin::TSkin(SkinEnvironment env, TInfomation& info, QObject* parent)
 }
 
 TSkin::~TSkin() {
-    ClearAll();
+    ClearAll(false);
 }
 
 int TSkin::SectionOf(const TSkinItem* item) const {
@@ -402,9 +402,9 @@ void TSkin::removeRow(int index, bool deferred) {
     rows_.erase(rows_.begin() + index);
 }
 
-void TSkin::ClearAll() {
+void TSkin::ClearAll(bool deferred) {
     while (!rows_.empty())
-        removeRow(int(rows_.size()) - 1, false);
+        removeRow(int(rows_.size()) - 1, deferred);
 }
 
 void TSkin::ApplySkinFile(QWidget* mainWindow, QWidget* controlBarWindow, const QString& file) {

@@ -68,8 +68,9 @@ public:
     // Takes a face down. Deferred (the default) releases the controls after
     // the running event, since a click on one of them may be the cause.
     void Clear(TSkinItem* item, bool deferred = true);
-    // Every face, at once (the close sequence).
-    void ClearAll();
+    // Every face (the close sequence, which may run inside a click on one
+    // of them; the destructor clears at once).
+    void ClearAll(bool deferred = true);
     void FitWindow(TSkinItem* item);
     void ApplyWindowShape(TSkinItem* item);
 

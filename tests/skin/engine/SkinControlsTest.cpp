@@ -83,6 +83,22 @@ TEST_F(EngineTest, ClickRunsTheCommandWithTheObjectAsSender) {
     EXPECT_EQ(button->state, 1);
 }
 
+TEST_F(EngineTest, ACommandThatTakesTheFaceDownInsideTheClickIsSafe) {
+    ASSERT_TRUE(skin->LoadSkin(&window, Write("a.eks", Basic()), 0));
+    // "#Exit" from a skin button runs the close sequence inside the click.
+    skin->env().doCommand = [this](const QString& c, QObject*) {
+        commands << c;
+        skin->ClearAll();
+    };
+    QPointer<QWidget> button = Find(SkinItemKind::Button)->controls[0].data();
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(3, 3));
+    EXPECT_EQ(commands.last(), "#PLAY");
+    EXPECT_EQ(skin->RowCount(), 0);
+    EXPECT_FALSE(button.isNull()) << "not inside the click";
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(button.isNull()) << "the controls go after the click";
+}
+
 TEST_F(EngineTest, EnteringWithTheButtonHeldShowsPressed) {
     ASSERT_TRUE(skin->LoadSkin(&window, Write("a.eks", Basic()), 0));
     TCtrl* body = Find(SkinItemKind::WindowBody);
