@@ -177,6 +177,14 @@ TEST_F(SkinnedPlayer, ShapedWindowButtonsDrawerAndSmallMode) {
     screenshot("small");
     click({343, 16});
     EXPECT_TRUE(WaitFor([&] { return window(594).isValid(); }, 5000)) << "normal mode did not come back";
+
+    // The exit button closes the player from inside its own click.
+    main = window(594);
+    WaitFor([] { return false; }, 300);
+    click({410, 18});
+    EXPECT_TRUE(player.waitForFinished(5000)) << "the exit button did not end the player";
+    EXPECT_EQ(player.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(player.exitCode(), 0);
 }
 
 } // namespace
