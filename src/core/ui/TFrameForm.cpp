@@ -19,6 +19,7 @@ TFrameForm::TFrameForm(OptionsStore& store) : QWidget(nullptr, Qt::Window), stor
     palette.setColor(QPalette::Window, Qt::black);
     client_->setPalette(palette);
     layout->addWidget(client_);
+    client_->installEventFilter(this);
     // The control bar floats over the drawing surface; hidden until a skin
     // gives it a face.
     ctrlPanel_ = new QWidget(client_);
@@ -108,6 +109,14 @@ void TFrameForm::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     // The bar stays anchored to its edge.
     PositionControlBar();
+}
+
+bool TFrameForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == client_ && event->type() == QEvent::MouseButtonDblClick) {
+        emit commandRequested(QStringLiteral("#Display,DblClick"));
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void TFrameForm::closeEvent(QCloseEvent* event) {
