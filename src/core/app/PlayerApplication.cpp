@@ -2,6 +2,7 @@
 
 #include "FileAdder.h"
 #include "DropTargets.h"
+#include "IndicatorWiring.h"
 #include "InternalPlugin.h"
 #include "MenuLayer.h"
 #include "LyricsLayer.h"
@@ -31,6 +32,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QTimer>
 
 PlayerApplication::PlayerApplication(Setup setup)
     : setup_(std::move(setup)), store_(ProgramFile(QStringLiteral("Options.ini"))), site_(store_) {
@@ -47,6 +49,7 @@ PlayerApplication::PlayerApplication(Setup setup)
     connect(mainWindow_.get(), &TKvMp3PlayForm::commandRequested, this, [this](const QString& c) { DoCommand(c); });
     connect(mainWindow_.get(), &TKvMp3PlayForm::closeRequested, this,
             [this] { DoCommand(QStringLiteral("#Exit")); });
+    connect(option_.get(), &TOption::alwaysOnTopChanged, this, &PlayerApplication::placeOnTop);
     auto showTitle = [this] { mainWindow_->setWindowTitle(option_->ApplicationTitle()); };
     connect(option_.get(), &TOption::titleChanged, this, showTitle);
     connect(option_.get(), &TOption::statusChanged, this, showTitle);
@@ -58,6 +61,7 @@ PlayerApplication::PlayerApplication(Setup setup)
     lyrics_ = std::make_unique<LyricsLayer>(*this);
     skin_->Install();
     lyrics_->Install();
+    ConnectWindowIndicators(*this);
 
     plus_->Start();
     LoadWindowPlacement(*mainWindow_, store_);
@@ -112,11 +116,33 @@ void PlayerApplication::installCommands() {
 
 void PlayerApplication::PostCommand(const QString& command) { option_->PostCommand(command); }
 
+void PlayerApplication::placeOnTop() {
+    // "#Normal" inverts the mode twice within one command: the window is placed
+    // once, after the command, with the mode it ended with. Changing the flag
+    // re-creates the native window, so it is only changed when it differs.
+    QTimer::singleShot(0, this, [this] {
+        if (!mainWindow_)
+            return;
+        const bool onTop = option_->AlwaysOnTop();
+        if (mainWindow_->windowFlags().testFlag(Qt::WindowStaysOnTopHint) != onTop) {
+            const bool visible = mainWindow_->isVisible();
+            const QPoint place = mainWindow_->pos();
+            mainWindow_->setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+            mainWindow_->move(place);
+            if (visible)
+                mainWindow_->show();
+        }
+        if (mainWindow_->isVisible())
+            mainWindow_->raise();
+    });
+}
+
 void PlayerApplication::takeMixerChange() { TakeMixerChange(*option_, *mixer_, closed_); }
 
 void PlayerApplication::Start() {
     displayWindow_ = std::make_unique<TFrameForm>(store_);
     menu_->AddWindow(*displayWindow_);
+    connect(displayWindow_.get(), &TFrameForm::commandRequested, this, [this](const QString& c) { DoCommand(c); });
     mainWindow_->show();
     runStartupCommands();
 }

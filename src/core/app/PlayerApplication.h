@@ -80,6 +80,7 @@ private:
     void installCommands();
     void runStartupCommands();
     void takeMixerChange();
+    void placeOnTop();
 
     Setup setup_;
     OptionsStore store_;
