@@ -1,0 +1,72 @@
+// The menu and the mixer on the real, skinned face under an X server and a
+// sound server: a right click on the skin opens the player's menu and
+// choosing Next plays the next song; the desktop mixer moves the volume
+// slider's thumb.
+#include "PlayerApplication.h"
+#include "ScriptedDialogs.h"
+#include "SkinLayer.h"
+#include "SkinnedPlayer.h"
+#include "TCtrl.h"
+#include "TOption.h"
+#include "TSkin.h"
+
+namespace {
+
+TEST_F(SkinnedPlayer, RightClickOnTheSkinOpensTheMenuAndNextPlaysTheNextSong) {
+    const QString first = MakeToneMp3(home.path(), "first", 440, 20);
+    const QString second = MakeToneMp3(home.path(), "second", 880, 20);
+    start({first, second});
+    ASSERT_TRUE(WaitFor([&] { return counts().contains(first + "=1"); }, 20000)) << traced().join("\n").toStdString();
+    ASSERT_TRUE(WaitFor([&] { return window(594).isValid(); }, 10000)) << "no skinned main window";
+    main = window(594);
+    WaitFor([] { return false; }, 300);
+
+    click({200, 20}, 3); // the skin's title strip opens the menu at the pointer
+    WaitFor([] { return false; }, 700);
+    screenshot("menu-on-skin");
+    // About..., HomePage, Playlist, Play > Prev, Play&Pause, Stop, Next.
+    RunTool("xdotool", {"key", "--delay", "80", "Down", "Down", "Down", "Down", "Right", "Down", "Down", "Down"});
+    WaitFor([] { return false; }, 300);
+    screenshot("menu-play-next");
+    RunTool("xdotool", {"key", "Return"});
+    EXPECT_TRUE(WaitFor([&] { return traced().contains("#Next"); }, 5000)) << traced().join("\n").toStdString();
+    EXPECT_TRUE(WaitFor([&] { return counts().contains(second + "=1"); }, 15000)) << counts().toStdString();
+}
+
+// Offsets of every volume slider's thumb on the face.
+QList<int> volumeThumbs(TSkin& skin) {
+    QList<int> offsets;
+    for (TCtrl* o : skin.AllObjects())
+        if (o->kind == SkinItemKind::VolumeSlider)
+            offsets << o->ThumbOffset();
+    return offsets;
+}
+
+TEST(PlayerFace, TheDesktopMixerMovesTheVolumeSlider) {
+    TempHome home;
+    ScriptedDialogs dialogs;
+    PlayerApplication player({&dialogs, [](const QString&) {}, {}});
+    player.Start();
+    TSkin& skin = player.skin().skin();
+    ASSERT_FALSE(volumeThumbs(skin).isEmpty()) << "the default skin has volume sliders";
+
+    RunTool("pactl", {"set-sink-volume", "sorvi_null", "10%"});
+    ASSERT_TRUE(WaitFor([&] { return std::abs(player.option().Volume() - 6553) < 70; }, 5000))
+        << player.option().Volume();
+    WaitFor([] { return false; }, 100);
+    const QList<int> quiet = volumeThumbs(skin);
+
+    RunTool("pactl", {"set-sink-volume", "sorvi_null", "100%"});
+    ASSERT_TRUE(WaitFor([&] { return player.option().Volume() == 65535; }, 5000)) << player.option().Volume();
+    WaitFor([] { return false; }, 100);
+    const QList<int> loud = volumeThumbs(skin);
+    ASSERT_EQ(quiet.size(), loud.size());
+    for (int i = 0; i < quiet.size(); ++i)
+        EXPECT_NE(quiet[i], loud[i]) << "slider " << i << " did not follow the mixer";
+
+    RunTool("pactl", {"set-sink-volume", "sorvi_null", "30%", "10%"}); // left louder: balance to the left
+    ASSERT_TRUE(WaitFor([&] { return player.option().Balance() < 50; }, 5000)) << player.option().Balance();
+    player.CloseMainWindow();
+}
+
+} // namespace
