@@ -5,8 +5,8 @@
 #include <QString>
 
 // A font as the options store keeps it: name, styles, colour, size in points and
-// character set. The window code turns it into a QFont (FontSpecToQFont in the
-// UI libraries); the text form is shared with other programs' files.
+// character set. The window code turns it into a QFont (FontSpecToQFont,
+// QtForms.h); the text form is shared with other programs' files.
 struct FontSpec {
     QString name = QStringLiteral("MS Sans Serif");
     bool bold = false;

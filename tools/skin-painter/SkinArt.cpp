@@ -18,6 +18,18 @@ void fillPath(QPainter& p, const QPainterPath& path, const QColor& ink) {
     p.drawPath(path);
 }
 
+// The body of the loudspeaker icons (plain and muted).
+QPainterPath speakerBody() {
+    QPainterPath body(QPointF(4, 10));
+    body.lineTo(7.5, 10);
+    body.lineTo(12, 6);
+    body.lineTo(12, 18);
+    body.lineTo(7.5, 14);
+    body.lineTo(4, 14);
+    body.closeSubpath();
+    return body;
+}
+
 QPainterPath triangle(QPointF a, QPointF b, QPointF c) {
     QPainterPath path(a);
     path.lineTo(b);
@@ -180,14 +192,7 @@ const std::map<QString, Icon>& icons() {
          }},
         {"speaker",
          [](QPainter& p, const QColor& c) {
-             QPainterPath body(QPointF(4, 10));
-             body.lineTo(7.5, 10);
-             body.lineTo(12, 6);
-             body.lineTo(12, 18);
-             body.lineTo(7.5, 14);
-             body.lineTo(4, 14);
-             body.closeSubpath();
-             fillPath(p, body, c);
+             fillPath(p, speakerBody(), c);
              p.setPen(inkPen(c, 1.6));
              p.setBrush(Qt::NoBrush);
              p.drawArc(QRectF(9, 8, 7, 8), -50 * 16, 100 * 16);
@@ -195,14 +200,7 @@ const std::map<QString, Icon>& icons() {
          }},
         {"muted",
          [](QPainter& p, const QColor& c) {
-             QPainterPath body(QPointF(4, 10));
-             body.lineTo(7.5, 10);
-             body.lineTo(12, 6);
-             body.lineTo(12, 18);
-             body.lineTo(7.5, 14);
-             body.lineTo(4, 14);
-             body.closeSubpath();
-             fillPath(p, body, c);
+             fillPath(p, speakerBody(), c);
              p.setPen(inkPen(c, 1.8));
              p.drawLine(QPointF(15, 9.5), QPointF(20, 14.5));
              p.drawLine(QPointF(20, 9.5), QPointF(15, 14.5));

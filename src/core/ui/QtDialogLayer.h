@@ -1,9 +1,7 @@
 #pragma once
 
 #include "DialogLayer.h"
-
-#include <QColor>
-#include <QFont>
+#include "QtForms.h"
 
 // The dialog layer over Qt's standard dialogs.
 class QtDialogLayer : public DialogLayer {
@@ -18,8 +16,3 @@ public:
     std::optional<ColorRef> ChooseColor(ColorRef initial) override;
     std::optional<FontSpec> ChooseFont(const FontSpec& initial) override;
 };
-
-// Conversions between the stored font and colour forms and Qt's.
-QColor ColorRefToQColor(ColorRef color);
-ColorRef QColorToColorRef(const QColor& color);
-QFont FontSpecToQFont(const FontSpec& spec);

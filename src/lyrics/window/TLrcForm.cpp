@@ -7,7 +7,7 @@
 #include "LyricsPanel.h"
 #include "Messenger.h"
 #include "PlayerSettings.h"
-#include "QtDialogLayer.h"
+#include "QtForms.h"
 #include "TAnimate.h"
 #include "TLrcView.h"
 #include "TOption.h"

@@ -1,16 +1,12 @@
 #include "SkinPlayList.h"
 
+#include "QtForms.h"
+
 #include "FontCodec.h"
 #include "TKvListView.h"
 #include "TPlay.h"
 
 #include <QKeyEvent>
-
-namespace {
-QColor colorOf(quint32 ref) {
-    return QColor(int(ref & 0xFF), int((ref >> 8) & 0xFF), int((ref >> 16) & 0xFF));
-}
-} // namespace
 
 SkinPlayList::SkinPlayList(QWidget* owner, const SkinEnvironment& env)
     : list_(new TFrameList(owner)), env_(env) {
@@ -39,9 +35,9 @@ void SkinPlayList::ApplyRecord(const ObjectRecord& r) {
         font.setBold(spec.bold);
         font.setItalic(spec.italic);
         list_->SetCtrlFont(font);
-        list_->SetFontColor(colorOf(spec.color));
+        list_->SetFontColor(ColorRefToQColor(spec.color));
     }
-    auto color = [&r](int n) { return colorOf(r.colors.at(n)); };
+    auto color = [&r](int n) { return ColorRefToQColor(r.colors.at(n)); };
     if (r.colors.count(0))
         list_->SetColor(color(0));
     if (r.colors.count(1))

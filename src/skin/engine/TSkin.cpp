@@ -1,5 +1,7 @@
 #include "TSkin.h"
 
+#include "QtForms.h"
+
 #include "FontCodec.h"
 #include "PlayerSettings.h"
 #include "ProgramFolder.h"
@@ -18,9 +20,6 @@ namespace {
 constexpr int kIconExclamation = 48;
 constexpr int kIconInformation = 64;
 
-QColor colorOf(quint32 ref) {
-    return QColor(int(ref & 0xFF), int((ref >> 8) & 0xFF), int((ref >> 16) & 0xFF));
-}
 
 bool hasKind(const TSkinItem* item, SkinItemKind kind) {
     for (TCtrl* o : item->objects)
@@ -83,15 +82,9 @@ QImage TSkin::ReadStateImage(TSkinItem* item, const QString& entry) {
 void TSkin::ApplyFont(TKvLabel* label, const QString& fontText) {
     FontSpec spec;
     StringToFont(fontText, spec);
-    QFont font(spec.name);
-    font.setPointSize(spec.size > 0 ? spec.size : 8);
-    font.setBold(spec.bold);
-    font.setItalic(spec.italic);
-    font.setUnderline(spec.underline);
-    font.setStrikeOut(spec.strikeout);
-    label->setFont(font);
+    label->setFont(FontSpecToQFont(spec));
     QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colorOf(spec.color));
+    palette.setColor(QPalette::WindowText, ColorRefToQColor(spec.color));
     label->setPalette(palette);
 }
 
@@ -259,7 +252,7 @@ void TSkin::applyRecord(TCtrl* object, const ObjectRecord& r) {
         if (r.transparent)
             label->SetTransparent(*r.transparent);
         if (!r.colors.empty())
-            label->SetBackColor(colorOf(r.colors.begin()->second));
+            label->SetBackColor(ColorRefToQColor(r.colors.begin()->second));
         label->setProperty("fixedWidth", bool(r.width));
     }
     if (r.transparent && !object->IsPanel() && object->Image())
@@ -268,7 +261,7 @@ void TSkin::applyRecord(TCtrl* object, const ObjectRecord& r) {
         if (r.region)
             panel->SetShape(*r.region);
         if (!r.colors.empty())
-            panel->SetColor(colorOf(r.colors.begin()->second));
+            panel->SetColor(ColorRefToQColor(r.colors.begin()->second));
         if (!r.image.isNull()) {
             object->Image()->SetPicture(r.image);
             if (object->kind != SkinItemKind::DisplayArea || !r.width)
