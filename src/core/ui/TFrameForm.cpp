@@ -4,7 +4,6 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QMimeData>
 #include <QVBoxLayout>
 
 TFrameForm::TFrameForm(OptionsStore& store) : QWidget(nullptr, Qt::Window), store_(store) {
@@ -128,14 +127,3 @@ void TFrameForm::closeEvent(QCloseEvent* event) {
     setAcceptDrops(false);
 }
 
-void TFrameForm::dragEnterEvent(QDragEnterEvent* event) {
-    if (event->mimeData()->hasUrls())
-        event->acceptProposedAction();
-}
-
-void TFrameForm::dropEvent(QDropEvent* event) {
-    QStringList paths;
-    for (const QUrl& url : event->mimeData()->urls())
-        paths << (url.isLocalFile() ? url.toLocalFile() : url.toString());
-    emit filesDropped(paths);
-}

@@ -40,14 +40,11 @@ public:
     int Countdown() const { return countdown_; }
 
 signals:
-    void filesDropped(const QStringList& paths);
     // A double click on the drawing surface: "#Display,DblClick".
     void commandRequested(const QString& command);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void dragEnterEvent(QDragEnterEvent* event) override;
-    void dropEvent(QDropEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 

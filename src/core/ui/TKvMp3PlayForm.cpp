@@ -5,7 +5,6 @@
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMimeData>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -100,14 +99,3 @@ void TKvMp3PlayForm::closeEvent(QCloseEvent* event) {
     emit closeRequested();
 }
 
-void TKvMp3PlayForm::dragEnterEvent(QDragEnterEvent* event) {
-    if (event->mimeData()->hasUrls())
-        event->acceptProposedAction();
-}
-
-void TKvMp3PlayForm::dropEvent(QDropEvent* event) {
-    QStringList paths;
-    for (const QUrl& url : event->mimeData()->urls())
-        paths << (url.isLocalFile() ? url.toLocalFile() : url.toString());
-    emit filesDropped(paths);
-}

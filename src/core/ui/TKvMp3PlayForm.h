@@ -21,12 +21,9 @@ public:
 signals:
     void commandRequested(const QString& command);
     void closeRequested();
-    void filesDropped(const QStringList& paths);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void dragEnterEvent(QDragEnterEvent* event) override;
-    void dropEvent(QDropEvent* event) override;
 
 private:
     void showTitle();
