@@ -5,21 +5,15 @@
 # file, and the time from the play request to the first "playing" state.
 # Runs against a private PulseAudio daemon with a null sink. Not run in CI.
 set -u
-build=${1:-$(cd "$(dirname "$0")/../.." && pwd)/build}
-here=$(cd "$(dirname "$0")" && pwd)
+root=$(cd "$(dirname "$0")/../.." && pwd)
+build=$(cd "${1:-$root/build}" && pwd)
+# The private sound server comes from the tests' service wrapper.
+if [ -z "${SORVI_BENCH_INNER:-}" ]; then
+  SORVI_BENCH_INNER=1 exec "$root/tests/support/with-services.sh" --pulse -- bash "$0" "$build"
+fi
 player="$build/mpeg_play"
 [ -x "$player" ] || { echo "build mpeg_play first (ninja -C $build mpeg_play)" >&2; exit 1; }
-
-scratch=$(mktemp -d /tmp/engine-bench.XXXXXX)
-pids=()
-cleanup() {
-  for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done
-  for p in "${pids[@]}"; do wait "$p" 2>/dev/null; done
-  rm -rf "$scratch"
-}
-trap cleanup EXIT INT TERM
-source "$here/../../tests/support/pulse-daemon.sh"
-start_pulse "$scratch/pulse" || exit 1
+scratch=$SORVI_HOME
 
 sox -n -r 44100 -c 2 "$scratch/song.wav" synth 60 sine 440 sine 660 vol 0.4
 lame --quiet -V 2 "$scratch/song.wav" "$scratch/song.mp3"
