@@ -15,6 +15,6 @@ QString DisplayTitle(const TPlayItem& item) {
 }
 
 QString ListRowText(int number, const TPlayItem& item) {
-    const QString title = item.Tag.IsRead() ? DisplayTitle(item) : item.FileName;
+    const QString title = item.TagRead ? DisplayTitle(item) : item.FileName;
     return QString::number(number) + QStringLiteral(". ") + title;
 }

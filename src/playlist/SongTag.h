@@ -15,10 +15,9 @@ struct TSongTag {
     std::array<char, 30> LyricsName{}; // the song's lyrics file name, without folder
     std::array<char, 30> Comment{};
     std::array<char, 4> Year{};
-    quint8 Genre = 255; // index into the genre list; 255 = not read yet
-
-    bool IsRead() const { return Genre != kNotRead; }
-    static constexpr quint8 kNotRead = 255;
+    // The ID3v1 genre number as stored in the file; 255 is what taggers write
+    // when no genre is set. Whether a tag was read is TPlayItem::TagRead.
+    quint8 Genre = 255;
 };
 static_assert(sizeof(TSongTag) == 155, "the tag block is 155 bytes");
 
@@ -42,7 +41,7 @@ template <std::size_t N> void SetTagText(std::array<char, N>& field, const QStri
 // Field text for display (UTF-8 when valid, else GB18030).
 template <std::size_t N> QString TagText(const std::array<char, N>& field);
 
-// An empty tag that counts as not read (genre 255).
+// An empty tag: no text, no genre (255).
 inline TSongTag UnreadTag() {
     return TSongTag{};
 }
@@ -53,7 +52,7 @@ struct TPlayItem {
     bool Failed = false;  // the engine could not play it
     bool TagRead = false; // the tag scan has read its tag
     QString FileName;     // full path, case as found on disk
-    TSongTag Tag;         // genre 255 until read
+    TSongTag Tag;         // empty until read
     // The path bytes as read from the list file when they are not UTF-8, so a
     // save writes back exactly what was read. Empty for every other song.
     QByteArray RawName;

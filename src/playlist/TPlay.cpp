@@ -4,11 +4,17 @@
 
 #include <QCoreApplication>
 
+#include <utility>
+
 TPlay::TPlay(TOption* option, QObject* parent) : QObject(parent), option_(option) {
     AddCategory(QStringLiteral("DEFAULT"), 0);
     AddCategory(QStringLiteral("TOPTEN"), 1);
     Default().Fixed = true;
     TopTen().Fixed = true;
+    // Every view marks the current song, whoever moves it (the controller sets
+    // the index on the player state directly).
+    if (option_)
+        connect(option_, &TOption::currentIndexChanged, this, &TPlay::ShowCurrentRow);
 }
 
 TPlay::~TPlay() {
@@ -21,6 +27,17 @@ TPlay::~TPlay() {
 
 void TPlay::ShowMessage(const QString& text) const {
     if (message_)
+        message_(text);
+    else
+        heldMessages_ << text;
+}
+
+void TPlay::SetMessageHandler(MessageHandler handler) {
+    message_ = std::move(handler);
+    if (!message_)
+        return;
+    const QStringList held = std::exchange(heldMessages_, {});
+    for (const QString& text : held)
         message_(text);
 }
 
@@ -142,10 +159,18 @@ int TPlay::CurrentIndex() const {
 }
 
 void TPlay::SetCurrentIndex(int index) {
-    if (option_)
+    if (option_) {
         option_->SetCurrentIndex(index);
-    else
+    } else {
         ownCurrentIndex_ = index;
+        ShowCurrentRow(index);
+    }
+}
+
+void TPlay::ShowCurrentRow(int index) {
+    const QList<PlayListView*> views = listViews_;
+    for (PlayListView* view : views)
+        view->SetCurrentRow(index);
 }
 
 QStringList TPlay::DefaultRows() const {

@@ -21,6 +21,8 @@ inline constexpr const char* kReadOnlyCategoryMessage =
     "The current Category disallows the user modification.";
 inline constexpr const char* kAddBusyMessage =
     "File was processing, was unable to respond. please try again soon.";
+// Followed by the system's reason.
+inline constexpr const char* kListSaveFailedMessage = "The play list could not be saved: ";
 
 // The result of one add batch, for the caller's follow-up ("#Play," the first
 // audio file, "#EditLrc," the first lyrics file, "#Skin," the first skin).
@@ -56,8 +58,10 @@ public:
     explicit TPlay(TOption* option = nullptr, QObject* parent = nullptr);
     ~TPlay() override;
 
-    // Shows plain messages ("Invalid File."); the caller wires it to its message box.
-    void SetMessageHandler(MessageHandler handler) { message_ = std::move(handler); }
+    // Shows plain messages ("Invalid File.", a failed save); the caller wires it
+    // to its message box. Messages from before the handler was set (the list is
+    // loaded before any window exists) are shown when it is set.
+    void SetMessageHandler(MessageHandler handler);
     // The open file manager window, or null when it is closed.
     void SetFileManager(FileManagerSync* fileManager) { fileManager_ = fileManager; }
 
@@ -94,12 +98,16 @@ public:
     // --- list file ---
     // 0 read, 1 missing or cut short (what was read is kept), 2 bad header word,
     // 3 not a list file; 2 and 3 show "Invalid File.". Replaces every category
-    // but DEFAULT and TOPTEN and DEFAULT's songs.
+    // but DEFAULT and TOPTEN and DEFAULT's songs. A file that exists but could
+    // not be read whole is kept: the first save over it first copies it to a
+    // free name beside it ("default.lst.bad", then ".bad.1", ...).
     int LoadList(const QString& path);
     // Replaces the file atomically: on any failure the old file stays as it was.
     bool SaveList(const QString& path);
     int LoadDefaultList();  // "default.lst" in the program folder
-    bool SaveDefaultList(); // likewise; a failure is also announced by listSaveFailed
+    // Likewise; a failure is announced by listSaveFailed and shown (once until a
+    // save succeeds again).
+    bool SaveDefaultList();
     QString DefaultListFile() const;
     // Why the last SaveList failed (empty after a success).
     const QString& LastSaveError() const { return lastSaveError_; }
@@ -116,9 +124,9 @@ public:
     bool TagScanRunning() const { return tagScanRunning_; }
     // Makes a running scan stop before its next song.
     void StopTagScan() { tagScanRunning_ = false; }
-    // When the tag's genre is 255: the pending edit of the file if there is one,
-    // else the file's tag (false when the file cannot be opened). Otherwise the
-    // tag counts as read and is left as it is.
+    // The pending edit of the file if there is one, else the file's tag (false
+    // when the file cannot be opened). Callers that keep a song's tag read it
+    // only while the song's TagRead is clear.
     bool GetTag(const QString& fileName, TSongTag& tag) const;
     // Queues an edited tag, gives it to every song of that file in every
     // category and to the current song, then writes what can be written.
@@ -165,6 +173,9 @@ signals:
     void currentTagChanged();
     // Saving "default.lst" failed; the old file is unchanged.
     void listSaveFailed(const QString& error);
+    // An add batch has ended (after its tag scan and save): a batch refused
+    // while it ran can be tried again.
+    void addBatchEnded();
 
 private:
     void ShowMessage(const QString& text) const;
@@ -173,6 +184,8 @@ private:
     void AppendSong(TPlayCategory& category, const QString& fileName);
     void AddSongPath(const QString& path);
     void ResetToBuiltIns();
+    bool KeepUnreadableList(const QString& path);
+    void ShowCurrentRow(int index);
 
     std::vector<std::unique_ptr<TPlayCategory>> categories_;
     int nextCategoryId_ = 0;
@@ -183,7 +196,12 @@ private:
     QList<PlayListView*> listViews_;
     FileManagerSync* fileManager_ = nullptr;
     MessageHandler message_;
+    mutable QStringList heldMessages_; // shown when a handler is set
     QString lastSaveError_;
+    bool saveFailureShown_ = false;
+    // A list file that exists but was not read whole, to be kept before the
+    // first save replaces it (empty when there is none).
+    QString unreadableList_;
     bool tagScanRunning_ = false;
 
     bool addBusy_ = false;

@@ -140,8 +140,10 @@ void TPlay::ImportM3U(const QString& path) {
 TAddBatch TPlay::EndAdd() {
     if (!addBusy_)
         return batch_;
-    addBusy_ = false;
     expanding_.clear();
+    // The batch stays open while the tag scan lets events run: a batch handed
+    // over meanwhile is refused (and tried again after addBatchEnded), so it
+    // can neither nest nor replace this batch's result.
     if (fileManager_)
         fileManager_->AddBatchEnded(batch_.AddTarget);
     else if (batch_.AddTarget == kDefaultId)
@@ -149,7 +151,10 @@ TAddBatch TPlay::EndAdd() {
     SaveDefaultList();
     if (CurrentIndex() == -1)
         SetCurrentIndex(Default().IndexOf(current_.FileName));
-    return batch_;
+    addBusy_ = false;
+    const TAddBatch result = batch_;
+    emit addBatchEnded();
+    return result;
 }
 
 UserAddOutcome TPlay::AddFilesAsUser(int categoryId, const QStringList& paths) {

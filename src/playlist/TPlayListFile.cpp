@@ -1,9 +1,11 @@
 #include "ListFile.h"
 #include "ProgramFolder.h"
+#include "RegularFile.h"
 #include "TextCodec.h"
 #include "TPlay.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
 
@@ -29,6 +31,10 @@ QList<QByteArray> PathsOf(const TPlayCategory& category) {
     return paths;
 }
 
+// Far above any real library (100,000 songs take a few megabytes); a larger
+// file is not read and is kept aside like a damaged one.
+constexpr qint64 kMaxListFileSize = 256 * 1024 * 1024;
+
 } // namespace
 
 QString TPlay::DefaultListFile() const {
@@ -36,22 +42,35 @@ QString TPlay::DefaultListFile() const {
 }
 
 void TPlay::ResetToBuiltIns() {
-    while (categories_.size() > 2)
-        DeleteCategory(categories_.back()->Id);
+    // From the back, so each removal is found at once.
+    while (categories_.size() > 2) {
+        if (fileManager_)
+            fileManager_->CategoryDeleted(categories_.back()->Id);
+        categories_.pop_back();
+    }
     Default().Clear();
 }
 
 int TPlay::LoadList(const QString& path) {
     ResetToBuiltIns();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    unreadableList_.clear();
+    // A FIFO or device named like the list must not hang the start.
+    const std::optional<QByteArray> bytes = ReadRegularFile(path, kMaxListFileSize);
+    if (!bytes) {
+        if (QFileInfo::exists(path))
+            unreadableList_ = path;
         return ListReadFailed;
-    const ListFileData data = ParseListFile(file.readAll());
+    }
+    const ListFileData data = ParseListFile(*bytes);
+    if (data.result != ListLoaded)
+        unreadableList_ = path;
     for (qsizetype i = 0; i < data.categories.size(); ++i) {
         const ListFileCategory& read = data.categories[i];
         TPlayCategory* target = &Default();
-        if (i > 0)
-            target = Category(AddCategory(DecodeText(read.name), read.kind));
+        if (i > 0) {
+            AddCategory(DecodeText(read.name), read.kind);
+            target = categories_.back().get();
+        }
         target->songs_.reserve(target->Count() + read.paths.size());
         target->keys_.reserve(target->Count() + read.paths.size());
         for (const QByteArray& bytes : read.paths)
@@ -62,7 +81,29 @@ int TPlay::LoadList(const QString& path) {
     return data.result;
 }
 
+bool TPlay::KeepUnreadableList(const QString& path) {
+    if (unreadableList_.isEmpty() || QFileInfo(unreadableList_).absoluteFilePath() != QFileInfo(path).absoluteFilePath())
+        return true;
+    if (!QFileInfo::exists(path)) {
+        unreadableList_.clear();
+        return true;
+    }
+    // Never over an older kept file: the first free name.
+    QString kept = path + QStringLiteral(".bad");
+    for (int n = 1; QFileInfo::exists(kept) || QFileInfo(kept).isSymLink(); ++n)
+        kept = path + QStringLiteral(".bad.") + QString::number(n);
+    if (!QFile::rename(path, kept)) {
+        lastSaveError_ = QStringLiteral("cannot keep the unreadable list as ") + kept;
+        return false;
+    }
+    unreadableList_.clear();
+    return true;
+}
+
 bool TPlay::SaveList(const QString& path) {
+    // The unreadable list that was loaded from this file is kept beside it first.
+    if (!KeepUnreadableList(path))
+        return false;
     QList<ListFileCategory> blocks;
     for (std::size_t i = 2; i < categories_.size(); ++i) {
         const TPlayCategory& category = *categories_[i];
@@ -103,8 +144,15 @@ int TPlay::LoadDefaultList() {
 }
 
 bool TPlay::SaveDefaultList() {
-    if (SaveList(DefaultListFile()))
+    if (SaveList(DefaultListFile())) {
+        saveFailureShown_ = false;
         return true;
+    }
     emit listSaveFailed(lastSaveError_);
+    // Saves follow every change: one message until a save succeeds again.
+    if (!saveFailureShown_) {
+        saveFailureShown_ = true;
+        ShowMessage(QString::fromLatin1(kListSaveFailedMessage) + lastSaveError_);
+    }
     return false;
 }

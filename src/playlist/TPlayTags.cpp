@@ -30,8 +30,6 @@ void TPlay::ScanTags(int id) {
 }
 
 bool TPlay::GetTag(const QString& fileName, TSongTag& tag) const {
-    if (tag.IsRead())
-        return true;
     for (const TPlayItem& pending : pendingTags_) {
         if (pending.FileName.compare(fileName, Qt::CaseInsensitive) == 0) {
             tag = pending.Tag;

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
+#include <QTimer>
 
 namespace {
 
@@ -76,7 +77,7 @@ TEST(AddFile, DuplicatesInOtherCaseAddNothingAndFirstAudioKeepsItsCase) {
     EXPECT_EQ(FilesOf(play.Default()),
               (QStringList{file, "/nowhere/gone.mp3", "http://radio.example/stream"}));
     EXPECT_EQ(view.rows.size(), 3);
-    EXPECT_EQ(view.rows[1], "2. gone.mp3"); // the scan found no file: the name stands in for the title
+    EXPECT_EQ(view.rows[1], "2. /nowhere/gone.mp3"); // no file, no tag read: the row keeps the full path
 }
 
 TEST(AddFile, EndAddSavesAndPlacesCurrentIndex) {
@@ -111,6 +112,29 @@ TEST(AddBatch, BusyAndReadOnlyRefusals) {
     EXPECT_EQ(play.Default().Count(), 2);
     play.AddFile("/m/outside.mp3"); // no batch open: ignored
     EXPECT_EQ(play.Default().Count(), 2);
+}
+
+TEST(AddBatch, BatchOpenedWhileTheTagScanRunsCannotChangeTheResult) {
+    // A handed-over list runs from the event loop, which the tag scan of EndAdd lets run.
+    TempHome home;
+    TPlay play;
+    const QString first = home.write("first.mp3", "x");
+    const QString handed = home.write("handed.mp3", "y");
+    ASSERT_TRUE(play.BeginAdd(TPlay::kDefaultId));
+    play.AddFile(first);
+    bool nestedOpened = false;
+    QTimer::singleShot(0, [&] {
+        nestedOpened = play.BeginAdd(TPlay::kDefaultId);
+        if (nestedOpened) {
+            play.AddFile(handed);
+            play.EndAdd();
+        }
+    });
+    const TAddBatch batch = play.EndAdd();
+    EXPECT_FALSE(nestedOpened) << "batches do not nest";
+    EXPECT_EQ(batch.FirstAudioFile, first);
+    EXPECT_EQ(play.Batch().FirstAudioFile, first);
+    EXPECT_FALSE(play.AddBusy());
 }
 
 TEST(ImportM3U, ListThatNamesItselfOrItsPartnerEnds) {

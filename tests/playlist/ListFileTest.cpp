@@ -226,6 +226,48 @@ TEST(ListFileLoad, MissingFileIsSilent) {
     EXPECT_EQ(play.Categories().size(), 2);
 }
 
+TEST(ListFileLoad, UnreadableListIsReportedAndKeptBesideTheFirstSave) {
+    struct Case {
+        const char* what;
+        QByteArray bytes;
+        bool told; // "Invalid File."
+    } cases[] = {
+        {"not a list file", "just some text, not a list", true},
+        {"bad header word", ListBytes().magic().i32(7).i32(1).i32(0), true},
+        {"cut short", ListBytes().magic().i32(0).i32(2).i32(2).entry("/keep/a.mp3").i32(40).raw("/keep/b"), false},
+    };
+    for (const Case& c : cases) {
+        TempHome home;
+        home.write("default.lst", c.bytes);
+        TPlay play; // the list is read before anything can show a message
+        play.LoadDefaultList();
+        QStringList told;
+        play.SetMessageHandler([&](const QString& text) { told << text; });
+        EXPECT_EQ(told, c.told ? QStringList{"Invalid File."} : QStringList{}) << c.what;
+        AddSongs(play, TPlay::kDefaultId, {"/new/a.mp3"});
+        EXPECT_EQ(home.read("default.lst.bad"), c.bytes) << c.what;
+        TPlay again;
+        EXPECT_EQ(again.LoadDefaultList(), ListLoaded) << c.what;
+        EXPECT_EQ(again.Default().Song(again.Default().Count() - 1).FileName, "/new/a.mp3") << c.what;
+        // Only the first save keeps the old file.
+        AddSongs(play, TPlay::kDefaultId, {"/new/b.mp3"});
+        EXPECT_EQ(home.read("default.lst.bad"), c.bytes) << c.what;
+        EXPECT_EQ(QDir(home.path()).entryList(QDir::Files), (QStringList{"default.lst", "default.lst.bad"}))
+            << c.what;
+    }
+}
+
+TEST(ListFileLoad, AnEarlierKeptListIsNotOverwritten) {
+    TempHome home;
+    home.write("default.lst.bad", "kept last time");
+    home.write("default.lst", "damaged again");
+    TPlay play;
+    play.LoadDefaultList();
+    AddSongs(play, TPlay::kDefaultId, {"/new/a.mp3"});
+    EXPECT_EQ(home.read("default.lst.bad"), "kept last time");
+    EXPECT_EQ(home.read("default.lst.bad.1"), "damaged again");
+}
+
 TEST(ListFileLoad, LongPathSpanningChunksReadsWhole) {
     const QByteArray path = "/" + QByteArray(3000, 'x') + ".mp3";
     const ListFileData data = ParseListFile(ListBytes().magic().i32(0).i32(1).i32(1).entry(path));
@@ -284,6 +326,19 @@ TEST_F(ListFileSaveFailure, DefaultListThatIsAFolderAnnouncesFailure) {
     QFile::remove(home.file("default.lst"));
     QDir().mkpath(home.file("default.lst"));
     QSignalSpy failed(&play, &TPlay::listSaveFailed);
+    QStringList told;
+    play.SetMessageHandler([&](const QString& text) { told << text; });
     EXPECT_FALSE(play.SaveDefaultList());
     EXPECT_EQ(failed.count(), 1);
+    ASSERT_EQ(told.size(), 1) << "the user is told";
+    EXPECT_TRUE(told[0].startsWith("The play list could not be saved")) << told[0].toStdString();
+    // Told once while saves keep failing, and again after one has succeeded.
+    EXPECT_FALSE(play.SaveDefaultList());
+    EXPECT_EQ(told.size(), 1);
+    QDir().rmdir(home.file("default.lst"));
+    EXPECT_TRUE(play.SaveDefaultList());
+    QFile::remove(home.file("default.lst"));
+    QDir().mkpath(home.file("default.lst"));
+    EXPECT_FALSE(play.SaveDefaultList());
+    EXPECT_EQ(told.size(), 2);
 }

@@ -19,6 +19,7 @@ public:
             focused = static_cast<int>(rows.size()) - 1;
     }
     void SetRowText(int row, const QString& text) override { rows[row] = text; }
+    void SetCurrentRow(int row) override { focused = row; }
     void Detach() override { detached = true; }
 
     QStringList rows;

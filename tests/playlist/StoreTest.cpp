@@ -3,6 +3,8 @@
 #include "RecordingViews.h"
 #include "TagFile.h"
 #include "TempHome.h"
+#include "OptionsStore.h"
+#include "TOption.h"
 #include "TPlay.h"
 
 #include <gtest/gtest.h>
@@ -122,10 +124,51 @@ TEST(ListViews, RowShowsPathUntilTagIsRead) {
     TPlayItem item;
     item.FileName = "/music/x.mp3";
     EXPECT_EQ(ListRowText(4, item), "4. /music/x.mp3");
-    item.Tag.Genre = 0;
+    item.TagRead = true;
     EXPECT_EQ(ListRowText(4, item), "4. x.mp3");
     SetTagBytes(item.Tag.Title, "\xB8\xE8"); // GB18030 bytes are decoded for display
     EXPECT_EQ(ListRowText(4, item), QString("4. ") + QChar(0x6B4C));
+}
+
+TEST(ListViews, TaggedSongsShowTheirTitleWhateverGenreByteTheTaggerWrote) {
+    // 255 is what most taggers store when no genre is set; 200 is outside every list.
+    TempHome home;
+    QStringList files;
+    QStringList expected;
+    for (const int genre : {0, 8, 255, 200}) {
+        TSongTag tag;
+        SetTagBytes(tag.Title, "Title " + QByteArray::number(genre));
+        tag.Genre = static_cast<quint8>(genre);
+        files << home.write(QString("g%1.mp3").arg(genre), QByteArray(200, 'a') + TagBlocks(tag));
+        expected << QString("%1. Title %2").arg(files.size()).arg(genre);
+    }
+    RecordingView view;
+    TPlay play;
+    play.RegisterListView(&view);
+    Add(play, 0, files);
+    EXPECT_EQ(view.rows, expected);
+    EXPECT_EQ(play.DefaultRows(), expected);
+    // The tag is read once: a later scan keeps what was read.
+    play.ScanTags(0);
+    EXPECT_EQ(view.rows, expected);
+}
+
+TEST(ListViews, NowPlayingRowFollowsTheCurrentIndex) {
+    TempHome home;
+    OptionsStore store(home.file("Options.ini"));
+    TOption option(store);
+    RecordingView view;
+    TPlay play(&option);
+    Add(play, 0, {"/m/a.mp3", "/m/b.mp3", "/m/c.mp3"});
+    play.RegisterListView(&view);
+    const int refills = view.refills;
+    option.SetCurrentIndex(2); // the controller moves on
+    EXPECT_EQ(view.focused, 2);
+    play.SetCurrentIndex(0);
+    EXPECT_EQ(view.focused, 0);
+    option.SetCurrentIndex(-1);
+    EXPECT_EQ(view.focused, -1);
+    EXPECT_EQ(view.refills, refills) << "following the song does not refill the rows";
 }
 
 TEST(TagScan, ReadsUnreadTagsAndStopsWhenAsked) {
@@ -232,13 +275,10 @@ TEST(TagEdits, UnwritableTagStaysPendingAndNewestEditWins) {
     EXPECT_FALSE(QFile::exists(missing)); // never created by the flush
     ASSERT_EQ(play.PendingTags().size(), 1);
 
-    TSongTag tag; // genre 255: not read yet, so the pending edit answers
+    TSongTag tag; // the pending edit answers, whatever the tag held
+    tag.Genre = 0;
     EXPECT_TRUE(play.GetTag(missing, tag));
     EXPECT_EQ(TagBytes(tag.Title), "Second");
-    TSongTag read;
-    read.Genre = 0; // counts as read already: left alone
-    EXPECT_TRUE(play.GetTag(missing, read));
-    EXPECT_TRUE(TagBytes(read.Title).isEmpty());
 
     home.write("later.mp3", QByteArray(300, 'z'));
     play.WritePendingTags();
