@@ -87,10 +87,22 @@ const std::array<const char*, kGenreCount> kGenreNames = {
     "Unknown",
 };
 
-int GenreIndex(int genre) {
-    return std::clamp(genre, 0, kUnknownGenre);
+int GenreIndex(int genreByte) {
+    if (genreByte == kNoGenreByte)
+        return kNoGenre;
+    if (genreByte >= 0 && genreByte < kUnknownGenre - 1)
+        return genreByte + 1;
+    return kUnknownGenre;
 }
 
-QString GenreName(int genre) {
-    return QString::fromLatin1(kGenreNames[static_cast<std::size_t>(GenreIndex(genre))]);
+QString GenreName(int genreByte) {
+    return QString::fromLatin1(kGenreNames[static_cast<std::size_t>(GenreIndex(genreByte))]);
+}
+
+quint8 GenreByte(int index, quint8 previousByte) {
+    if (index > kNoGenre && index < kUnknownGenre)
+        return static_cast<quint8>(index - 1);
+    if (index == kUnknownGenre && GenreIndex(previousByte) == kUnknownGenre)
+        return previousByte;
+    return kNoGenreByte;
 }

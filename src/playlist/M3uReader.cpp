@@ -1,6 +1,7 @@
 #include "M3uReader.h"
 
 #include "PathResolve.h"
+#include "RegularFile.h"
 #include "TextCodec.h"
 
 #include <QDir>
@@ -52,9 +53,12 @@ QStringList ParseM3U(const QByteArray& bytes, bool utf8, const QString& listFold
 }
 
 QStringList ReadM3UFile(const QString& fileName) {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
+    // Regular files only and bounded: a FIFO or "/dev/zero" named like a list
+    // must not hang the window.
+    constexpr qint64 kMaxListBytes = 64 * 1024 * 1024;
+    const std::optional<QByteArray> bytes = ReadRegularFile(fileName, kMaxListBytes);
+    if (!bytes)
         return {};
     const bool utf8 = LowerExtension(fileName) == QLatin1String(".m3u8");
-    return ParseM3U(file.readAll(), utf8, QFileInfo(fileName).absolutePath());
+    return ParseM3U(*bytes, utf8, QFileInfo(fileName).absolutePath());
 }

@@ -122,8 +122,12 @@ public:
     // run before each song; a second call while one runs returns at once.
     void ScanTags(int id);
     bool TagScanRunning() const { return tagScanRunning_; }
-    // Makes a running scan stop before its next song.
-    void StopTagScan() { tagScanRunning_ = false; }
+    // Makes a running scan stop before its next song, and a running add batch
+    // stop expanding lists and folders (the player is closing).
+    void StopTagScan() {
+        tagScanRunning_ = false;
+        addStopped_ = addBusy_;
+    }
     // The pending edit of the file if there is one, else the file's tag (false
     // when the file cannot be opened). Callers that keep a song's tag read it
     // only while the song's TagRead is clear.
@@ -185,6 +189,9 @@ private:
     void AddSongPath(const QString& path);
     void ResetToBuiltIns();
     bool KeepUnreadableList(const QString& path);
+    // Lets events run every few entries of a long expansion; false once the
+    // batch has been told to stop.
+    bool LetEventsRunWhileAdding();
     void ShowCurrentRow(int index);
 
     std::vector<std::unique_ptr<TPlayCategory>> categories_;
@@ -205,6 +212,8 @@ private:
     bool tagScanRunning_ = false;
 
     bool addBusy_ = false;
+    bool addStopped_ = false;
+    int addedSinceEvents_ = 0;
     TAddBatch batch_;
     // Folders and play lists being expanded right now (canonical paths), so a
     // list naming itself or a folder reached again through a link ends there.

@@ -2,6 +2,7 @@
 #include "PathResolve.h"
 #include "TPlay.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -38,6 +39,10 @@ bool IsUrl(const QString& path) {
     return path.contains(QLatin1String("://"));
 }
 
+// Entries added between two turns of the event loop while a long list or a big
+// folder is expanded, so the window stays served (as during the tag scan).
+constexpr int kAddSlice = 200;
+
 } // namespace
 
 bool TPlay::AcceptsUserFiles(int categoryId) const {
@@ -52,7 +57,16 @@ bool TPlay::BeginAdd(int categoryId) {
     batch_.AddTarget = categoryId;
     expanding_.clear();
     addBusy_ = true;
+    addStopped_ = false;
     return true;
+}
+
+bool TPlay::LetEventsRunWhileAdding() {
+    if (++addedSinceEvents_ >= kAddSlice) {
+        addedSinceEvents_ = 0;
+        QCoreApplication::processEvents();
+    }
+    return !addStopped_;
 }
 
 void TPlay::AddFile(const QString& path) {
@@ -117,8 +131,11 @@ void TPlay::AddFolder(const QString& path) {
     QSet<QString> visited;
     QStringList files;
     CollectFolder(path, visited, files);
-    for (const QString& file : files)
+    for (const QString& file : files) {
+        if (!LetEventsRunWhileAdding())
+            break;
         AddFile(file);
+    }
     expanding_.remove(canonical);
 }
 
@@ -132,8 +149,11 @@ void TPlay::ImportM3U(const QString& path) {
     if (canonical.isEmpty() || expanding_.contains(canonical))
         return;
     expanding_.insert(canonical);
-    for (const QString& entry : ReadM3UFile(file))
+    for (const QString& entry : ReadM3UFile(file)) {
+        if (!LetEventsRunWhileAdding())
+            break;
         AddFile(entry);
+    }
     expanding_.remove(canonical);
 }
 
@@ -146,7 +166,7 @@ TAddBatch TPlay::EndAdd() {
     // can neither nest nor replace this batch's result.
     if (fileManager_)
         fileManager_->AddBatchEnded(batch_.AddTarget);
-    else if (batch_.AddTarget == kDefaultId)
+    else if (batch_.AddTarget == kDefaultId && !addStopped_)
         ScanTags(kDefaultId);
     SaveDefaultList();
     if (CurrentIndex() == -1)

@@ -57,7 +57,8 @@ int TPlay::LoadList(const QString& path) {
     // A FIFO or device named like the list must not hang the start.
     const std::optional<QByteArray> bytes = ReadRegularFile(path, kMaxListFileSize);
     if (!bytes) {
-        if (QFileInfo::exists(path))
+        // A list too large or failing to read is kept; a FIFO or device is no list.
+        if (IsRegularFile(path))
             unreadableList_ = path;
         return ListReadFailed;
     }

@@ -1,6 +1,13 @@
 #include "TagFile.h"
 
+#include "RegularFile.h"
+
 #include <QFile>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -57,12 +64,39 @@ TSongTag ParseTagTail(const QByteArray& tail) {
     return tag;
 }
 
+namespace {
+
+// Opens a regular file for reading and writing without ever blocking (a FIFO
+// or device named like a song is refused); -1 when it cannot.
+int OpenRegularFileForWriting(const QString& fileName) {
+    const int fd = ::open(QFile::encodeName(fileName).constData(), O_RDWR | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0)
+        return -1;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return -1;
+    }
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (flags >= 0)
+        ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+    return fd;
+}
+
+} // namespace
+
 bool ReadTag(const QString& fileName, TSongTag& tag) {
     tag = ParseTagTail(QByteArray());
     // Reading needs no write access: a read-only file still shows its tag.
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::ExistingOnly))
+    // Regular files only, so a FIFO or device never blocks the tag scan.
+    const int fd = OpenRegularFileForReading(fileName);
+    if (fd < 0)
         return false;
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return false;
+    }
     const qint64 size = file.size();
     const qint64 start = std::max<qint64>(0, size - kTagTailSize);
     if (!file.seek(start))
@@ -102,10 +136,15 @@ TagWritePlan PlanTagWrite(const QByteArray& tail, qint64 fileSize, const TSongTa
 }
 
 TagWriteResult WriteTag(const QString& fileName, const TSongTag& tag) {
-    QFile file(fileName);
-    // ExistingOnly: a song whose file is gone must not be re-created as a tag stub.
-    if (!file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly))
+    // Never created: a song whose file is gone must not come back as a tag stub.
+    const int fd = OpenRegularFileForWriting(fileName);
+    if (fd < 0)
         return TagWriteResult::CannotOpen;
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadWrite, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return TagWriteResult::CannotOpen;
+    }
     const qint64 size = file.size();
     const qint64 start = std::max<qint64>(0, size - kTagTailSize);
     if (!file.seek(start))

@@ -1,19 +1,26 @@
 #include "IniText.h"
 
+#include "TextCodec.h"
+
 IniText::IniText(const QByteArray& text) {
-    const QString all = QString::fromUtf8(text);
-    QStringList raw = all.split('\n');
+    QList<QByteArray> raw = text.split('\n');
     if (!raw.isEmpty() && raw.last().isEmpty())
         raw.removeLast();
-    for (QString line : raw) {
+    for (QByteArray& line : raw) {
         if (line.endsWith('\r'))
             line.chop(1);
-        lines_.append(parse(line));
+        // DecodeText skips a byte order mark (on the first line).
+        lines_.append(parse(line, DecodeText(line)));
     }
 }
 
-IniText::Line IniText::parse(const QString& text) {
+IniText::Line IniText::parse(const QByteArray& raw) {
+    return parse(raw, DecodeText(raw));
+}
+
+IniText::Line IniText::parse(const QByteArray& raw, const QString& text) {
     Line line;
+    line.raw = raw;
     line.text = text;
     const QString t = text.trimmed();
     if (t.startsWith('[')) {
@@ -69,30 +76,24 @@ QStringList IniText::Keys(const QString& section) const {
 }
 
 void IniText::Set(const QString& section, const QString& key, const QString& value) {
-    Line line;
-    line.isKey = true;
-    line.key = key;
-    line.value = value;
-    line.text = key + '=' + value;
+    const Line line = parse(key.toUtf8() + '=' + value.toUtf8());
 
     int start = sectionStart(section);
     if (start < 0) {
         if (!lines_.isEmpty() && !lines_.last().text.trimmed().isEmpty())
-            lines_.append(parse(QString()));
-        Line header;
-        header.isSection = true;
-        header.section = section;
-        header.text = '[' + section + ']';
-        lines_.append(header);
+            lines_.append(parse(QByteArray()));
+        lines_.append(parse('[' + section.toUtf8() + ']'));
         lines_.append(line);
         return;
     }
     const int end = sectionEnd(start);
     for (int i = start + 1; i < end; ++i)
         if (lines_[i].isKey && lines_[i].key.compare(key, Qt::CaseInsensitive) == 0) {
-            line.key = lines_[i].key; // keep the name as the file spells it
-            line.text = line.key + '=' + value;
-            lines_[i] = line;
+            if (lines_[i].value == value)
+                return; // the bytes stay as they are
+            // The key keeps its spelling and its bytes as the file has them.
+            const QByteArray& raw = lines_[i].raw;
+            lines_[i] = parse(raw.left(raw.indexOf('=')).trimmed() + '=' + value.toUtf8());
             return;
         }
     // After the section's last non-blank line.
@@ -114,6 +115,6 @@ bool IniText::EraseSection(const QString& section) {
 QByteArray IniText::ToBytes() const {
     QByteArray out;
     for (const Line& line : lines_)
-        out += line.text.toUtf8() + '\n';
+        out += line.raw + '\n';
     return out;
 }

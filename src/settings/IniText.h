@@ -10,7 +10,10 @@
 // compare ignoring letter case; blanks around names and values are trimmed;
 // lines starting with ";" are comments. Keys may start with "#" (hot-key
 // commands do), so "#" does not start a comment. Lines the edit does not touch
-// are written back as they were, in their order.
+// are written back byte for byte, in their order. Each line is read with the
+// player's text rule (UTF-8 when valid, else GB18030 when it decodes whole, else
+// Latin-1), so no byte is lost; a value set to what it already holds keeps its
+// bytes, and a changed value is written as UTF-8 after the key's own bytes.
 class IniText {
 public:
     explicit IniText(const QByteArray& text = {});
@@ -29,14 +32,16 @@ public:
 
 private:
     struct Line {
-        QString text;    // as read (without the line end)
+        QByteArray raw;  // as read or written (without the line end)
+        QString text;    // decoded
         QString section; // set for a section header
         QString key;     // set for a key line
         QString value;
         bool isSection = false;
         bool isKey = false;
     };
-    static Line parse(const QString& text);
+    static Line parse(const QByteArray& raw, const QString& text);
+    static Line parse(const QByteArray& raw);
     // Index of the first header of the section, or -1; end = first line after it.
     int sectionStart(const QString& section) const;
     int sectionEnd(int start) const;

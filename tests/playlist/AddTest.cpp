@@ -1,5 +1,6 @@
 // Add batches: routing by extension, folder expansion, M3U import, duplicates,
 // the busy and read-only refusals and the batch result.
+#include "FifoGuard.h"
 #include "M3uReader.h"
 #include "RecordingViews.h"
 #include "TempHome.h"
@@ -135,6 +136,39 @@ TEST(AddBatch, BatchOpenedWhileTheTagScanRunsCannotChangeTheResult) {
     EXPECT_EQ(batch.FirstAudioFile, first);
     EXPECT_EQ(play.Batch().FirstAudioFile, first);
     EXPECT_FALSE(play.AddBusy());
+}
+
+TEST(AddFolder, FifoInAFolderOrNamedAsAListDoesNotHangTheBatch) {
+    TempHome home;
+    const QString song = home.write("music/a.mp3", "x");
+    const QString fifo = MakeFifo(home.file("music/b.mp3"));
+    const QString list = MakeFifo(home.file("list.m3u"));
+    TPlay play;
+    EXPECT_FALSE(BlocksOnFifo(fifo, [&] { AddAll(play, {home.file("music")}); })) << "the tag scan";
+    EXPECT_EQ(FilesOf(play.Default()), (QStringList{song, fifo}));
+    EXPECT_FALSE(BlocksOnFifo(list, [&] { EXPECT_TRUE(ReadM3UFile(list).isEmpty()); }));
+    EXPECT_FALSE(BlocksOnFifo(list, [&] { AddAll(play, {list}); }));
+    EXPECT_EQ(play.Default().Count(), 2);
+}
+
+TEST(ImportM3U, LongListLetsEventsRunWhileItIsAdded) {
+    TempHome home;
+    QByteArray lines;
+    for (int i = 0; i < 3000; ++i)
+        lines += "/music/song-" + QByteArray::number(i) + ".mp3\n";
+    const QString list = home.write("long.m3u", lines);
+    TPlay play;
+    int seenWhileAdding = -1;
+    QTimer::singleShot(0, [&] {
+        if (play.AddBusy())
+            seenWhileAdding = play.Default().Count();
+    });
+    ASSERT_TRUE(play.BeginAdd(TPlay::kDefaultId));
+    play.AddFile(list);
+    EXPECT_GT(seenWhileAdding, 0) << "the window was served while the list was read";
+    EXPECT_LT(seenWhileAdding, 3000);
+    play.EndAdd();
+    EXPECT_EQ(play.Default().Count(), 3000);
 }
 
 TEST(ImportM3U, ListThatNamesItselfOrItsPartnerEnds) {

@@ -2,6 +2,7 @@
 // and saves that fail without costing the library already on disk.
 #include "ListFile.h"
 
+#include "FifoGuard.h"
 #include "ListBytes.h"
 #include "TempHome.h"
 #include "TPlay.h"
@@ -255,6 +256,15 @@ TEST(ListFileLoad, UnreadableListIsReportedAndKeptBesideTheFirstSave) {
         EXPECT_EQ(QDir(home.path()).entryList(QDir::Files), (QStringList{"default.lst", "default.lst.bad"}))
             << c.what;
     }
+}
+
+TEST(ListFileLoad, FifoNamedLikeTheListDoesNotHangTheStart) {
+    TempHome home;
+    const QString fifo = MakeFifo(home.file("default.lst"));
+    TPlay play;
+    int result = ListLoaded;
+    EXPECT_FALSE(BlocksOnFifo(fifo, [&] { result = play.LoadDefaultList(); }));
+    EXPECT_EQ(result, ListReadFailed);
 }
 
 TEST(ListFileLoad, AnEarlierKeptListIsNotOverwritten) {

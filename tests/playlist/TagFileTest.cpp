@@ -2,6 +2,7 @@
 // odd blocks, and that the audio bytes in front of the blocks never change.
 #include "TagFile.h"
 
+#include "FifoGuard.h"
 #include "GenreList.h"
 #include "TempHome.h"
 
@@ -138,14 +139,39 @@ TEST(TagWrite, LyricsNameOfThirtyCharactersHasNoTerminator) {
     EXPECT_EQ(TagBytes(tag.LyricsName), QByteArray(30, 'm'));
 }
 
-TEST(Genres, EightyTwoNamesAndUnknownAboveThem) {
+TEST(Genres, FilesHoldTheStandardId3v1Number) {
     EXPECT_EQ(kGenreNames.size(), 82u);
-    EXPECT_EQ(GenreName(0), "No Genre");
-    EXPECT_EQ(GenreName(1), "Blues");
-    EXPECT_EQ(GenreName(80), "Hard Rock");
-    EXPECT_EQ(GenreName(81), "Unknown");
-    EXPECT_EQ(GenreName(255), "Unknown");
-    EXPECT_EQ(GenreIndex(255), 81);
-    EXPECT_EQ(GenreIndex(82), 81);
-    EXPECT_EQ(GenreIndex(17), 17);
+    EXPECT_STREQ(kGenreNames[0], "No Genre");
+    EXPECT_STREQ(kGenreNames[81], "Unknown");
+    // Bytes as other taggers write them.
+    struct Case {
+        int byte;
+        const char* shown;
+        int index;
+    } cases[] = {{0, "Blues", 1},     {8, "Jazz", 9},        {9, "Metal", 10}, {79, "Hard Rock", 80},
+                 {255, "No Genre", 0}, {200, "Unknown", 81}, {80, "Unknown", 81}};
+    for (const Case& c : cases) {
+        EXPECT_EQ(GenreName(c.byte), c.shown) << c.byte;
+        EXPECT_EQ(GenreIndex(c.byte), c.index) << c.byte;
+        // The byte a file had comes back when its genre is kept.
+        EXPECT_EQ(GenreByte(c.index, static_cast<quint8>(c.byte)), c.byte) << c.byte;
+    }
+    // Choosing from the list stores the ID3v1 number.
+    EXPECT_EQ(GenreByte(9, 255), 8);  // "Jazz"
+    EXPECT_EQ(GenreByte(0, 8), 255);  // "No Genre"
+    EXPECT_EQ(GenreByte(81, 8), 255); // "Unknown" for a known genre: none
+}
+
+TEST(TagFiles, FifosAndDevicesAreNeverOpenedAsSongs) {
+    TempHome home;
+    const QString fifo = MakeFifo(home.file("x.mp3"));
+    TSongTag tag;
+    bool read = true;
+    EXPECT_FALSE(BlocksOnFifo(fifo, [&] { read = ReadTag(fifo, tag); }));
+    EXPECT_FALSE(read);
+    TagWriteResult written = TagWriteResult::Written;
+    EXPECT_FALSE(BlocksOnFifo(fifo, [&] { written = WriteTag(fifo, SampleTag()); }));
+    EXPECT_EQ(written, TagWriteResult::CannotOpen) << "a tag written into a FIFO is lost";
+    EXPECT_FALSE(ReadTag("/dev/zero", tag));
+    EXPECT_EQ(WriteTag("/dev/null", SampleTag()), TagWriteResult::CannotOpen);
 }

@@ -1,5 +1,6 @@
 #include "ColorText.h"
 #include "FontCodec.h"
+#include "TextCodec.h"
 
 #include <gtest/gtest.h>
 
@@ -65,4 +66,32 @@ TEST(FontCodec, Decodes) {
         StringToFont(c.text, font);
         EXPECT_EQ(font, c.expected) << c.text;
     }
+}
+
+TEST(TextCodec, DecodingNeverLosesAByteAndEncodesBackTheSame) {
+    struct Case {
+        const char* what;
+        QByteArray bytes;
+        QString text;
+        TextEncoding encoding;
+    } cases[] = {
+        {"ASCII", "Plain", "Plain", TextEncoding::Utf8},
+        {"UTF-8", "Caf\xC3\xA9", QString::fromUtf8("Caf\xC3\xA9"), TextEncoding::Utf8},
+        {"GB18030", "\xB8\xE8\xCA\xD6", QString::fromUtf8("\xE6\xAD\x8C\xE6\x89\x8B"), TextEncoding::Gb18030},
+        {"Latin-1 (not GB18030: 0xE9 before a blank)", "Caf\xE9 Noir", QString::fromUtf8("Caf\xC3\xA9 Noir"),
+         TextEncoding::Latin1},
+        {"Latin-1 at the end (a cut GB18030 pair)", "Caf\xE9", QString::fromUtf8("Caf\xC3\xA9"),
+         TextEncoding::Latin1},
+        {"lone 0x80 and 0xFF", "\x80x\xFF", QString::fromUtf8("\xC2\x80x\xC3\xBF"), TextEncoding::Latin1},
+    };
+    for (const Case& c : cases) {
+        const DecodedText decoded = DecodeLossless(c.bytes);
+        EXPECT_EQ(decoded.text, c.text) << c.what;
+        EXPECT_EQ(decoded.encoding, c.encoding) << c.what;
+        EXPECT_FALSE(decoded.text.contains(QChar(0xFFFD))) << c.what;
+        EXPECT_EQ(EncodeText(decoded.text, decoded.encoding), c.bytes) << c.what;
+        EXPECT_EQ(DecodeText(c.bytes), c.text) << c.what;
+    }
+    // Text Latin-1 cannot hold is written as UTF-8.
+    EXPECT_EQ(EncodeText(QString::fromUtf8("\xE2\x82\xAC"), TextEncoding::Latin1), "\xE2\x82\xAC");
 }

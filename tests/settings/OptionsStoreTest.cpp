@@ -100,3 +100,36 @@ TEST(OptionsStore, FilesWrittenElsewhereKeepCommentsAndLineEnds) {
     EXPECT_TRUE(text.startsWith("; written by hand\n[OPTION]\nREPEAT = 1\nskin=/s/a.eks\n\n[LYRICS]\n")) << text.data();
     EXPECT_EQ(store.ReadString("LYRICS", "FONT", ""), "Arial,[],&H0,12,0");
 }
+
+TEST(OptionsStore, TextThatIsNotUtf8SurvivesEveryWrite) {
+    // Paths written by older versions or other programs in a legacy encoding.
+    TempHome home;
+    const QByteArray before = "; comment \xE9\n"
+                              "[OPTION]\n"
+                              "SKIN=/skins/caf\xE9.eks\n"
+                              "CURRENT=/music/\xB8\xE8\xCA\xD6.mp3\n"
+                              "[PATHS]\n"
+                              "RECENT=/music/d\xE9j\xE0/\n"
+                              "[COUNT]\n"
+                              "/music/caf\xE9.mp3=3\n";
+    home.write("Options.ini", before);
+    OptionsStore store(home.file("Options.ini"));
+    const QString skin = store.ReadString("OPTION", "SKIN", QString());
+    EXPECT_EQ(skin, QString::fromUtf8("/skins/caf\xC3\xA9.eks"));
+    EXPECT_EQ(store.ReadString("OPTION", "CURRENT", QString()),
+              QString::fromUtf8("/music/\xE6\xAD\x8C\xE6\x89\x8B.mp3"));
+    const QString recent = store.ReadString("PATHS", "RECENT", QString());
+    EXPECT_FALSE(recent.contains(QChar(0xFFFD)));
+    const QStringList keys = store.ReadSectionKeys("COUNT");
+    ASSERT_EQ(keys.size(), 1);
+
+    // Other keys change, and the values read are written back as they were read.
+    store.WriteString("OPTION", "VOLUME", "100");
+    store.WriteString("OPTION", "SKIN", skin);
+    store.WriteString("PATHS", "RECENT", recent);
+    store.WriteInteger("COUNT", keys[0], store.ReadInteger("COUNT", keys[0], 0) + 1);
+    QByteArray after = before;
+    after.replace("CURRENT=/music/\xB8\xE8\xCA\xD6.mp3\n", "CURRENT=/music/\xB8\xE8\xCA\xD6.mp3\nVOLUME=100\n");
+    after.replace("\xE9.mp3=3", "\xE9.mp3=4");
+    EXPECT_EQ(home.read("Options.ini").toHex(' '), after.toHex(' '));
+}
