@@ -70,6 +70,9 @@ void SkinPlayList::RemoveRow(int row) {
 void SkinPlayList::SetRowText(int row, const QString& text) {
     list_->SetItemText(row, text);
 }
+void SkinPlayList::SetCurrentRow(int row) {
+    list_->SetItemFocus(row);
+}
 void SkinPlayList::Detach() {
     attached_ = false;
 }
@@ -84,4 +87,7 @@ void SkinPlayList::DeleteRow(int row) {
     if (!attached_ || !env_.play || row < 0 || row >= env_.play->Default().Count())
         return;
     env_.play->DeleteSong(TPlay::kDefaultId, row, true);
+    // Numbers the rows again, places the current index on the playing song and
+    // saves the list, as every other delete does.
+    env_.play->Renumber(false);
 }

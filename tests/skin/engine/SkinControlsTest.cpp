@@ -5,7 +5,9 @@
 #include "SkinWidgets.h"
 #include "TCtrl.h"
 #include "TKvListView.h"
+#include "PlaybackHost.h"
 #include "TPlay.h"
+#include "TPlayControl.h"
 
 #include <QTest>
 
@@ -318,4 +320,46 @@ TEST_F(EngineTest, PlayListViewMirrorsTheListAndPlaysTheActivatedRow) {
     skin->ClearAll();
     play.DeleteSong(TPlay::kDefaultId, 0, true);
     EXPECT_EQ(play.Default().Count(), 0);
+}
+
+TEST_F(EngineTest, DeletingRowsRenumbersFollowsTheCurrentSongAndIsSaved) {
+    TPlay play(&option);
+    ASSERT_TRUE(play.BeginAdd(TPlay::kDefaultId));
+    for (const char* name : {"a.mp3", "b.mp3", "c.mp3", "d.mp3"})
+        play.AddFile(home.write(name, "x"));
+    play.EndAdd();
+    struct Host : PlaybackHost {
+        QString playing;
+        void PlayFile(const QString& file) override { playing = file.section('/', -1); }
+        void StopCurrent() override {}
+    } host;
+    TPlayControl control(play, option, host, [](const QString&) {});
+    skin->env().play = &play;
+    SkinWriter w = Basic();
+    w.sections[0].objects.push_back(
+        Object(1, SkinItemKind::PlayListView,
+               Place(2, 2) + std::vector{SkinWriterProperty::Int(SkinCode::Width, 30),
+                                         SkinWriterProperty::Int(SkinCode::Height, 20)}));
+    ASSERT_TRUE(skin->LoadSkin(&window, Write("a.eks", w), 0));
+    SkinPlayList* list = Find(SkinItemKind::PlayListView)->list;
+    ASSERT_NE(list, nullptr);
+    option.SetCurrentIndex(2);
+    control.LoadCurrent();
+    control.PlayCurrent(); // "c.mp3" plays
+    ASSERT_EQ(host.playing, "c.mp3");
+
+    list->List()->SetItemIndex(0);
+    QTest::keyClick(list->List(), Qt::Key_Delete); // "a.mp3" goes
+    EXPECT_EQ(list->List()->Items(), (QStringList{"1. b.mp3", "2. c.mp3", "3. d.mp3"}));
+    EXPECT_EQ(option.CurrentIndex(), 1);
+    EXPECT_EQ(list->List()->ItemFocus(), 1) << "the playing row stays marked";
+    control.NextSong();
+    EXPECT_EQ(play.Current().FileName.section('/', -1), "d.mp3") << "the song after the current one comes next";
+
+    TPlay restarted;
+    ASSERT_EQ(restarted.LoadDefaultList(), 0);
+    ASSERT_EQ(restarted.Default().Count(), 3) << "the deletion was saved";
+    EXPECT_EQ(restarted.Default().Song(0).FileName.section('/', -1), "b.mp3");
+    skin->ClearAll(); // the face leaves the store before the store goes
+    skin->env().play = nullptr;
 }
