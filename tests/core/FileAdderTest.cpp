@@ -9,6 +9,7 @@
 #include "TempHome.h"
 
 #include <gtest/gtest.h>
+#include <QTimer>
 
 namespace {
 
@@ -40,6 +41,19 @@ TEST_F(Adding, OpenFileListAddsEveryPathAndAlwaysPlaysTheFirst) {
     adder.OpenFileCommand(a + "\r\n\r\n" + b + "\r\n" + lrc + "\r\n");
     EXPECT_EQ(songNames(), (QStringList{"a.mp3", "b,c.mp3"})); // no empty song from the blank line
     EXPECT_EQ(ran, (QStringList{"#Play," + a, "#EditLrc," + lrc}));
+}
+
+TEST_F(Adding, ListHandedOverWhileABatchRunsIsAddedAfterIt) {
+    const QString first = home.write("first.mp3", "x"), handed = home.write("handed.mp3", "y");
+    ASSERT_TRUE(play.BeginAdd(TPlay::kDefaultId)); // the start-up batch
+    play.AddFile(first);
+    // The second start's list arrives while EndAdd's tag scan lets events run.
+    QTimer::singleShot(0, [&] { adder.OpenFileCommand(handed + "\r\n"); });
+    const TAddBatch batch = play.EndAdd();
+    EXPECT_EQ(batch.FirstAudioFile, first) << "start-up plays its own first file";
+    EXPECT_TRUE(WaitFor([&] { return songNames().size() == 2; }, 3000)) << "the handed-over file is added after";
+    EXPECT_EQ(songNames(), (QStringList{"first.mp3", "handed.mp3"}));
+    EXPECT_EQ(ran, QStringList{"#Play," + handed});
 }
 
 TEST_F(Adding, PlayOnAddDecidesWhetherADropInterruptsPlayback) {

@@ -6,9 +6,18 @@
 #include "TPlay.h"
 
 #include <QFileInfo>
+#include <QTimer>
 
 FileAdder::FileAdder(TPlay& play, TOption& option, Messenger& messenger, MediaTypes mediaTypes, CommandRunner run)
-    : play_(play), option_(option), messenger_(messenger), mediaTypes_(std::move(mediaTypes)), run_(std::move(run)) {}
+    : play_(play), option_(option), messenger_(messenger), mediaTypes_(std::move(mediaTypes)), run_(std::move(run)) {
+    // After the caller of the ended batch has acted on its result.
+    QObject::connect(&play_, &TPlay::addBatchEnded, &context_, [this] {
+        QTimer::singleShot(0, &context_, [this] {
+            if (!waitingLists_.isEmpty() && !play_.AddBusy())
+                OpenFileCommand(waitingLists_.takeFirst());
+        });
+    });
+}
 
 QString FileAdder::DialogFilter(const QString& mediaTypes) {
     // Qt filters: "Name (pattern pattern)" separated by ";;".
@@ -27,8 +36,10 @@ void FileAdder::OpenFileCommand(const QString& argument) {
         OpenFilesDialog(option_.RecentFolder(), TPlay::kDefaultId);
         return;
     }
-    if (!play_.BeginAdd(TPlay::kDefaultId))
+    if (!play_.BeginAdd(TPlay::kDefaultId)) {
+        waitingLists_ << argument;
         return;
+    }
     for (const QString& path : argument.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts))
         play_.AddFile(path);
     play_.EndAdd();

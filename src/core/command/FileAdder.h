@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QObject>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -21,6 +22,8 @@ public:
 
     // "#OpenFile": with paths separated by CR LF, add them to DEFAULT and play
     // the first song even when something plays; without, the open-files dialog.
+    // A list that arrives while a batch is open (handed over during a tag scan)
+    // is added once that batch has ended.
     void OpenFileCommand(const QString& argument);
     void OpenFilesDialog(const QString& initialFolder, int categoryId);
     // Files dropped on a window; refused with a message for a read-only
@@ -39,4 +42,6 @@ private:
     Messenger& messenger_;
     MediaTypes mediaTypes_;
     CommandRunner run_;
+    QStringList waitingLists_; // "#OpenFile" lists that arrived while a batch was open
+    QObject context_;          // receives the store's signals while the adder lives
 };
