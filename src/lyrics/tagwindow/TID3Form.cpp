@@ -3,6 +3,7 @@
 #include "GenreList.h"
 #include "Messenger.h"
 #include "ProgramFolder.h"
+#include "TagFieldEdit.h"
 #include "TPlay.h"
 #include "WindowPlacement.h"
 
@@ -30,10 +31,10 @@ TID3Form::TID3Form(TID3FormContext context, const QString& fileName, QWidget* pa
 void TID3Form::build() {
     auto* box = new QGroupBox(QStringLiteral("TAG Information"), this);
     auto* form = new QFormLayout(box);
-    auto edit = [&](const char* name, const QString& label, int length) {
+    auto edit = [&](const char* name, const QString& label, int length, TagFieldEdit*& field) {
         auto* e = new QLineEdit(box);
         e->setObjectName(QLatin1String(name));
-        e->setMaxLength(length);
+        field = new TagFieldEdit(e, length);
         connect(e, &QLineEdit::textChanged, this, [this] {
             if (!filling_)
                 setModified();
@@ -46,16 +47,16 @@ void TID3Form::build() {
     FileNameEdit->setReadOnly(true);
     FileNameEdit->setMinimumWidth(320);
     form->addRow(QStringLiteral("File:"), FileNameEdit);
-    TitleEdit = edit("TitleEdit", QStringLiteral("Title:"), kFieldLength);
-    ArtistEdit = edit("ArtistEdit", QStringLiteral("Artist:"), kFieldLength);
-    AlbumEdit = edit("AlbumEdit", QStringLiteral("Album:"), kFieldLength);
-    YearEdit = edit("YearEdit", QStringLiteral("Year:"), kYearLength);
-    CommentEdit = edit("CommentEdit", QStringLiteral("Comment:"), kFieldLength);
+    TitleEdit = edit("TitleEdit", QStringLiteral("Title:"), kFieldLength, title_);
+    ArtistEdit = edit("ArtistEdit", QStringLiteral("Artist:"), kFieldLength, artist_);
+    AlbumEdit = edit("AlbumEdit", QStringLiteral("Album:"), kFieldLength, album_);
+    YearEdit = edit("YearEdit", QStringLiteral("Year:"), kYearLength, year_);
+    CommentEdit = edit("CommentEdit", QStringLiteral("Comment:"), kFieldLength, comment_);
 
     GenreList = new QComboBox(box);
     GenreList->setObjectName(QStringLiteral("GenreList"));
-    for (int i = 0; i < kGenreCount; ++i)
-        GenreList->addItem(GenreName(i));
+    for (const char* name : kGenreNames)
+        GenreList->addItem(QString::fromLatin1(name));
     connect(GenreList, &QComboBox::currentIndexChanged, this, [this] {
         if (!filling_)
             setModified();
@@ -65,7 +66,7 @@ void TID3Form::build() {
     auto* lyricsRow = new QHBoxLayout;
     LrcEdit = new QLineEdit(box);
     LrcEdit->setObjectName(QStringLiteral("LrcEdit"));
-    LrcEdit->setMaxLength(kFieldLength);
+    lyricsName_ = new TagFieldEdit(LrcEdit, kFieldLength);
     connect(LrcEdit, &QLineEdit::textChanged, this, [this] {
         if (!filling_)
             setModified();
@@ -102,23 +103,36 @@ void TID3Form::Fill() {
     filling_ = true;
     FileNameEdit->setText(fileName_);
     setWindowTitle(DisplayTitle(fileName_, tag) + QStringLiteral(" - ID3 Tag"));
-    TitleEdit->setText(TagText(tag.Title));
-    ArtistEdit->setText(TagText(tag.Artist));
-    AlbumEdit->setText(TagText(tag.Album));
-    YearEdit->setText(TagText(tag.Year));
-    CommentEdit->setText(TagText(tag.Comment));
-    LrcEdit->setText(TagText(tag.LyricsName));
+    filled_ = tag;
+    title_->Fill(TagBytes(tag.Title));
+    artist_->Fill(TagBytes(tag.Artist));
+    album_->Fill(TagBytes(tag.Album));
+    year_->Fill(TagBytes(tag.Year));
+    comment_->Fill(TagBytes(tag.Comment));
+    lyricsName_->Fill(TagBytes(tag.LyricsName));
     GenreList->setCurrentIndex(GenreIndex(tag.Genre));
     filling_ = false;
     modified_ = false;
 }
 
+TSongTag TID3Form::editedTag() const {
+    // Fields the user did not change keep their bytes, whatever encoding they are in.
+    TSongTag tag;
+    SetTagBytes(tag.Title, title_->Bytes());
+    SetTagBytes(tag.Artist, artist_->Bytes());
+    SetTagBytes(tag.Album, album_->Bytes());
+    SetTagBytes(tag.Year, year_->Bytes());
+    SetTagBytes(tag.Comment, comment_->Bytes());
+    SetTagBytes(tag.LyricsName, lyricsName_->BytesFor(QFileInfo(LrcEdit->text()).fileName()));
+    tag.Genre = GenreByte(GenreList->currentIndex(), filled_.Genre);
+    return tag;
+}
+
 void TID3Form::Save() {
     if (!modified_)
         return;
-    const QString lyricsName = QFileInfo(LrcEdit->text()).fileName();
-    context_.play.SetTag(fileName_, TitleEdit->text(), GenreList->currentIndex(), YearEdit->text(),
-                         lyricsName, CommentEdit->text(), AlbumEdit->text(), ArtistEdit->text());
+    filled_ = editedTag();
+    context_.play.SetTag(fileName_, filled_);
     modified_ = false;
     // The caption follows a changed title.
     TSongTag tag = UnreadTag();

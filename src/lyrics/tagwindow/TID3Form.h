@@ -1,5 +1,7 @@
 #pragma once
 
+#include "SongTag.h"
+
 #include <QWidget>
 
 class Messenger;
@@ -7,6 +9,7 @@ class OptionsStore;
 class QComboBox;
 class QLineEdit;
 class TPlay;
+class TagFieldEdit;
 
 // What a tag window works with.
 struct TID3FormContext {
@@ -52,8 +55,18 @@ protected:
 private:
     void build();
     void setModified() { modified_ = true; }
+    TSongTag editedTag() const;
 
     TID3FormContext context_;
+    // The tag as the window was filled with it (its genre byte is kept when the
+    // genre is not changed).
+    TSongTag filled_;
+    TagFieldEdit* title_ = nullptr;
+    TagFieldEdit* artist_ = nullptr;
+    TagFieldEdit* album_ = nullptr;
+    TagFieldEdit* year_ = nullptr;
+    TagFieldEdit* comment_ = nullptr;
+    TagFieldEdit* lyricsName_ = nullptr;
     QString fileName_;
     bool modified_ = false;
     bool filling_ = false;
