@@ -1,6 +1,8 @@
 // Figures for the play list store: adding a folder of small tagged MP3-named
 // files (listing, duplicate check, tag scan, save), then loading and saving a
-// "default.lst" of many entries, with resident memory after each.
+// "default.lst" of many entries, with resident memory after each; loading lists
+// of many categories (the time per category must stay flat); importing a long
+// ".m3u" with the longest time the event loop waited meanwhile.
 // Usage: bench_playlist [files=10000] [entries=100000]
 #include "ListFile.h"
 #include "ProgramFolder.h"
@@ -14,6 +16,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTimer>
 
 namespace {
 
@@ -99,6 +102,63 @@ int main(int argc, char** argv) {
                     "rss %ld kB (+%ld kB for the loaded list), after save %ld kB\n",
                     entries, static_cast<long long>(list.size()), loadMs, result, saveMs,
                     saved ? "ok" : "failed", loaded, loaded - before, ResidentKb());
+    }
+    for (const int categories : {entries / 10, entries}) {
+        QList<ListFileCategory> blocks;
+        for (int i = 0; i < categories; ++i) {
+            ListFileCategory block;
+            block.name = QByteArray("Category ") + QByteArray::number(i);
+            block.paths << QByteArray("/music/c") + QByteArray::number(i) + ".mp3";
+            blocks << block;
+        }
+        QFile list(home.path() + QStringLiteral("/categories.lst"));
+        if (!list.open(QIODevice::WriteOnly))
+            return 1;
+        list.write(SerializeListFile({}, blocks));
+        list.close();
+        TPlay play;
+        QElapsedTimer timer;
+        timer.start();
+        const int result = play.LoadList(list.fileName());
+        const double loadMs = Ms(timer);
+        timer.restart();
+        play.LoadList(list.fileName()); // replacing them all again
+        const double reloadMs = Ms(timer);
+        std::printf("list of %d categories: LoadList %.0f ms (result %d, %.2f us per category), again over "
+                    "them %.0f ms\n",
+                    categories, loadMs, result, loadMs * 1000 / categories, reloadMs);
+    }
+
+    {
+        QByteArray lines;
+        for (int i = 0; i < entries; ++i)
+            lines += "/home/user/Music/Some Album/" + QByteArray::number(i) + " - A song title.mp3\n";
+        QFile m3u(home.path() + QStringLiteral("/long.m3u"));
+        if (!m3u.open(QIODevice::WriteOnly))
+            return 1;
+        m3u.write(lines);
+        m3u.close();
+        // A zero timer stands for the window: the longest wait between its turns.
+        QElapsedTimer sinceTurn;
+        qint64 longestWaitNs = 0;
+        QTimer window;
+        QObject::connect(&window, &QTimer::timeout, [&] {
+            longestWaitNs = std::max(longestWaitNs, sinceTurn.nsecsElapsed());
+            sinceTurn.restart();
+        });
+        window.start(0);
+        TPlay play;
+        QElapsedTimer timer;
+        timer.start();
+        sinceTurn.start();
+        play.BeginAdd(TPlay::kDefaultId);
+        play.AddFile(m3u.fileName());
+        const double addMs = Ms(timer);
+        longestWaitNs = std::max(longestWaitNs, sinceTurn.nsecsElapsed());
+        window.stop();
+        play.EndAdd();
+        std::printf("import .m3u of %d lines: %.0f ms, longest wait of the event loop %.1f ms, songs %d\n", entries,
+                    addMs, static_cast<double>(longestWaitNs) / 1e6, play.Default().Count());
     }
     return 0;
 }
