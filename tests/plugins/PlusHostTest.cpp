@@ -173,6 +173,45 @@ TEST_F(PlusHost, RescanFollowsTheFolderAndKeepsLoadedPlugins) {
     EXPECT_TRUE(plus.Item(1).FileName.endsWith("/c.so"));
 }
 
+// A playing plug-in whose file is deleted or replaced, and whose description is
+// then read again (every choice of a plug-in does that), still gets its stop and
+// its unload, and is closed; a deleted one is no longer chosen for new files.
+TEST_F(PlusHost, ALoadedPluginKeepsItsStopAndUnloadWhenItsFileChanges) {
+    const struct {
+        const char* label;
+        bool replace; // replaced by a file with another description, else deleted
+    } cases[] = {{"deleted", false}, {"replaced", true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.label);
+        const QString path = InstallPlugin(home, "test_recorder", "b.so", Describe("{B}", 1, "*.bbb;"));
+        plus.Rescan();
+        plus.ReadDescriptions();
+        plus.SetCurrent(plus.FindForFile(".bbb"));
+        ASSERT_EQ(plus.Current(), "{B}");
+        plus.Load(plus.Current());
+        ASSERT_TRUE(moduleIsMapped(path));
+        QFile::remove(path);
+        if (c.replace) {
+            InstallPlugin(home, "test_recorder", "b.so", Describe("{B2}", 1, "*.ccc;"));
+        } else {
+            EXPECT_EQ(plus.FindForFile(".bbb"), "") << "a deleted plug-in plays no new file";
+        }
+        plus.ReadDescriptions();
+
+        EXPECT_EQ(plus.Send(plus.Current(), 3, ""), 103);
+        plus.Unload(plus.Current(), false);
+        plus.SetCurrent(QString());
+        EXPECT_TRUE(PluginLog().last().endsWith("|6|")) << PluginLog().join('\n').toStdString();
+        EXPECT_FALSE(moduleIsMapped(path));
+        if (c.replace) {
+            EXPECT_EQ(plus.FindForFile(".ccc"), "{B2}") << "once unloaded the new description counts";
+        }
+        QFile::remove(path);
+        plus.Rescan();
+        StartPluginLog(home);
+    }
+}
+
 TEST_F(PlusHost, DescriptionsAreReadAgainBeforeAChoice) {
     const QString file = InstallPlugin(home, "test_recorder", "a.so", Describe("{A}", 1, "*.ogg;"));
     EXPECT_EQ(plus.FileTypes(), TPlus::InternalFileTypes + "*.ogg;");
