@@ -62,11 +62,23 @@ void TAudioMixer::takeSnapshot(bool announce) {
     if (snapshot.seq == appliedSeq_)
         return;
     appliedSeq_ = snapshot.seq;
+    const bool echo = isOwnEcho(snapshot);
+    if (!echo)
+        ownWrite_.active = false;
     mixerId_ = snapshot.connected ? 0 : -1;
     productName_ = snapshot.connected ? QString::fromStdString(snapshot.product) : QString();
     destinations_ = TreeOf(snapshot);
-    if (announce)
+    if (announce && !echo)
         emit controlChanged();
+}
+
+bool TAudioMixer::isOwnEcho(const PulseSnapshot& snapshot) const {
+    if (!ownWrite_.active || !snapshot.connected || !snapshot.hasSink || snapshot.sink.name != ownWrite_.sink)
+        return false;
+    // The volume as written (or as it was, when only the mute was written); the
+    // mute as written or as it was before (a report may fall between the writes).
+    return pa_cvolume_equal(&snapshot.sink.volume, &ownWrite_.volume) &&
+           (snapshot.sink.mute == ownWrite_.mute || snapshot.sink.mute == ownWrite_.muteBefore);
 }
 
 bool TAudioMixer::lineSink(int destination, int connection, std::string& sink) const {
@@ -105,17 +117,35 @@ bool TAudioMixer::SetVolume(int destination, int connection, int left, int right
     std::string name;
     if (!lineSink(destination, connection, name))
         return false;
-    if (left >= 0) {
-        // The channel layout is read afresh: the default sink may have been
-        // replaced by one with other channels since the tree was built.
-        PulseSinkState sink;
-        if (!engine_->QuerySink(name, sink))
-            return false;
-        const pa_cvolume volume = SpreadStereo(sink.map, left, right < 0 ? left : right);
-        if (!engine_->SetSinkVolume(name, volume))
-            return false;
-    }
-    if (mute >= 0 && !engine_->SetSinkMute(name, mute != 0))
+    if (left < 0 && mute < 0)
+        return true;
+    // The channel layout is read afresh: the default sink may have been
+    // replaced by one with other channels since the tree was built.
+    PulseSinkState sink;
+    if (!engine_->QuerySink(name, sink))
         return false;
+    OwnWrite write;
+    write.active = true;
+    write.sink = name;
+    write.volume = sink.volume;
+    write.mute = write.muteBefore = sink.mute;
+    if (left >= 0) {
+        write.volumeWritten = true;
+        write.volume = SpreadStereo(sink.map, left, right < 0 ? left : right);
+    }
+    if (mute >= 0) {
+        write.muteWritten = true;
+        write.mute = mute != 0;
+    }
+    // Raised before the writes: the server's report may overtake their answers.
+    ownWrite_ = write;
+    if (write.volumeWritten && !engine_->SetSinkVolume(name, write.volume))
+        return false;
+    if (write.muteWritten && !engine_->SetSinkMute(name, write.mute))
+        return false;
+    // Both writes are done: from now on the old mute is news from outside. (A
+    // report read between the writes may still come; taking it back reads the
+    // line afresh and finds our own values.)
+    ownWrite_.muteBefore = ownWrite_.mute;
     return true;
 }

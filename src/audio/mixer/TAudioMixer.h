@@ -3,11 +3,13 @@
 #include "MixerTree.h"
 
 #include <memory>
+#include <pulse/volume.h>
 #include <QObject>
 #include <QString>
 #include <string>
 
 class PulseConnection;
+struct PulseSnapshot;
 
 // The system mixer over PulseAudio. Device 0 is the PulseAudio server (the one
 // PULSE_SERVER or the client configuration names); destination 0 is its default
@@ -59,6 +61,23 @@ private:
     void takeSnapshot(bool announce);
     // The sink behind a destination and connection; false when there is none.
     bool lineSink(int destination, int connection, std::string& sink) const;
+    // Whether a snapshot only reports what this mixer itself wrote last.
+    bool isOwnEcho(const PulseSnapshot& snapshot) const;
+
+    // What the last SetVolume wrote to the sink. The server reports every
+    // change of the sink, ours included; a report that shows no more than our
+    // own write is not announced as an outside change. The guard stays up until
+    // the first report that shows something else.
+    struct OwnWrite {
+        bool active = false;
+        std::string sink;
+        bool volumeWritten = false;
+        pa_cvolume volume{}; // as written, or as it was when only the mute was
+        bool muteWritten = false;
+        bool mute = false;
+        bool muteBefore = false; // reported between the volume and the mute write
+    };
+    OwnWrite ownWrite_;
 
     std::unique_ptr<PulseConnection> engine_;
     int mixerId_ = -1;
