@@ -39,16 +39,18 @@ bool ParseDecimal(const QString& text, qint64& value) {
 OptionsStore::OptionsStore(QString fileName) : file_(std::move(fileName)) {}
 
 void OptionsStore::WriteString(const QString& section, const QString& key, const QString& value) {
-    IniText ini = load(file_);
-    ini.Set(section, key, value);
-    save(file_, ini);
+    WriteStrings(section, {{key, value}});
 }
 
 void OptionsStore::WriteStrings(const QString& section, const QList<QPair<QString, QString>>& values) {
     IniText ini = load(file_);
+    const QByteArray before = ini.ToBytes();
     for (const auto& [key, value] : values)
         ini.Set(section, key, value);
-    save(file_, ini);
+    // Setters write their value whenever they run; the file is replaced only
+    // when its text really changes.
+    if (ini.ToBytes() != before || !QFile::exists(file_))
+        save(file_, ini);
 }
 
 void OptionsStore::WriteInteger(const QString& section, const QString& key, qint64 value) {
