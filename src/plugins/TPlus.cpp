@@ -1,5 +1,6 @@
 #include "TPlus.h"
 
+#include "ModuleTrust.h"
 #include "PluginDescription.h"
 #include "ProgramFolder.h"
 #include "TextCodec.h"
@@ -146,6 +147,14 @@ void TPlus::Load(const QString& id) {
         if (index < InternalCount) {
             rec.MessageProc = internalAdapter_;
         } else {
+            // Code another user could have written never runs in the player.
+            const QString refusal = ModuleRefusal(rec.Path, ProgramFolder());
+            if (!refusal.isEmpty()) {
+                rec.LoadError = refusal;
+                rec.RefCount = 0;
+                ReportRefusedModule(rec.Path, refusal);
+                return;
+            }
             dlerror();
             void* module = dlopen(QFile::encodeName(rec.Path).constData(), RTLD_NOW | RTLD_LOCAL);
             if (!module) {
