@@ -78,7 +78,8 @@ void PlayerApplication::createGlobalObjects() {
     play_->LoadDefaultList();
     plus_ = std::make_unique<TPlus>(&InternalPlusMessage);
     shortKey_ = std::make_unique<TShortKey>(store_);
-    mixer_ = std::make_unique<TAudioMixer>();
+    mixer_ = std::make_unique<TAudioMixer>(PlayerSettings::SystemMixer(store_) ? TAudioMixer::Target::System
+                                                                               : TAudioMixer::Target::Stream);
 }
 
 void PlayerApplication::installCommands() {
