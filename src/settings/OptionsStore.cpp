@@ -78,6 +78,24 @@ bool OptionsStore::ReadBool(const QString& section, const QString& key, bool def
 
 QStringList OptionsStore::ReadSectionKeys(const QString& section) const { return load(file_).Keys(section); }
 
+void OptionsStore::ReplaceSection(const QString& section, const QList<QPair<QString, QString>>& values) {
+    IniText ini = load(file_);
+    // Already so (same keys in the same order, same values): the file stays.
+    QStringList keys;
+    bool same = true;
+    for (const auto& [key, value] : values) {
+        keys << key;
+        QString stored;
+        same = same && ini.Find(section, key, stored) && stored == value;
+    }
+    if (same && ini.Keys(section) == keys)
+        return;
+    ini.EraseSection(section);
+    for (const auto& [key, value] : values)
+        ini.Set(section, key, value);
+    save(file_, ini);
+}
+
 void OptionsStore::EraseSection(const QString& section) {
     IniText ini = load(file_);
     if (ini.EraseSection(section))

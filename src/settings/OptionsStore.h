@@ -31,6 +31,8 @@ public:
     void EraseSection(const QString& section);
     // Writes several keys of one section in one replacement of the file.
     void WriteStrings(const QString& section, const QList<QPair<QString, QString>>& values);
+    // The section holds exactly these keys afterwards (none: the section goes).
+    void ReplaceSection(const QString& section, const QList<QPair<QString, QString>>& values);
 
 private:
     QString file_;

@@ -1,5 +1,6 @@
 #include "PlayerSettings.h"
 #include "TOption.h"
+#include "TShortKey.h"
 #include "TempHome.h"
 
 #include <QFile>
@@ -142,10 +143,13 @@ TEST_F(OptionFixture, AStartWithNothingChangedLeavesTheFileAlone) {
         first.SetRepeat(true);
         first.SetRecentFolder("/music/");
         PlayerSettings::SetCurrent(store, "/music/a.mp3");
+        store.WriteString("HOTKEY", "#playpause", "Shift+Ctrl+P");
     }
     const QString before = FileIdentity(store.fileName());
     ASSERT_FALSE(before.isEmpty());
     {
+        // The hot-key table is written back at every shutdown.
+        { TShortKey keys(store); }
         TOption second(store);
         second.Load();
         second.Load();
