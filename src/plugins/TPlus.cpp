@@ -1,5 +1,6 @@
 #include "TPlus.h"
 
+#include "ModuleTrust.h"
 #include "PluginDescription.h"
 #include "ProgramFolder.h"
 #include "TextCodec.h"
@@ -72,16 +73,23 @@ void TPlus::Rescan() {
 }
 
 void TPlus::readDescription(TPlusRec& rec) const {
-    rec.ID.clear();
+    // A loaded plug-in keeps the ID it was loaded under until it is unloaded:
+    // the play controller stops and releases it by that ID, even when its file
+    // has been deleted or replaced meanwhile. Its other fields follow the file,
+    // so a deleted plug-in (no file types) is not chosen for new files.
+    const bool loaded = rec.RefCount > 0 || rec.Module;
+    const std::optional<PluginDescription> d =
+        ReadPluginDescriptionFile(QFile::encodeName(rec.Path).toStdString());
+    if (!loaded)
+        rec.ID.clear();
     rec.Name = QStringLiteral("Unknown");
     rec.Priority = 0;
     rec.FileTypes.clear();
     rec.Flags = 0;
-    const std::optional<PluginDescription> d =
-        ReadPluginDescriptionFile(QFile::encodeName(rec.Path).toStdString());
     if (!d)
         return;
-    rec.ID = QString::fromLatin1(d->id);
+    if (!loaded)
+        rec.ID = QString::fromLatin1(d->id);
     rec.Name = DecodeText(QByteArray::fromStdString(d->name));
     rec.Priority = d->priority;
     rec.Flags = FlagsFromNumber(d->flagsNumber);
@@ -139,6 +147,14 @@ void TPlus::Load(const QString& id) {
         if (index < InternalCount) {
             rec.MessageProc = internalAdapter_;
         } else {
+            // Code another user could have written never runs in the player.
+            const QString refusal = ModuleRefusal(rec.Path, ProgramFolder());
+            if (!refusal.isEmpty()) {
+                rec.LoadError = refusal;
+                rec.RefCount = 0;
+                ReportRefusedModule(rec.Path, refusal);
+                return;
+            }
             dlerror();
             void* module = dlopen(QFile::encodeName(rec.Path).constData(), RTLD_NOW | RTLD_LOCAL);
             if (!module) {

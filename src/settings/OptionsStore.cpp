@@ -39,16 +39,18 @@ bool ParseDecimal(const QString& text, qint64& value) {
 OptionsStore::OptionsStore(QString fileName) : file_(std::move(fileName)) {}
 
 void OptionsStore::WriteString(const QString& section, const QString& key, const QString& value) {
-    IniText ini = load(file_);
-    ini.Set(section, key, value);
-    save(file_, ini);
+    WriteStrings(section, {{key, value}});
 }
 
 void OptionsStore::WriteStrings(const QString& section, const QList<QPair<QString, QString>>& values) {
     IniText ini = load(file_);
+    const QByteArray before = ini.ToBytes();
     for (const auto& [key, value] : values)
         ini.Set(section, key, value);
-    save(file_, ini);
+    // Setters write their value whenever they run; the file is replaced only
+    // when its text really changes.
+    if (ini.ToBytes() != before || !QFile::exists(file_))
+        save(file_, ini);
 }
 
 void OptionsStore::WriteInteger(const QString& section, const QString& key, qint64 value) {
@@ -75,6 +77,24 @@ bool OptionsStore::ReadBool(const QString& section, const QString& key, bool def
 }
 
 QStringList OptionsStore::ReadSectionKeys(const QString& section) const { return load(file_).Keys(section); }
+
+void OptionsStore::ReplaceSection(const QString& section, const QList<QPair<QString, QString>>& values) {
+    IniText ini = load(file_);
+    // Already so (same keys in the same order, same values): the file stays.
+    QStringList keys;
+    bool same = true;
+    for (const auto& [key, value] : values) {
+        keys << key;
+        QString stored;
+        same = same && ini.Find(section, key, stored) && stored == value;
+    }
+    if (same && ini.Keys(section) == keys)
+        return;
+    ini.EraseSection(section);
+    for (const auto& [key, value] : values)
+        ini.Set(section, key, value);
+    save(file_, ini);
+}
 
 void OptionsStore::EraseSection(const QString& section) {
     IniText ini = load(file_);

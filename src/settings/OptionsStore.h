@@ -6,8 +6,9 @@
 // Access layer of "Options.ini". Every operation opens the file, performs one
 // read or write and closes it again: nothing is cached, so edits made by other
 // programs are seen at the next read. Section and key names are compared
-// ignoring letter case. Every write replaces the file atomically (a temporary
-// file in the same folder renamed over it), so a crash never leaves half a file.
+// ignoring letter case. A write that changes the text replaces the file
+// atomically (a temporary file in the same folder renamed over it), so a crash
+// never leaves half a file; a write that changes nothing leaves it alone.
 //
 // Values are kept as UTF-8 text. bool: "1"/"0", read as an integer, non-zero is
 // true; integers in decimal; a missing or non-numeric value gives the default.
@@ -30,6 +31,8 @@ public:
     void EraseSection(const QString& section);
     // Writes several keys of one section in one replacement of the file.
     void WriteStrings(const QString& section, const QList<QPair<QString, QString>>& values);
+    // The section holds exactly these keys afterwards (none: the section goes).
+    void ReplaceSection(const QString& section, const QList<QPair<QString, QString>>& values);
 
 private:
     QString file_;

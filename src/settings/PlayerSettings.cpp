@@ -16,6 +16,10 @@ QString Current(const OptionsStore& s) { return s.ReadString(kOption, QStringLit
 QString Skin(const OptionsStore& s) {
     return s.ReadString(kOption, QStringLiteral("SKIN"), ProgramFile(QStringLiteral("default.eks")));
 }
+bool SystemMixer(const OptionsStore& s) {
+    return s.ReadString(kOption, QStringLiteral("MIXER"), QStringLiteral("stream")).trimmed().toLower() ==
+           QStringLiteral("system");
+}
 
 void SetPromptDownLrc(OptionsStore& s, bool flag) { s.WriteBool(kOption, QStringLiteral("PROMPTDOWNLRC"), flag); }
 void SetCurrent(OptionsStore& s, const QString& file) { s.WriteString(kOption, QStringLiteral("CURRENT"), file); }

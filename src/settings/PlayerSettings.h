@@ -13,6 +13,9 @@ bool PlayOnAdd(const OptionsStore& store);     // PLAYONADD, true
 bool PromptDownLrc(const OptionsStore& store); // PROMPTDOWNLRC, true
 QString Current(const OptionsStore& store);    // CURRENT, ""
 QString Skin(const OptionsStore& store);       // SKIN, program folder + "default.eks"
+// MIXER: "stream" (the default: the player's own stream in the sound server)
+// or "system" (the default sink, so every program). Anything else is stream.
+bool SystemMixer(const OptionsStore& store);
 
 void SetPromptDownLrc(OptionsStore& store, bool flag);
 void SetCurrent(OptionsStore& store, const QString& file);

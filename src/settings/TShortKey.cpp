@@ -12,12 +12,11 @@ TShortKey::TShortKey(OptionsStore& store) : store_(store) {
 }
 
 TShortKey::~TShortKey() {
-    store_.EraseSection(kSection);
+    // The section is written anew in one replacement, and only when it differs.
     QList<QPair<QString, QString>> values;
     for (const Binding& binding : bindings_)
         values.append({binding.command, binding.shortcut});
-    if (!values.isEmpty())
-        store_.WriteStrings(kSection, values);
+    store_.ReplaceSection(kSection, values);
 }
 
 QString TShortKey::ShortCutOf(const QString& command) const {

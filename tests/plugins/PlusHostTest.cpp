@@ -1,9 +1,17 @@
 #include "PluginFixtures.h"
 #include "TPlus.h"
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <dlfcn.h>
+#include <functional>
 #include <gtest/gtest.h>
 #include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -173,6 +181,45 @@ TEST_F(PlusHost, RescanFollowsTheFolderAndKeepsLoadedPlugins) {
     EXPECT_TRUE(plus.Item(1).FileName.endsWith("/c.so"));
 }
 
+// A playing plug-in whose file is deleted or replaced, and whose description is
+// then read again (every choice of a plug-in does that), still gets its stop and
+// its unload, and is closed; a deleted one is no longer chosen for new files.
+TEST_F(PlusHost, ALoadedPluginKeepsItsStopAndUnloadWhenItsFileChanges) {
+    const struct {
+        const char* label;
+        bool replace; // replaced by a file with another description, else deleted
+    } cases[] = {{"deleted", false}, {"replaced", true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.label);
+        const QString path = InstallPlugin(home, "test_recorder", "b.so", Describe("{B}", 1, "*.bbb;"));
+        plus.Rescan();
+        plus.ReadDescriptions();
+        plus.SetCurrent(plus.FindForFile(".bbb"));
+        ASSERT_EQ(plus.Current(), "{B}");
+        plus.Load(plus.Current());
+        ASSERT_TRUE(moduleIsMapped(path));
+        QFile::remove(path);
+        if (c.replace) {
+            InstallPlugin(home, "test_recorder", "b.so", Describe("{B2}", 1, "*.ccc;"));
+        } else {
+            EXPECT_EQ(plus.FindForFile(".bbb"), "") << "a deleted plug-in plays no new file";
+        }
+        plus.ReadDescriptions();
+
+        EXPECT_EQ(plus.Send(plus.Current(), 3, ""), 103);
+        plus.Unload(plus.Current(), false);
+        plus.SetCurrent(QString());
+        EXPECT_TRUE(PluginLog().last().endsWith("|6|")) << PluginLog().join('\n').toStdString();
+        EXPECT_FALSE(moduleIsMapped(path));
+        if (c.replace) {
+            EXPECT_EQ(plus.FindForFile(".ccc"), "{B2}") << "once unloaded the new description counts";
+        }
+        QFile::remove(path);
+        plus.Rescan();
+        StartPluginLog(home);
+    }
+}
+
 TEST_F(PlusHost, DescriptionsAreReadAgainBeforeAChoice) {
     const QString file = InstallPlugin(home, "test_recorder", "a.so", Describe("{A}", 1, "*.ogg;"));
     EXPECT_EQ(plus.FileTypes(), TPlus::InternalFileTypes + "*.ogg;");
@@ -324,3 +371,123 @@ TEST_F(PlusHost, UnknownIdsAndIndexesAnswerMinusOne) {
 }
 
 } // namespace
+
+namespace {
+
+constexpr uid_t kNobody = 65534;
+constexpr gid_t kNogroup = 65534;
+
+struct TrustCase {
+    const char* label;
+    // Gets the program folder and the installed plug-in; may move or change both.
+    std::function<void(const QString& home, const QString& plugin, const QString& outside)> arrange;
+    const char* refusal; // part of the reason; nullptr when the plug-in loads
+};
+
+void PrintTo(const TrustCase& c, std::ostream* os) { *os << c.label; }
+
+void MustSucceed(int result) { ASSERT_EQ(result, 0) << std::strerror(errno); }
+
+class PluginTrust : public ::testing::TestWithParam<TrustCase> {};
+
+} // namespace
+
+// A plug-in runs with the user's rights: one that another user could have
+// written or swapped is refused, reported, and never mapped.
+TEST_P(PluginTrust, OnlyModulesNoOtherUserCouldWriteAreLoaded) {
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "giving files to another user needs root";
+    const TrustCase& c = GetParam();
+    TempHome home;
+    QTemporaryDir outside;
+    ASSERT_TRUE(outside.isValid());
+    StartPluginLog(home);
+    const QString plugin = InstallPlugin(home, "test_recorder", "t.so", Describe("{T}", 1, "*.ttt;"));
+    c.arrange(home.path(), plugin, outside.path() + '/');
+
+    TPlus plus(&fakeInternal);
+    plus.Rescan();
+    plus.ReadDescriptions();
+    ASSERT_EQ(plus.IndexOfID("{T}"), 1);
+    testing::internal::CaptureStderr();
+    plus.Load("{T}");
+    const std::string stderrText = testing::internal::GetCapturedStderr();
+    const TPlusRec& rec = plus.Item(1);
+    if (!c.refusal) {
+        EXPECT_EQ(rec.RefCount, 1) << rec.LoadError.toStdString();
+        EXPECT_NE(rec.Module, nullptr);
+        plus.Unload("{T}", true);
+        return;
+    }
+    EXPECT_EQ(rec.RefCount, 0);
+    EXPECT_EQ(rec.Module, nullptr);
+    EXPECT_TRUE(PluginLog().isEmpty()) << "the plug-in's code never ran";
+    EXPECT_TRUE(rec.LoadError.contains(c.refusal)) << rec.LoadError.toStdString();
+    EXPECT_NE(stderrText.find("refused"), std::string::npos) << stderrText;
+    EXPECT_NE(stderrText.find(c.refusal), std::string::npos) << stderrText;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Modes, PluginTrust,
+    ::testing::Values(
+        TrustCase{"ordinary", [](const QString&, const QString&, const QString&) {}, nullptr},
+        TrustCase{"file writable by every user",
+                  [](const QString&, const QString& p, const QString&) {
+                      MustSucceed(::chmod(QFile::encodeName(p), 0666));
+                  },
+                  "writable by every user"},
+        TrustCase{"file writable by another group",
+                  [](const QString&, const QString& p, const QString&) {
+                      MustSucceed(::chown(QFile::encodeName(p), static_cast<uid_t>(-1), kNogroup));
+                      MustSucceed(::chmod(QFile::encodeName(p), 0664));
+                  },
+                  "writable by its group"},
+        TrustCase{"file of another user",
+                  [](const QString&, const QString& p, const QString&) {
+                      MustSucceed(::chown(QFile::encodeName(p), kNobody, kNogroup));
+                  },
+                  "belongs to another user"},
+        TrustCase{"folder writable by every user",
+                  [](const QString& h, const QString&, const QString&) {
+                      MustSucceed(::chmod(QFile::encodeName(h + "Plusin"), 0777));
+                  },
+                  "is writable by every user"},
+        TrustCase{"folder of another user",
+                  [](const QString& h, const QString&, const QString&) {
+                      MustSucceed(::chown(QFile::encodeName(h + "Plusin"), kNobody, kNogroup));
+                  },
+                  "belongs to another user"},
+        TrustCase{"program folder writable by every user",
+                  [](const QString& h, const QString&, const QString&) {
+                      MustSucceed(::chmod(QFile::encodeName(h), 0777));
+                  },
+                  "is writable by every user"},
+        TrustCase{"sticky folder writable by every user",
+                  [](const QString& h, const QString&, const QString&) {
+                      MustSucceed(::chmod(QFile::encodeName(h + "Plusin"), 01777));
+                  },
+                  nullptr},
+        TrustCase{"link out of the program folder",
+                  [](const QString&, const QString& p, const QString& o) {
+                      MustSucceed(std::rename(QFile::encodeName(p), QFile::encodeName(o + "t.so")));
+                      MustSucceed(::symlink(QFile::encodeName(o + "t.so"), QFile::encodeName(p)));
+                  },
+                  "leads out of the program folder"},
+        TrustCase{"plug-in folder linked out of the program folder",
+                  [](const QString& h, const QString&, const QString& o) {
+                      MustSucceed(std::rename(QFile::encodeName(h + "Plusin"), QFile::encodeName(o + "Plusin")));
+                      MustSucceed(::symlink(QFile::encodeName(o + "Plusin"), QFile::encodeName(h + "Plusin")));
+                  },
+                  "leads out of the program folder"},
+        TrustCase{"link inside the program folder",
+                  [](const QString& h, const QString& p, const QString&) {
+                      MustSucceed(::mkdir(QFile::encodeName(h + "lib"), 0755));
+                      MustSucceed(std::rename(QFile::encodeName(p), QFile::encodeName(h + "lib/t.so")));
+                      MustSucceed(::symlink("../lib/t.so", QFile::encodeName(p)));
+                  },
+                  nullptr}),
+    [](const ::testing::TestParamInfo<TrustCase>& info) {
+        QString name = QString::fromLatin1(info.param.label);
+        name.replace(QRegularExpression("[^A-Za-z0-9]"), "_");
+        return name.toStdString();
+    });

@@ -22,7 +22,21 @@ TEST(OptionsStore, FreshFolderGivesEveryDefault) {
     EXPECT_TRUE(PlayerSettings::PromptDownLrc(store));
     EXPECT_EQ(PlayerSettings::Current(store), QString());
     EXPECT_EQ(PlayerSettings::Skin(store), home.path() + "default.eks");
+    EXPECT_FALSE(PlayerSettings::SystemMixer(store)) << "the volume is the player's own stream";
     EXPECT_EQ(option.RecentFolder(), QString());
+}
+
+TEST(OptionsStore, MixerChoosesTheSystemOnlyWhenAskedTo) {
+    TempHome home;
+    OptionsStore store(home.file("Options.ini"));
+    const struct {
+        const char* value;
+        bool system;
+    } cases[] = {{"system", true}, {" System ", true}, {"stream", false}, {"", false}, {"sink", false}};
+    for (const auto& c : cases) {
+        store.WriteString("OPTION", "MIXER", c.value);
+        EXPECT_EQ(PlayerSettings::SystemMixer(store), c.system) << c.value;
+    }
 }
 
 TEST(OptionsStore, SectionsAndKeysMatchInAnyCase) {

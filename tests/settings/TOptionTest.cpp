@@ -1,7 +1,11 @@
+#include "PlayerSettings.h"
 #include "TOption.h"
+#include "TShortKey.h"
 #include "TempHome.h"
 
+#include <QFile>
 #include <QTimer>
+#include <sys/stat.h>
 #include <gtest/gtest.h>
 
 namespace {
@@ -115,4 +119,47 @@ TEST_F(OptionFixture, RecentFolderIsReadAtCreationAndWrittenAtDestruction) {
     }
     TOption second(store);
     EXPECT_EQ(second.RecentFolder(), "/music/");
+}
+
+namespace {
+// The file's identity: every write replaces the file with a new one, so any
+// write changes its inode or (when the number is reused) its time of change.
+QString FileIdentity(const QString& path) {
+    struct stat st {};
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+        return QString();
+    return QStringLiteral("%1 %2.%3").arg(st.st_ino).arg(st.st_ctim.tv_sec).arg(st.st_ctim.tv_nsec);
+}
+} // namespace
+
+// "Options.ini" is written when a value changes, not whenever a setter runs:
+// a start loads the play modes through their setters (at every skin section),
+// makes the remembered song current and ends by storing the recent folder.
+TEST_F(OptionFixture, AStartWithNothingChangedLeavesTheFileAlone) {
+    {
+        // The first start writes every play mode.
+        TOption first(store);
+        first.Load();
+        first.SetRepeat(true);
+        first.SetRecentFolder("/music/");
+        PlayerSettings::SetCurrent(store, "/music/a.mp3");
+        store.WriteString("HOTKEY", "#playpause", "Shift+Ctrl+P");
+    }
+    const QString before = FileIdentity(store.fileName());
+    ASSERT_FALSE(before.isEmpty());
+    {
+        // The hot-key table is written back at every shutdown.
+        { TShortKey keys(store); }
+        TOption second(store);
+        second.Load();
+        second.Load();
+        second.SetRepeat(second.Repeat());
+        PlayerSettings::SetCurrent(store, PlayerSettings::Current(store));
+        EXPECT_EQ(FileIdentity(store.fileName()), before);
+        second.SetShuffle(true);
+        EXPECT_NE(FileIdentity(store.fileName()), before) << "a change is written at once";
+    }
+    TOption third(store);
+    third.Load();
+    EXPECT_TRUE(third.Shuffle() && third.Repeat());
 }

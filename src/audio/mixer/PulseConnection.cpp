@@ -1,11 +1,13 @@
 #include "PulseConnection.h"
 
 #include <pulse/context.h>
+#include <pulse/ext-stream-restore.h>
 #include <pulse/introspect.h>
 #include <pulse/operation.h>
 #include <pulse/subscribe.h>
 #include <pulse/thread-mainloop.h>
 #include <pulse/timeval.h>
+#include <unistd.h>
 
 namespace {
 
@@ -16,9 +18,37 @@ bool SameSink(const PulseSinkState& a, const PulseSinkState& b) {
            pa_channel_map_equal(&a.map, &b.map) && pa_cvolume_equal(&a.volume, &b.volume);
 }
 
+bool SameStreams(const std::vector<PulseStreamState>& a, const std::vector<PulseStreamState>& b) {
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (a[i].index != b[i].index || a[i].mute != b[i].mute || !pa_channel_map_equal(&a[i].map, &b[i].map) ||
+            !pa_cvolume_equal(&a[i].volume, &b[i].volume))
+            return false;
+    }
+    return true;
+}
+
 bool SameState(const PulseSnapshot& a, const PulseSnapshot& b) {
     return a.connected == b.connected && a.product == b.product && a.hasSink == b.hasSink &&
-           (!a.hasSink || SameSink(a.sink, b.sink));
+           (!a.hasSink || SameSink(a.sink, b.sink)) && SameStreams(a.streams, b.streams);
+}
+
+// The engine's streams live in this process: the server copies the client's
+// process id into every stream it creates.
+bool OwnStream(const pa_sink_input_info& info) {
+    static const std::string self = std::to_string(::getpid());
+    const char* pid = info.proplist ? pa_proplist_gets(info.proplist, PA_PROP_APPLICATION_PROCESS_ID) : nullptr;
+    return pid && self == pid;
+}
+
+PulseStreamState StreamOf(const pa_sink_input_info& info) {
+    PulseStreamState state;
+    state.index = info.index;
+    state.map = info.channel_map;
+    state.volume = info.volume;
+    state.mute = info.mute != 0;
+    return state;
 }
 
 void FillSink(const pa_sink_info& info, PulseSinkState& state) {
@@ -40,6 +70,9 @@ struct PulseConnection::Call {
     bool done = false;
     bool ok = false;
     PulseSinkState* sink = nullptr;
+    std::vector<PulseStreamState>* streams = nullptr;
+    PulseStreamState* stream = nullptr;
+    std::string key;
     bool found = false;
 
     void finish(bool success) {
@@ -55,8 +88,8 @@ struct PulseConnection::Call {
 };
 
 PulseConnection::PulseConnection(Notify notify, std::chrono::milliseconds wait,
-                                 std::chrono::milliseconds retry)
-    : notify_(std::move(notify)), wait_(wait), retry_(retry) {
+                                 std::chrono::milliseconds retry, bool withStreams)
+    : notify_(std::move(notify)), wait_(wait), retry_(retry), withStreams_(withStreams) {
     loop_ = pa_threaded_mainloop_new();
     if (!loop_ || pa_threaded_mainloop_start(loop_) < 0) {
         if (loop_)
@@ -163,8 +196,9 @@ void PulseConnection::onContextState() {
     case PA_CONTEXT_READY: {
         ready_ = true;
         ++epoch_;
-        const auto mask =
-            static_cast<pa_subscription_mask_t>(PA_SUBSCRIPTION_MASK_SINK | PA_SUBSCRIPTION_MASK_SERVER);
+        const auto mask = static_cast<pa_subscription_mask_t>(
+            PA_SUBSCRIPTION_MASK_SINK | PA_SUBSCRIPTION_MASK_SERVER |
+            (withStreams_ ? PA_SUBSCRIPTION_MASK_SINK_INPUT : PA_SUBSCRIPTION_MASK_NULL));
         if (pa_operation* op = pa_context_subscribe(context_, mask, nullptr, nullptr))
             pa_operation_unref(op);
         refresh();
@@ -190,8 +224,8 @@ void PulseConnection::onContextState() {
 void PulseConnection::onSubscription(unsigned type, std::uint32_t index) {
     const unsigned facility = type & PA_SUBSCRIPTION_EVENT_FACILITY_MASK;
     const unsigned kind = type & PA_SUBSCRIPTION_EVENT_TYPE_MASK;
-    if (facility == PA_SUBSCRIPTION_EVENT_SERVER)
-        refresh(); // the default sink may have changed
+    if (facility == PA_SUBSCRIPTION_EVENT_SERVER || facility == PA_SUBSCRIPTION_EVENT_SINK_INPUT)
+        refresh(); // the default sink may have changed; a stream came, went or changed
     else if (facility == PA_SUBSCRIPTION_EVENT_SINK &&
              (kind != PA_SUBSCRIPTION_EVENT_CHANGE || index == sinkIndex_))
         refresh();
@@ -220,7 +254,7 @@ void PulseConnection::refresh() {
                                        (info->server_version ? info->server_version : "");
             if (!info || !info->default_sink_name || !*info->default_sink_name) {
                 me->sinkIndex_ = PA_INVALID_INDEX;
-                me->refreshDone();
+                me->listStreams();
                 return;
             }
             pa_operation* sinkOp = pa_context_get_sink_info_by_name(
@@ -237,19 +271,45 @@ void PulseConnection::refresh() {
                     }
                     if (!me2->pending_.hasSink)
                         me2->sinkIndex_ = PA_INVALID_INDEX;
-                    me2->refreshDone();
+                    me2->listStreams();
                 },
                 me);
             if (sinkOp)
                 pa_operation_unref(sinkOp);
             else
-                me->refreshDone();
+                me->listStreams();
         },
         this);
     if (op)
         pa_operation_unref(op);
     else
         refreshing_ = false;
+}
+
+// The last step of a refresh: this process's playback streams.
+void PulseConnection::listStreams() {
+    if (!withStreams_) {
+        refreshDone();
+        return;
+    }
+    pa_operation* op = pa_context_get_sink_input_info_list(
+        context_,
+        [](pa_context* c, const pa_sink_input_info* info, int eol, void* self) {
+            auto* me = static_cast<PulseConnection*>(self);
+            if (c != me->context_)
+                return;
+            if (info && eol == 0) {
+                if (OwnStream(*info))
+                    me->pending_.streams.push_back(StreamOf(*info));
+                return;
+            }
+            me->refreshDone();
+        },
+        this);
+    if (op)
+        pa_operation_unref(op);
+    else
+        refreshDone();
 }
 
 void PulseConnection::refreshDone() {
@@ -350,5 +410,87 @@ bool PulseConnection::SetSinkMute(const std::string& name, bool mute) {
             c, name.c_str(), mute ? 1 : 0,
             [](pa_context*, int success, void* self) { static_cast<Call*>(self)->finish(success != 0); },
             &call);
+    });
+}
+
+bool PulseConnection::QueryOwnStreams(std::vector<PulseStreamState>& streams) {
+    streams.clear();
+    Call call;
+    call.streams = &streams;
+    return run(call, [&](pa_context* c) {
+        return pa_context_get_sink_input_info_list(
+            c,
+            [](pa_context*, const pa_sink_input_info* info, int eol, void* self) {
+                auto* me = static_cast<Call*>(self);
+                if (info && eol == 0) {
+                    if (OwnStream(*info))
+                        me->streams->push_back(StreamOf(*info));
+                    return;
+                }
+                me->finish(eol > 0);
+            },
+            &call);
+    });
+}
+
+bool PulseConnection::SetStreamVolume(std::uint32_t index, const pa_cvolume& volume) {
+    Call call;
+    return run(call, [&](pa_context* c) {
+        return pa_context_set_sink_input_volume(
+            c, index, &volume,
+            [](pa_context*, int success, void* self) { static_cast<Call*>(self)->finish(success != 0); },
+            &call);
+    });
+}
+
+bool PulseConnection::SetStreamMute(std::uint32_t index, bool mute) {
+    Call call;
+    return run(call, [&](pa_context* c) {
+        return pa_context_set_sink_input_mute(
+            c, index, mute ? 1 : 0,
+            [](pa_context*, int success, void* self) { static_cast<Call*>(self)->finish(success != 0); },
+            &call);
+    });
+}
+
+bool PulseConnection::ReadRemembered(const std::string& key, PulseStreamState& state) {
+    Call call;
+    call.stream = &state;
+    call.key = key;
+    const bool answered = run(call, [&](pa_context* c) {
+        return pa_ext_stream_restore_read(
+            c,
+            [](pa_context*, const pa_ext_stream_restore_info* info, int eol, void* self) {
+                auto* me = static_cast<Call*>(self);
+                if (info && eol == 0) {
+                    if (info->name && me->key == info->name && info->volume.channels > 0 &&
+                        pa_cvolume_valid(&info->volume)) {
+                        me->stream->map = info->channel_map;
+                        me->stream->volume = info->volume;
+                        me->stream->mute = info->mute != 0;
+                        me->found = true;
+                    }
+                    return;
+                }
+                me->finish(eol > 0);
+            },
+            &call);
+    });
+    return answered && call.found;
+}
+
+bool PulseConnection::WriteRemembered(const std::string& key, const pa_channel_map& map, const pa_cvolume& volume,
+                                      bool mute) {
+    Call call;
+    pa_ext_stream_restore_info entry{};
+    entry.name = key.c_str();
+    entry.channel_map = map;
+    entry.volume = volume;
+    entry.device = nullptr;
+    entry.mute = mute ? 1 : 0;
+    return run(call, [&](pa_context* c) {
+        return pa_ext_stream_restore_write(
+            c, PA_UPDATE_REPLACE, &entry, 1, 0,
+            [](pa_context*, int success, void* self) { static_cast<Call*>(self)->finish(success != 0); }, &call);
     });
 }

@@ -8,6 +8,7 @@
 #include <pulse/channelmap.h>
 #include <pulse/volume.h>
 #include <string>
+#include <vector>
 
 struct pa_threaded_mainloop;
 struct pa_context;
@@ -23,6 +24,15 @@ struct PulseSinkState {
     bool mute = false;
 };
 
+// One playback stream of this process (the engine's), as the server last
+// described it.
+struct PulseStreamState {
+    std::uint32_t index = 0;
+    pa_channel_map map{};
+    pa_cvolume volume{};
+    bool mute = false;
+};
+
 // What the connection knows about the server: published from the libpulse
 // thread whenever it changes.
 struct PulseSnapshot {
@@ -32,12 +42,14 @@ struct PulseSnapshot {
     std::string product; // server name and version
     bool hasSink = false;
     PulseSinkState sink; // the default sink when hasSink
+    std::vector<PulseStreamState> streams; // this process's playback streams
 };
 
 // A libpulse context on a threaded main loop that stays connected: it follows
-// the server's default sink, publishes a snapshot whenever the server, the
-// default sink or its volume or mute change, and when the server goes away it
-// tries again every retry interval until a server answers.
+// the server's default sink and this process's playback streams, publishes a
+// snapshot whenever the server, the default sink, those streams or their
+// volume or mute change, and when the server goes away it tries again every
+// retry interval until a server answers.
 //
 // The notify callback runs on the libpulse thread after each new snapshot; it
 // must only hand the news over (e.g. post to another thread). The query and
@@ -47,7 +59,9 @@ class PulseConnection {
 public:
     using Notify = std::function<void()>;
 
-    PulseConnection(Notify notify, std::chrono::milliseconds wait, std::chrono::milliseconds retry);
+    // withStreams: also follow this process's playback streams.
+    PulseConnection(Notify notify, std::chrono::milliseconds wait, std::chrono::milliseconds retry,
+                    bool withStreams = false);
     ~PulseConnection();
     PulseConnection(const PulseConnection&) = delete;
     PulseConnection& operator=(const PulseConnection&) = delete;
@@ -61,6 +75,16 @@ public:
     bool SetSinkVolume(const std::string& name, const pa_cvolume& volume);
     bool SetSinkMute(const std::string& name, bool mute);
 
+    // This process's playback streams, found by their application.process.id.
+    bool QueryOwnStreams(std::vector<PulseStreamState>& streams);
+    bool SetStreamVolume(std::uint32_t index, const pa_cvolume& volume);
+    bool SetStreamMute(std::uint32_t index, bool mute);
+    // The server's remembered level of a stream (module-stream-restore, by its
+    // key such as "sink-input-by-application-name:..."). False when the module
+    // is not loaded, the server does not answer or there is no such entry.
+    bool ReadRemembered(const std::string& key, PulseStreamState& state);
+    bool WriteRemembered(const std::string& key, const pa_channel_map& map, const pa_cvolume& volume, bool mute);
+
 private:
     struct Call;
 
@@ -71,6 +95,7 @@ private:
     void onContextState();
     void onSubscription(unsigned type, std::uint32_t index);
     void refresh();
+    void listStreams();
     void refreshDone();
     void publish(PulseSnapshot snapshot);
 
@@ -80,6 +105,7 @@ private:
     Notify notify_;
     std::chrono::milliseconds wait_;
     std::chrono::milliseconds retry_;
+    bool withStreams_ = false;
     pa_threaded_mainloop* loop_ = nullptr;
 
     // Owned by the libpulse thread; other threads touch them only under the

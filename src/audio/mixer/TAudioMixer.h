@@ -3,16 +3,30 @@
 #include "MixerTree.h"
 
 #include <memory>
+#include <pulse/volume.h>
 #include <QObject>
 #include <QString>
 #include <string>
+#include <vector>
 
 class PulseConnection;
+struct PulseSnapshot;
 
 // The system mixer over PulseAudio. Device 0 is the PulseAudio server (the one
 // PULSE_SERVER or the client configuration names); destination 0 is its default
 // sink and connection 0 the sink's playback line, with a volume control (left
 // and right, 0 to 65535 where 65535 is 100 %) and a mute control.
+//
+// Which line connection 0 is depends on the target. System: the default sink
+// itself, so the player turns every program up and down. Stream: the player's
+// own playback streams (the engine's, found by this process's id). The mixer
+// keeps the stream level itself, so it is there while nothing plays, and gives
+// it to every new stream of the player; it is also stored in the server's
+// stream memory (module-stream-restore) under the player's application name,
+// so the server remembers it between runs and restores it to the engine's
+// streams. A change of the player's stream from outside (the desktop's sound
+// settings) becomes the kept level and is announced. Connection -1 is always
+// the sink.
 //
 // libpulse runs in its own thread (a threaded main loop). Every public call is
 // made on the thread that owns the object and waits for the server at most
@@ -28,7 +42,12 @@ public:
     static constexpr int kWaitMs = 2000;
     static constexpr int kRetryMs = 1000;
 
-    explicit TAudioMixer(QObject* parent = nullptr);
+    enum class Target { System, Stream };
+    // The stream memory's key for the engine's streams: the server keys them by
+    // the application name the engine connects with.
+    static constexpr const char* kRememberedKey = "sink-input-by-application-name:Sorvi Audio Player";
+
+    explicit TAudioMixer(Target target = Target::System, QObject* parent = nullptr);
     ~TAudioMixer() override;
 
     // 0 while connected to a server, -1 when none.
@@ -59,6 +78,35 @@ private:
     void takeSnapshot(bool announce);
     // The sink behind a destination and connection; false when there is none.
     bool lineSink(int destination, int connection, std::string& sink) const;
+    // Whether a snapshot only reports what this mixer itself wrote last.
+    bool isOwnEcho(const PulseSnapshot& snapshot) const;
+    // Stream target: gives the kept level to new streams and takes an outside
+    // change of a known one; true when the kept level changed.
+    bool followStreams();
+    bool writeStream(const struct PulseStreamState& stream);
+    void rememberLevel();
+
+    Target target_;
+    // The player's stream level (stream target): 0..65535 per side, and mute.
+    int keptLeft_ = 65535;
+    int keptRight_ = 65535;
+    bool keptMute_ = false;
+    std::vector<std::uint32_t> knownStreams_;
+
+    // What the last SetVolume wrote to the sink. The server reports every
+    // change of the sink, ours included; a report that shows no more than our
+    // own write is not announced as an outside change. The guard stays up until
+    // the first report that shows something else.
+    struct OwnWrite {
+        bool active = false;
+        std::string sink;
+        bool volumeWritten = false;
+        pa_cvolume volume{}; // as written, or as it was when only the mute was
+        bool muteWritten = false;
+        bool mute = false;
+        bool muteBefore = false; // reported between the volume and the mute write
+    };
+    OwnWrite ownWrite_;
 
     std::unique_ptr<PulseConnection> engine_;
     int mixerId_ = -1;

@@ -13,7 +13,8 @@ struct StereoLevels {
 };
 
 // The louder side gets the whole volume; the other side is scaled down by the
-// distance of the balance from the centre (integer division). Out-of-range
+// distance of the balance from the centre, rounded to the nearest level, so
+// that a level taken back gives the same balance again. Out-of-range
 // inputs are clamped first so that no level ever becomes negative.
 StereoLevels ChannelsFromVolume(int volume, int balance);
 

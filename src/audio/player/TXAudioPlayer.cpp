@@ -1,5 +1,6 @@
 #include "TXAudioPlayer.h"
 
+#include "ModuleTrust.h"
 #include "ProgramFolder.h"
 #include "XAudioModuleState.h"
 
@@ -12,7 +13,13 @@ TXAudioPlayer::TXAudioPlayer() : notifyWindow_(std::make_unique<QObject>()) {
     notifyTarget_.context = this;
     // None of these steps checks the one before: a missing module leaves
     // module_ null, and every later call then returns -1 without a message.
-    module_ = dlopen(QFile::encodeName(ProgramFolder() + "mpeg.so").constData(), RTLD_NOW | RTLD_LOCAL);
+    // A module another user could have written is not loaded (reported instead).
+    const QString file = ProgramFolder() + "mpeg.so";
+    const QString refusal = QFile::exists(file) ? ModuleRefusal(file, ProgramFolder()) : QString();
+    if (refusal.isEmpty())
+        module_ = dlopen(QFile::encodeName(file).constData(), RTLD_NOW | RTLD_LOCAL);
+    else
+        ReportRefusedModule(file, refusal);
     if (auto create = reinterpret_cast<player_new_t>(Lookup("player_new")))
         create(&player_, &notifyTarget_);
     endTimer_.setInterval(1000);

@@ -78,7 +78,8 @@ void PlayerApplication::createGlobalObjects() {
     play_->LoadDefaultList();
     plus_ = std::make_unique<TPlus>(&InternalPlusMessage);
     shortKey_ = std::make_unique<TShortKey>(store_);
-    mixer_ = std::make_unique<TAudioMixer>();
+    mixer_ = std::make_unique<TAudioMixer>(PlayerSettings::SystemMixer(store_) ? TAudioMixer::Target::System
+                                                                               : TAudioMixer::Target::Stream);
 }
 
 void PlayerApplication::installCommands() {
@@ -91,6 +92,11 @@ void PlayerApplication::installCommands() {
     auto run = [this](const QString& command) { DoCommand(command); };
     playback_ = std::make_unique<PluginPlayback>(*plus_);
     control_ = std::make_unique<TPlayControl>(*play_, *option_, *playback_, run);
+    // Why playback stopped or waits is told after the command that found it.
+    control_->SetSoundServerCheck([this] { return mixer_->MixerId() >= 0; });
+    connect(control_.get(), &TPlayControl::playbackGaveUp, this,
+            [this](const QString& reason) { messenger_->ShowMessageBox(reason, MsgBox::IconExclamation); },
+            Qt::QueuedConnection);
     adder_ = std::make_unique<FileAdder>(*play_, *option_, *messenger_, [this] { return plus_->FileTypes(); }, run);
 
     // The engine reports through the same callback as external plug-ins.

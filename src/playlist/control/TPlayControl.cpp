@@ -7,11 +7,28 @@
 #include "TPlay.h"
 
 #include <QFile>
+#include <algorithm>
 #include <chrono>
 #include <random>
 
 TPlayControl::TPlayControl(TPlay& play, TOption& option, PlaybackHost& host, CommandRunner runCommand)
-    : play_(play), option_(option), host_(host), runCommand_(std::move(runCommand)) {}
+    : play_(play), option_(option), host_(host), runCommand_(std::move(runCommand)) {
+    retryTimer_.setSingleShot(true);
+    connect(&retryTimer_, &QTimer::timeout, this, [this] {
+        // Only while the user still wants playback and nothing else started.
+        if (option_.Playing() && (option_.Status() == StatusFailed || option_.Status() == StatusStopped))
+            PlayCurrent();
+    });
+    connect(&option_, &TOption::statusChanged, this, [this](int status) {
+        if (status != StatusPlaying)
+            return;
+        retryDelayMs_ = 0;
+        serverReported_ = false;
+        const int at = option_.CurrentIndex();
+        if (at >= 0 && at < songCount())
+            play_.Default().Song(at).Failed = false;
+    });
+}
 
 int TPlayControl::songCount() const { return play_.Default().Count(); }
 
@@ -128,6 +145,8 @@ void TPlayControl::Play(const QString& file) {
 }
 
 void TPlayControl::Stop() {
+    retryTimer_.stop();
+    retryDelayMs_ = 0;
     if (option_.Playing()) {
         option_.SetPlaying(false);
         StopPlayback();
@@ -238,9 +257,19 @@ void TPlayControl::PlayStatusChanged() {
         return;
     switch (option_.Status()) {
     case StatusFailed: {
+        if (handleFailure())
+            break;
         const int at = play_.Default().IndexOf(play_.Current().FileName);
         if (at >= 0)
             play_.Default().Song(at).Failed = true;
+        if (!option_.SinglePlay() && option_.Repeat() && nothingPlayable()) {
+            // A whole pass without one song that opened (an unplugged drive):
+            // trying again would only spin.
+            run(QStringLiteral("#Stop"));
+            ClearPlayedFlags();
+            emit playbackGaveUp(tr("None of the songs could be played: they are missing or cannot be opened."));
+            break;
+        }
         run(option_.SinglePlay() ? QStringLiteral("#Stop") : QStringLiteral("#Next"));
         break;
     }
@@ -265,4 +294,31 @@ void TPlayControl::PlayStatusChanged() {
 void TPlayControl::CountPlay() {
     if (!play_.Current().FileName.isEmpty())
         play_.IncPlayCount(play_.Current().FileName);
+}
+
+bool TPlayControl::nothingPlayable() const {
+    // A file played by path outside an empty list is the whole pass by itself.
+    for (const TPlayItem& song : play_.Default().Songs())
+        if (!song.Failed)
+            return false;
+    return true;
+}
+
+bool TPlayControl::handleFailure() {
+    if (!soundServer_ || soundServer_())
+        return false;
+    retryAfterServerLoss();
+    return true;
+}
+
+void TPlayControl::retryAfterServerLoss() {
+    // The song is not to blame: it stays current and unmarked, and is tried
+    // again once the pause is over. The plug-in is released meanwhile.
+    host_.StopCurrent();
+    retryDelayMs_ = retryDelayMs_ == 0 ? kFirstRetryMs : std::min(retryDelayMs_ * 2, kLongestRetryMs);
+    retryTimer_.start(retryDelayMs_);
+    if (!serverReported_) {
+        serverReported_ = true;
+        emit playbackGaveUp(tr("The sound server does not answer. Playback starts again when it is back."));
+    }
 }

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QTimer>
 #include <functional>
 
 class TPlay;
@@ -37,10 +38,20 @@ public:
     // The current song really started (status 1 after opening): one more play.
     void CountPlay();
 
+    // Tells whether the sound server answers. A song that fails while it does
+    // not is not marked as failed: the same song is tried again after a pause
+    // that grows from 1 s to 30 s. Without a check the server counts as there.
+    void SetSoundServerCheck(std::function<bool()> check) { soundServer_ = std::move(check); }
+    static constexpr int kFirstRetryMs = 1000;
+    static constexpr int kLongestRetryMs = 30000;
+
 signals:
     // A song became current: the tag action is enabled, the information display
     // and the lyrics window follow.
     void currentSongLoaded();
+    // Playback stopped, or waits, for a reason the user must be told (shown
+    // through the dialog layer by the application).
+    void playbackGaveUp(const QString& reason);
 
 private:
     int songCount() const;
@@ -51,8 +62,17 @@ private:
     // Makes the song at position current: playing it when playback is wanted.
     void moveTo(int position);
 
+    // A failed song: true when playback stopped or waits instead of moving on.
+    bool handleFailure();
+    bool nothingPlayable() const;
+    void retryAfterServerLoss();
+
     TPlay& play_;
     TOption& option_;
     PlaybackHost& host_;
     CommandRunner runCommand_;
+    std::function<bool()> soundServer_;
+    QTimer retryTimer_;
+    int retryDelayMs_ = 0;     // 0 while no retry is pending
+    bool serverReported_ = false; // the user was told the server is missing
 };

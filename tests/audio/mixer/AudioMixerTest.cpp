@@ -115,6 +115,22 @@ TEST_F(AudioMixerTest, OutsideChangesAreAnnouncedOnTheMainThread) {
     EXPECT_FALSE(offMainThread);
 }
 
+// The server reports the player's own writes too; those are not outside
+// changes and are not announced. A change from outside right after still is.
+TEST_F(AudioMixerTest, OwnWritesAreNotAnnouncedAsOutsideChanges) {
+    TAudioMixer mixer;
+    int announced = 0;
+    QObject::connect(&mixer, &TAudioMixer::controlChanged, [&] { ++announced; });
+    const int writes[][3] = {{30000, 20000, -1}, {30000, 20000, 1}, {45000, 45000, 0}, {-1, -1, 1}};
+    for (const auto& w : writes) {
+        ASSERT_TRUE(mixer.SetVolume(0, 0, w[0], w[1], w[2]));
+        WaitFor([] { return false; }, 150);
+    }
+    EXPECT_EQ(announced, 0);
+    ASSERT_FALSE(Pactl({"set-sink-mute", "sorvi_null", "0"}).isNull());
+    EXPECT_TRUE(WaitFor([&] { return announced > 0; }));
+}
+
 // A new default sink becomes destination 0 and is announced.
 TEST_F(AudioMixerTest, FollowsTheDefaultSink) {
     TAudioMixer mixer;

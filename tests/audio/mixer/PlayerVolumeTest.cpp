@@ -7,6 +7,7 @@
 #include "TAudioMixer.h"
 #include "TempHome.h"
 #include "TOption.h"
+#include "VolumeBalance.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -131,6 +132,32 @@ TEST_F(PlayerVolumeTest, SoundUpAndDownStepAndLandOnTheEnds) {
         const pa_volume_t want = c.from == c.to ? before.left : ToPulseVolume(c.to);
         EXPECT_EQ(sink.left, want);
         EXPECT_EQ(sink.right, want);
+    }
+}
+
+// Each step the player writes comes back from the server as a change of the
+// sink; many steps up and down must leave the balance where the user put it.
+TEST_F(PlayerVolumeTest, VolumeStepsLeaveTheBalanceAlone) {
+    FollowTheMixer();
+    for (int balance : {30, 70}) {
+        SCOPED_TRACE(testing::Message() << "balance " << balance);
+        option.SetVolume(40000);
+        option.SetBalance(balance);
+        ASSERT_TRUE(ApplyVolume(option, *mixer));
+        for (const char* command : {"#SoundDown", "#SoundUp"}) {
+            for (int step = 0; step < 12; ++step) {
+                RunVolumeCommand(option, *mixer, command);
+                // Let the server's report of the write arrive and be handled.
+                WaitFor([] { return false; }, 60);
+            }
+        }
+        EXPECT_EQ(option.Volume(), 40000);
+        EXPECT_EQ(option.Balance(), balance);
+        const StereoLevels want = ChannelsFromVolume(40000, balance);
+        const NullSinkState sink = ReadNullSink();
+        ASSERT_TRUE(sink.ok);
+        EXPECT_EQ(sink.left, ToPulseVolume(want.left));
+        EXPECT_EQ(sink.right, ToPulseVolume(want.right));
     }
 }
 

@@ -1,6 +1,8 @@
 #include "PulseTestTools.h"
 
 #include <csignal>
+#include <pulse/simple.h>
+#include <unistd.h>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -86,4 +88,42 @@ qint64 StartDaemonOnSameSocket() {
     if (!shell.waitForFinished(20000) || shell.exitCode() != 0)
         return 0;
     return QString::fromUtf8(shell.readAllStandardOutput()).trimmed().toLongLong();
+}
+
+OwnStreamState ReadOwnStream() {
+    OwnStreamState state;
+    const QString list = Pactl({"list", "sink-inputs"});
+    const QString pid = QString::number(::getpid());
+    for (const QString& block : list.split(QRegularExpression("(?=Sink Input #)"), Qt::SkipEmptyParts)) {
+        if (!block.contains("application.process.id = \"" + pid + "\""))
+            continue;
+        const auto index = QRegularExpression("Sink Input #(\\d+)").match(block);
+        const auto left = QRegularExpression("front-left:\\s*(\\d+)").match(block);
+        const auto right = QRegularExpression("front-right:\\s*(\\d+)").match(block);
+        const auto mute = QRegularExpression("Mute:\\s*(\\w+)").match(block);
+        if (!index.hasMatch() || !left.hasMatch() || !right.hasMatch() || !mute.hasMatch())
+            continue;
+        state.index = index.captured(1);
+        state.left = left.captured(1).toUInt();
+        state.right = right.captured(1).toUInt();
+        state.mute = mute.captured(1) == "yes";
+        state.ok = true;
+        break;
+    }
+    return state;
+}
+
+PlayerStream::PlayerStream() {
+    pa_sample_spec spec{};
+    spec.format = PA_SAMPLE_S16LE;
+    spec.rate = 44100;
+    spec.channels = 2;
+    int error = 0;
+    stream_ = pa_simple_new(nullptr, "Sorvi Audio Player", PA_STREAM_PLAYBACK, nullptr, "Music", &spec, nullptr,
+                            nullptr, &error);
+}
+
+PlayerStream::~PlayerStream() {
+    if (stream_)
+        pa_simple_free(stream_);
 }

@@ -33,3 +33,27 @@ void StopDaemon(qint64 pid);
 // Starts a new daemon on the same socket with the command line of
 // tests/support/pulse-daemon.sh; returns its pid, 0 on failure.
 qint64 StartDaemonOnSameSocket();
+
+// The first playback stream of this process as pactl reports it.
+struct OwnStreamState {
+    bool ok = false;
+    QString index;
+    pa_volume_t left = 0;
+    pa_volume_t right = 0;
+    bool mute = false;
+};
+OwnStreamState ReadOwnStream();
+
+// A playback stream of this process, opened the way the engine opens its
+// own (same application name), for as long as the object lives.
+class PlayerStream {
+public:
+    PlayerStream();
+    ~PlayerStream();
+    PlayerStream(const PlayerStream&) = delete;
+    PlayerStream& operator=(const PlayerStream&) = delete;
+    bool ok() const { return stream_ != nullptr; }
+
+private:
+    struct pa_simple* stream_ = nullptr;
+};

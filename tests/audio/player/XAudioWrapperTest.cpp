@@ -4,9 +4,15 @@
 #include "mpeg_engine.h"
 #include "TempHome.h"
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <dlfcn.h>
+#include <functional>
 #include <gtest/gtest.h>
 #include <QFile>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -212,6 +218,38 @@ TEST_F(XAudioWrapperTest, MissingModuleMakesEveryRequestDoNothing) {
         EXPECT_EQ(SendToPlugin(code, "/music/song.mp3"), 0);
     WaitFor([] { return false; }, 50);
     EXPECT_TRUE(host.Messages().isEmpty());
+}
+
+// The engine module runs with the user's rights: one that another user could
+// have written, or a link out of the program folder, is refused and reported.
+TEST_F(XAudioWrapperTest, AModuleOthersCouldWriteIsNotLoaded) {
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "giving files to another user needs root";
+    const QByteArray module = QFile::encodeName(home.file("mpeg.so"));
+    const QByteArray built = QByteArrayLiteral(SCRIPTED_ENGINE_DIR "/scripted/mpeg.so");
+    const struct {
+        const char* label;
+        std::function<int()> arrange;
+        const char* reason;
+    } cases[] = {
+        {"writable by every user", [&] { return ::chmod(module, 0666); }, "writable by every user"},
+        {"owned by another user", [&] { return ::chown(module, 65534, 65534); }, "belongs to another user"},
+        {"link out of the program folder",
+         [&] { return std::remove(module) == 0 ? ::symlink(built, module) : -1; },
+         "leads out of the program folder"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.label);
+        InstallModule("scripted");
+        ASSERT_EQ(c.arrange(), 0) << std::strerror(errno);
+        testing::internal::CaptureStderr();
+        SendToPlugin(2, "/music/song.mp3");
+        SendToPlugin(3);
+        const std::string err = testing::internal::GetCapturedStderr();
+        EXPECT_TRUE(EngineCalls().isEmpty()) << "the module's code never ran";
+        EXPECT_NE(err.find("refused"), std::string::npos) << err;
+        EXPECT_NE(err.find(c.reason), std::string::npos) << err;
+    }
 }
 
 } // namespace

@@ -12,7 +12,9 @@
 #include "TPlusProcHandler.h"
 #include "TempHome.h"
 
+#include <QElapsedTimer>
 #include <QSet>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -20,9 +22,13 @@ namespace {
 struct ScriptedHost : PlaybackHost {
     QStringList calls;
     QString playing;
+    // Called after each play request, as the engine would answer later.
+    std::function<void()> answer;
     void PlayFile(const QString& file) override {
         calls << "play " + file.section('/', -1);
         playing = file;
+        if (answer)
+            QTimer::singleShot(0, answer);
     }
     void StopCurrent() override {
         calls << "stop";
@@ -240,5 +246,87 @@ TEST_F(Controller, AStoppedReportWhileOpeningIsIgnored) {
     run("#Play");
     report(0); // the engine says "stopped" while the new song opens
     EXPECT_EQ(option.Status(), StatusOpening);
+    EXPECT_EQ(current(), "a.mp3");
+}
+
+// Every song missing (an unplugged drive) with repeat on: the engine fails each
+// one at once. One full pass, then the player stops and says why, instead of
+// trying again for ever.
+TEST_F(Controller, NothingPlayableWithRepeatStopsAfterOnePassAndSaysWhy) {
+    const struct {
+        const char* label;
+        QStringList songs;
+        bool shuffle;
+        bool outsideTheList;
+    } cases[] = {
+        {"in order", {"a.mp3", "b.mp3", "c.mp3"}, false, false},
+        {"shuffled", {"a.mp3", "b.mp3", "c.mp3", "d.mp3"}, true, false},
+        {"one song", {"a.mp3"}, false, false},
+        {"a file outside an empty list", {}, false, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.label);
+        run("#Stop");
+        run("#Stop");
+        while (play.Default().Count() > 0)
+            play.DeleteSong(TPlay::kDefaultId, 0, false);
+        play.Current().FileName.clear();
+        if (!c.songs.isEmpty())
+            songs(c.songs);
+        option.SetRepeat(true);
+        option.SetShuffle(c.shuffle);
+        QStringList reasons;
+        auto connection = QObject::connect(&control, &TPlayControl::playbackGaveUp,
+                                           [&](const QString& reason) { reasons << reason; });
+        host.calls.clear();
+        host.answer = [this] { plusProc.Handle(QByteArray("0\1%status\1") + "4"); };
+        if (c.outsideTheList)
+            run("#Play," + home.path() + "/gone/x.mp3");
+        else
+            run("#Play");
+        // A busy loop never lets the queue run dry.
+        EXPECT_TRUE(WaitFor([this] { return !option.Playing(); }, 3000));
+        host.answer = nullptr;
+        EXPECT_EQ(host.calls.filter("play ").size(), std::max<qsizetype>(c.songs.size(), 1))
+            << host.calls.join(", ").toStdString();
+        EXPECT_EQ(option.Status(), StatusStopped);
+        ASSERT_EQ(reasons.size(), 1);
+        EXPECT_FALSE(reasons[0].isEmpty());
+        QObject::disconnect(connection);
+
+        // A later "#Play" is a fresh start.
+        host.calls.clear();
+        run("#Play");
+        EXPECT_EQ(host.calls.filter("play ").size(), 1);
+    }
+}
+
+// The sound server is gone: the songs are not to blame. They are not marked as
+// failed, the user is told once, and the song is tried again after a growing
+// pause until the server is back.
+TEST_F(Controller, AMissingSoundServerIsRetriedWithABackOff) {
+    songs({"a.mp3", "b.mp3"});
+    option.SetRepeat(true);
+    bool server = false;
+    control.SetSoundServerCheck([&] { return server; });
+    QStringList reasons;
+    QObject::connect(&control, &TPlayControl::playbackGaveUp, [&](const QString& r) { reasons << r; });
+    host.answer = [this] { plusProc.Handle(QByteArray("0\1%status\1") + "4"); };
+    QElapsedTimer clock;
+    clock.start();
+    run("#Play");
+    ASSERT_TRUE(WaitFor([this] { return host.calls.filter("play ").size() >= 3; }, 6000));
+    // Attempts at 0 s, 1 s and 3 s: never a busy loop.
+    EXPECT_GE(clock.elapsed(), 2500);
+    EXPECT_EQ(host.calls.filter("play ").size(), 3);
+    EXPECT_EQ(playedMarks().count('F'), 0) << playedMarks().toStdString();
+    EXPECT_EQ(host.calls.filter("play a.mp3").size(), 3) << "always the same song";
+    EXPECT_EQ(host.calls.filter("play ").size(), host.calls.filter("stop").size()) << "each attempt is released";
+    EXPECT_EQ(reasons.size(), 1);
+    EXPECT_TRUE(option.Playing()) << "the user still wants playback";
+
+    server = true;
+    host.answer = [this] { plusProc.Handle(QByteArray("0\1%status\1") + "1"); };
+    ASSERT_TRUE(WaitFor([this] { return option.Status() == StatusPlaying; }, 6000));
     EXPECT_EQ(current(), "a.mp3");
 }
