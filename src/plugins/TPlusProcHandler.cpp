@@ -44,6 +44,9 @@ int TPlusProcHandler::Handle(const QByteArray& text) {
         status(number(argument));
     } else if (is(name, "%totaltime")) {
         option_.SetDuration(number(argument));
+    } else if (is(name, "%title")) {
+        // What a stream names as playing now, shown while it plays.
+        option_.SetStreamTitle(argument.simplified());
     } else if (!hooks_) {
         return 0;
     } else if (is(name, "%createclass")) {

@@ -134,7 +134,14 @@ void TOption::SetDuration(int seconds) {
 
 void TOption::SetTitle(const QString& title) {
     title_ = title;
-    emit titleChanged(title);
+    emit titleChanged(Title());
+}
+
+void TOption::SetStreamTitle(const QString& title) {
+    if (title == streamTitle_)
+        return;
+    streamTitle_ = title;
+    emit titleChanged(Title());
 }
 
 void TOption::SetVolume(int volume) {
@@ -154,17 +161,17 @@ void TOption::SetInteractive(bool flag) {
 
 QString TOption::ApplicationTitle() const {
     const QString product = QString::fromUtf8(kProductName);
-    if (!title_.isEmpty() && status_ == StatusPlaying)
-        return title_ + QStringLiteral(" - ") + product;
+    if (!Title().isEmpty() && status_ == StatusPlaying)
+        return Title() + QStringLiteral(" - ") + product;
     return product;
 }
 
 QString TOption::TrayTip() const {
-    if (title_.isEmpty())
+    if (Title().isEmpty())
         return QString::fromUtf8(kProductName);
-    return (QStringLiteral("- ") + title_ + QStringLiteral(" -")).left(kTrayTipLength);
+    return (QStringLiteral("- ") + Title() + QStringLiteral(" -")).left(kTrayTipLength);
 }
 
 QString TOption::LyricsCaption() const {
-    return title_.isEmpty() ? QStringLiteral("歌词显示") : title_ + QStringLiteral(" - 歌词显示");
+    return Title().isEmpty() ? QStringLiteral("歌词显示") : Title() + QStringLiteral(" - 歌词显示");
 }

@@ -45,7 +45,10 @@ public:
     int Tick() const { return tick_; }
     int Position() const { return position_; }
     bool TimeMode() const { return timeMode_; }
-    const QString& Title() const { return title_; }
+    // The title shown for the current song: the playing stream's own title
+    // while it names one, else the song's display title.
+    const QString& Title() const { return streamTitle_.isEmpty() ? title_ : streamTitle_; }
+    const QString& StreamTitle() const { return streamTitle_; }
     bool Shuffle() const { return shuffle_; }
     bool Mute() const { return mute_; }
     int Volume() const { return volume_; }
@@ -73,6 +76,9 @@ public:
     void SetPosition(int seconds);
     void SetTick(int tick);
     void SetTitle(const QString& title);
+    // The title an internet radio stream names for what it plays now; empty
+    // gives the display back to the song's title.
+    void SetStreamTitle(const QString& title);
     void SetVolume(int volume);
     void SetBalance(int balance);
     void SetInteractive(bool flag);
@@ -126,6 +132,7 @@ private:
     int position_ = 0;
     bool timeMode_ = false;
     QString title_;
+    QString streamTitle_;
     bool shuffle_ = false;
     bool mute_ = false;
     int volume_ = 0;

@@ -114,6 +114,28 @@ TEST_F(PlusProcMessages, TimeAndTotalTimeGoToThePlayerState) {
     EXPECT_EQ(drained(), QStringList{});
 }
 
+TEST_F(PlusProcMessages, StreamTitleIsShownWhileTheStreamNamesOne) {
+    option.SetTitle("live");
+    option.SetStatus(StatusPlaying);
+    QStringList shown;
+    QObject::connect(&option, &TOption::titleChanged, [&](const QString& title) { shown << title; });
+
+    EXPECT_EQ(send("%title", "Night Drive - The Band"), 0);
+    EXPECT_EQ(option.Title(), "Night Drive - The Band");
+    EXPECT_EQ(option.ApplicationTitle(), "Night Drive - The Band - Sorvi Audio Player");
+    EXPECT_EQ(option.TrayTip(), "- Night Drive - The Band -");
+    send("%title", "Night Drive - The Band"); // repeated in every block: no redraw
+    send("%TITLE", "  Next\tSong ");
+    EXPECT_EQ(option.Title(), "Next Song");
+    option.SetStatus(StatusPlaying); // a status report keeps the stream's title
+    EXPECT_EQ(option.Title(), "Next Song");
+
+    send("%title", ""); // the stream stopped: the song's own title again
+    EXPECT_EQ(option.Title(), "live");
+    EXPECT_EQ(option.ApplicationTitle(), "live - Sorvi Audio Player");
+    EXPECT_EQ(shown, QStringList({"Night Drive - The Band", "Next Song", "Next Song", "live"}));
+}
+
 TEST_F(PlusProcMessages, NamesWithoutPercentArePostedAsCommands) {
     const std::pair<QByteArray, QByteArray> messages[] = {
         {"#Play", "/x.mp3"}, {"#Play", ""}, {"#Play", "a\1b\1c"}, {"#Volume", "50,60"}};

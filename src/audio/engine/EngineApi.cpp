@@ -2,15 +2,28 @@
 #include "EnginePlayer.h"
 #include "mpeg_engine.h"
 
+#include <algorithm>
+#include <cstring>
 #include <curl/curl.h>
+#include <mutex>
 #include <new>
+#include <string>
 
 #define MPEG_EXPORT __attribute__((visibility("default")))
 
 struct MpegPlayer {
-    explicit MpegPlayer(const MpegNotifyTarget& target) : engine(target) {}
-    EnginePlayer engine;
+    explicit MpegPlayer(EnginePlayer* player) : engine(*player) {}
+    EnginePlayer& engine; // freed by its own worker after Dispose
 };
+
+namespace {
+// The module stays mapped until the process ends (linked with -z nodelete):
+// at exit, the workers of players deleted last get a moment to let go of the
+// sound server and the network.
+struct WorkersAtExit {
+    ~WorkersAtExit() { EnginePlayer::WaitForWorkers(); }
+} g_workersAtExit;
+} // namespace
 
 extern "C" {
 
@@ -20,23 +33,33 @@ MPEG_EXPORT int player_new(MpegPlayer** player, const MpegNotifyTarget* target) 
     *player = nullptr;
     if (!target)
         return -1;
-    // Reference-counted by libcurl, paired with the cleanup in player_delete.
-    if (curl_global_init(CURL_GLOBAL_DEFAULT) != CURLE_OK)
+    // Once for the life of the process: a deleted player's network thread may
+    // still be ending while the next player starts.
+    static const bool curlReady = curl_global_init(CURL_GLOBAL_DEFAULT) == CURLE_OK;
+    if (!curlReady)
         return -1;
-    *player = new (std::nothrow) MpegPlayer(*target);
-    if (!*player) {
-        curl_global_cleanup();
-        return -1;
-    }
-    return 0;
+    *player = new (std::nothrow) MpegPlayer(EnginePlayer::Create(*target));
+    return *player ? 0 : -1;
 }
 
 MPEG_EXPORT int player_delete(MpegPlayer* player) {
     if (!player)
         return -1;
+    EnginePlayer::Dispose(&player->engine);
     delete player;
-    curl_global_cleanup();
     return 0;
+}
+
+MPEG_EXPORT int player_get_stream_title(MpegPlayer* player, char* buffer, int size) {
+    if (!player)
+        return -1;
+    const std::string title = player->engine.StreamTitle();
+    if (buffer && size > 0) {
+        const size_t copied = std::min(title.size(), static_cast<size_t>(size - 1));
+        std::memcpy(buffer, title.data(), copied);
+        buffer[copied] = '\0';
+    }
+    return static_cast<int>(std::min<size_t>(title.size(), INT32_MAX));
 }
 
 MPEG_EXPORT int player_set_priority(MpegPlayer* player, int priority) {

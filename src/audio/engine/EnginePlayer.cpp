@@ -36,19 +36,67 @@ mpg123_handle* NewDecoder() {
 constexpr size_t kStreamChunk = 16 * 1024;
 constexpr int kIdleWaitMs = 20;
 
-} // namespace
+// Workers of disposed players that have not ended yet.
+struct LiveWorkers {
+    std::mutex mutex;
+    std::condition_variable ended;
+    int count = 0;
+};
 
-EnginePlayer::EnginePlayer(const MpegNotifyTarget& target) : target_(target) {
-    worker_ = std::thread([this] { Run(); });
+LiveWorkers& Workers() {
+    // Never freed: a worker may still end while the process exits.
+    static auto* workers = new LiveWorkers;
+    return *workers;
 }
 
-EnginePlayer::~EnginePlayer() {
+} // namespace
+
+EnginePlayer::EnginePlayer(const MpegNotifyTarget& target) : target_(target) {}
+
+EnginePlayer* EnginePlayer::Create(const MpegNotifyTarget& target) {
+    auto* player = new EnginePlayer(target);
     {
-        std::lock_guard lock(mutex_);
-        quit_ = true;
+        std::lock_guard lock(Workers().mutex);
+        ++Workers().count;
     }
-    Wake();
-    worker_.join();
+    player->worker_ = std::thread([player] {
+        player->Run();
+        delete player;
+        LiveWorkers& workers = Workers();
+        std::lock_guard lock(workers.mutex);
+        --workers.count;
+        workers.ended.notify_all();
+    });
+    return player;
+}
+
+void EnginePlayer::Dispose(EnginePlayer* player) {
+    if (!player)
+        return;
+    {
+        // A notification being posted right now ends before this goes on.
+        std::lock_guard lock(player->notifyMutex_);
+        player->notifying_ = false;
+    }
+    // Detached before it is told to quit, so that it cannot have freed itself yet.
+    player->worker_.detach();
+    player->output_.Interrupt();
+    // Woken under the lock: once it is released the worker may free the player.
+    std::lock_guard lock(player->mutex_);
+    player->quit_ = true;
+    player->quitting_ = true;
+    player->Wake();
+}
+
+void EnginePlayer::WaitForWorkers() {
+    LiveWorkers& workers = Workers();
+    std::unique_lock lock(workers.mutex);
+    workers.ended.wait_for(lock, std::chrono::seconds(3), [&] { return workers.count == 0; });
+}
+
+std::string EnginePlayer::StreamTitle() {
+    std::lock_guard lock(mutex_);
+    return streamTitle_;
 }
 
 bool EnginePlayer::Send(int code, std::string text, int first, int second) {
@@ -98,8 +146,11 @@ void EnginePlayer::Run() {
                 break;
             commands.swap(queue_);
         }
-        for (const Command& command : commands)
+        for (const Command& command : commands) {
+            if (quitting_)
+                break;
             Execute(command);
+        }
         if (mode_ == Mode::Playing && !Step()) {
             std::unique_lock lock(mutex_);
             wake_.wait_for(lock, std::chrono::milliseconds(kIdleWaitMs),
@@ -184,6 +235,10 @@ bool EnginePlayer::OpenStream(const std::string& url) {
 
 void EnginePlayer::CloseInput() {
     stream_.reset();
+    {
+        std::lock_guard lock(mutex_);
+        streamTitle_.clear();
+    }
     if (decoder_)
         mpg123_close(decoder_);
     output_.Close();
@@ -364,6 +419,7 @@ bool EnginePlayer::WritePcm(const unsigned char* data, size_t bytes) {
 bool EnginePlayer::FeedFromStream() {
     unsigned char chunk[kStreamChunk];
     const size_t got = stream_->Take(chunk, sizeof chunk);
+    TakeStreamTitle();
     if (got > 0) {
         mpg123_feed(decoder_, chunk, got);
         return true;
@@ -394,7 +450,21 @@ void EnginePlayer::FailPlay() {
     PostBytes(MPEG_MSG_NACK, MPEG_CMD_PLAY);
 }
 
-uint64_t EnginePlayer::HeardFrame() const {
+void EnginePlayer::TakeStreamTitle() {
+    std::string title;
+    if (!stream_->TakeTitle(title))
+        return;
+    {
+        std::lock_guard lock(mutex_);
+        if (title == streamTitle_)
+            return;
+        streamTitle_ = std::move(title);
+    }
+    ++titleCount_;
+    Post(MPEG_MSG_STREAM_TITLE, titleCount_);
+}
+
+uint64_t EnginePlayer::HeardFrame() {
     const uint64_t latency = output_.LatencyFrames();
     return writtenFrame_ > latency ? writtenFrame_ - latency : 0;
 }
@@ -421,7 +491,8 @@ bool EnginePlayer::InputFileGone() const {
 }
 
 void EnginePlayer::Post(uint32_t code, uint32_t value) {
-    if (target_.post)
+    std::lock_guard lock(notifyMutex_);
+    if (notifying_ && target_.post)
         target_.post(target_.context, MPEG_NOTIFY_BASE + code, value, 0);
 }
 

@@ -4,6 +4,7 @@
 #include "mpeg_engine.h"
 #include "PulseOutput.h"
 
+#include <atomic>
 #include <condition_variable>
 #include <cstdint>
 #include <deque>
@@ -20,18 +21,33 @@ struct mpg123_handle_struct;
 // input (a file or an HttpSource) and the sound output (PulseOutput). Commands
 // from any thread are queued and return at once; the worker carries them out in
 // order and reports through the notify target.
+//
+// A player is made with Create and ended with Dispose, which never waits for
+// the worker: the worker may sit in a write to a slow sound server, in a file
+// on a slow disk or in a stalled network transfer. It is told to quit, its
+// output is interrupted, and it frees the player itself when it is done.
 class EnginePlayer {
 public:
-    explicit EnginePlayer(const MpegNotifyTarget& target);
+    static EnginePlayer* Create(const MpegNotifyTarget& target);
+    // Returns at once; no notification is posted after it has returned.
+    static void Dispose(EnginePlayer* player);
     EnginePlayer(const EnginePlayer&) = delete;
     EnginePlayer& operator=(const EnginePlayer&) = delete;
-    ~EnginePlayer(); // joins the worker (and with it the network thread)
 
     // False for a code the engine does not know.
     bool Send(int code, std::string text = {}, int first = 0, int second = 0);
     void SetPriority(int priority);
+    // The title the playing stream named last (empty when none).
+    std::string StreamTitle();
+
+    // Waits (bounded) until every disposed player's worker has ended; run when
+    // the module is unloaded at process exit.
+    static void WaitForWorkers();
 
 private:
+    explicit EnginePlayer(const MpegNotifyTarget& target);
+    ~EnginePlayer() = default;
+
     struct Command {
         int code;
         std::string text;
@@ -59,7 +75,8 @@ private:
     void FailPlay();
     void ReportHeardTime(bool force);
     bool InputFileGone() const;
-    uint64_t HeardFrame() const;
+    uint64_t HeardFrame();
+    void TakeStreamTitle();
 
     void Post(uint32_t code, uint32_t value);
     void PostBytes(uint32_t code, uint8_t b0, uint8_t b1 = 0, uint8_t b2 = 0, uint8_t b3 = 0);
@@ -67,11 +84,15 @@ private:
     void Wake() { wake_.notify_all(); }
 
     const MpegNotifyTarget target_;
+    std::mutex notifyMutex_;
+    bool notifying_ = true; // false once disposed (under notifyMutex_)
 
     std::mutex mutex_;
     std::condition_variable wake_;
     std::deque<Command> queue_;
     bool quit_ = false;
+    std::atomic<bool> quitting_{false}; // quit_ for the worker between commands
+    std::string streamTitle_;
     pid_t workerTid_ = 0;
     int priority_ = 4;
 
@@ -93,5 +114,6 @@ private:
     uint64_t writtenFrame_ = 0;  // song position of the next frame handed to the output
     int64_t lastSecond_ = -1;    // last whole second reported as heard
     uint64_t nextFileCheck_ = 0; // writtenFrame_ at which to look at the file again
+    uint32_t titleCount_ = 0;    // stream titles reported
     std::thread worker_;
 };

@@ -40,7 +40,9 @@ enum {
     MPEG_MSG_NACK = 75,     /* bytes[0]: the command code that failed */
     MPEG_MSG_STATE = 78,    /* bytes[0]: MPEG_STATE_* */
     MPEG_MSG_TIMECODE = 87, /* bytes[0..3]: hours, minutes, seconds, hundredths (audio heard) */
-    MPEG_MSG_DURATION = 111 /* value: duration in whole seconds, 0 while unknown */
+    MPEG_MSG_DURATION = 111, /* value: duration in whole seconds, 0 while unknown */
+    MPEG_MSG_STREAM_TITLE = 112 /* value: count of titles so far; the stream named a new title,
+                                   read it with player_get_stream_title */
 };
 
 enum { MPEG_STATE_STOPPED = 0, MPEG_STATE_PLAYING = 1, MPEG_STATE_PAUSED = 2, MPEG_STATE_EOS = 3 };
@@ -67,12 +69,16 @@ typedef int (*player_set_priority_t)(MpegPlayer* player, int priority);
 typedef int (*control_message_send_N_t)(MpegPlayer* player, int code);
 typedef int (*control_message_send_S_t)(MpegPlayer* player, int code, const char* text);
 typedef int (*control_message_send_II_t)(MpegPlayer* player, int code, int first, int second);
+typedef int (*player_get_stream_title_t)(MpegPlayer* player, char* buffer, int size);
 typedef int (*control_win32_params_to_message_t)(MpegPlayer* player, MpegMessage* message, unsigned msg,
                                                  uintptr_t wParam, intptr_t lParam);
 
 /* Creates a player (with its worker thread) into *player; *player is NULL on failure. */
 int player_new(MpegPlayer** player, const MpegNotifyTarget* target);
-/* Stops and joins every engine thread, then frees the player. NULL is ignored. */
+/* Stops the player and returns at once, without waiting for input or for the
+ * sound server: the engine's threads end and free what they hold by themselves
+ * (a write to the sound server is interrupted). No notification is posted after
+ * it has returned. NULL is ignored. */
 int player_delete(MpegPlayer* player);
 /* 0 (lowest) to 7 (highest), 4 normal: the worker thread's scheduling niceness. */
 int player_set_priority(MpegPlayer* player, int priority);
@@ -81,6 +87,10 @@ int control_message_send_S(MpegPlayer* player, int code, const char* text);
 int control_message_send_II(MpegPlayer* player, int code, int first, int second);
 int control_win32_params_to_message(MpegPlayer* player, MpegMessage* message, unsigned msg, uintptr_t wParam,
                                     intptr_t lParam);
+/* Copies the title the playing stream named last (internet radio metadata:
+ * the bytes as the station sent them) into buffer, zero-terminated and cut to
+ * size - 1 bytes. Returns the title's full length; 0 when there is none. */
+int player_get_stream_title(MpegPlayer* player, char* buffer, int size);
 
 #ifdef __cplusplus
 }

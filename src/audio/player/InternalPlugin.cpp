@@ -32,6 +32,7 @@ int InternalPlusMessage(const char* text) {
 
     switch (code) {
     case 2: // play file
+        SendStreamTitle({});
         if (!state.instance)
             state.instance = new TXAudioPlayer();
         state.instance->SetPriority();
@@ -45,6 +46,7 @@ int InternalPlusMessage(const char* text) {
             delete state.instance;
             state.instance = nullptr;
         }
+        SendStreamTitle({});
         break;
     case 4: // toggle pause
         if (state.instance) {

@@ -2,6 +2,7 @@
 
 #include "ModuleTrust.h"
 #include "ProgramFolder.h"
+#include "TextCodec.h"
 #include "XAudioModuleState.h"
 
 #include <dlfcn.h>
@@ -29,7 +30,7 @@ TXAudioPlayer::TXAudioPlayer() : notifyWindow_(std::make_unique<QObject>()) {
 
 TXAudioPlayer::~TXAudioPlayer() {
     endTimer_.stop();
-    // player_delete joins the engine's threads, so nothing posts after it.
+    // Nothing is posted after player_delete has returned, and it returns at once.
     if (player_) {
         if (auto destroy = reinterpret_cast<player_delete_t>(Lookup("player_delete")))
             destroy(player_);
@@ -116,6 +117,9 @@ void TXAudioPlayer::HandleNotification(unsigned message, uintptr_t wParam, intpt
         state.currentSecond = bytes[0] * 3600 + bytes[1] * 60 + bytes[2];
         SendToHost("%time", state.currentSecond);
         break;
+    case MPEG_MSG_STREAM_TITLE:
+        StreamTitleChanged();
+        break;
     case MPEG_MSG_DURATION:
         // Kept as a signed second count for the host; anything beyond is clamped.
         state.totalSeconds = static_cast<int>(std::min<uint32_t>(record.data.value, INT32_MAX));
@@ -124,6 +128,19 @@ void TXAudioPlayer::HandleNotification(unsigned message, uintptr_t wParam, intpt
     default:
         break;
     }
+}
+
+void TXAudioPlayer::StreamTitleChanged() {
+    auto read = reinterpret_cast<player_get_stream_title_t>(Lookup("player_get_stream_title"));
+    if (!read)
+        return;
+    QByteArray bytes(1024, '\0');
+    const int length = read(player_, bytes.data(), static_cast<int>(bytes.size()));
+    if (length <= 0)
+        return;
+    bytes.truncate(std::min<qsizetype>(length, bytes.size() - 1));
+    // Stations send UTF-8 or an 8-bit code page; the host takes UTF-8.
+    SendStreamTitle(DecodeText(bytes).simplified().toUtf8());
 }
 
 void TXAudioPlayer::StateChanged(int engineState) {

@@ -36,6 +36,7 @@ private:
     void* Lookup(const char* name);
     int SendN(int code);
     void StateChanged(int state);
+    void StreamTitleChanged();
     void EndTimerTick();
 
     MpegPlayer* player_ = nullptr;

@@ -18,6 +18,7 @@ struct XAudioModuleState {
     int endTicks = 0;                        // seconds counted by the end timer since the last state change
     int totalSeconds = 0;                    // last duration reported by the engine
     bool paused = false;                     // the engine's last reported state was paused
+    bool streamTitleShown = false;           // a "%title" naming a stream title went out
     PlusMessageFunc host = nullptr;          // where "%status", "%time" and "%totaltime" go
     std::function<int()> playerTotalSeconds; // the song's length as the player state holds it
 };
@@ -26,3 +27,8 @@ XAudioModuleState& XAudioState();
 
 // Sends "identity \1 message \1 value" to the host callback, if one is set.
 void SendToHost(const char* message, int value);
+void SendTextToHost(const char* message, const QByteArray& text);
+
+// Sends "%title" with the stream title (UTF-8), or with nothing to give the
+// title display back to the song's own title (only when a title was shown).
+void SendStreamTitle(const QByteArray& title);

@@ -1,5 +1,6 @@
 #include "PlayerApplication.h"
 
+#include "CommandTrace.h"
 #include "FileAdder.h"
 #include "DropTargets.h"
 #include "IndicatorWiring.h"
@@ -150,6 +151,7 @@ void PlayerApplication::Start() {
     menu_->AddWindow(*displayWindow_);
     connect(displayWindow_.get(), &TFrameForm::commandRequested, this, [this](const QString& c) { DoCommand(c); });
     mainWindow_->show();
+    StartStallTrace(this);
     runStartupCommands();
 }
 

@@ -1,6 +1,6 @@
 #include "PluginPlayback.h"
 
-#include "PathResolve.h"
+#include "PluginChoice.h"
 #include "TPlus.h"
 
 namespace {
@@ -10,7 +10,7 @@ constexpr int kStop = 3;
 
 void PluginPlayback::PlayFile(const QString& file) {
     plus_.Rescan();
-    const QString id = plus_.FindForFile(LowerExtension(file));
+    const QString id = ChoosePlugin(plus_, file);
     plus_.SetCurrent(id);
     if (id.isEmpty())
         return; // no plug-in plays this type: the status stays at opening

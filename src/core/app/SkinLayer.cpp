@@ -20,7 +20,8 @@ SkinLayer::SkinLayer(PlayerApplication& player) : player_(player) {
         const TPlayItem& current = player_.play().Current();
         song.current = !current.FileName.isEmpty();
         if (song.current) {
-            song.title = DisplayTitle(current);
+            const QString& streamTitle = player_.option().StreamTitle();
+            song.title = streamTitle.isEmpty() ? DisplayTitle(current) : streamTitle;
             song.artist = TagText(current.Tag.Artist).trimmed();
             song.album = TagText(current.Tag.Album).trimmed();
             song.year = TagText(current.Tag.Year).trimmed();

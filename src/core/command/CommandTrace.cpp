@@ -1,7 +1,9 @@
 #include "CommandTrace.h"
 
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QTimer>
 
 void TraceCommand(const QString& command) {
     static const QString path = qEnvironmentVariable("SORVI_TRACE_COMMANDS");
@@ -16,4 +18,21 @@ void TraceCommand(const QString& command) {
     if (withTimes)
         line.prepend(QString::number(QDateTime::currentMSecsSinceEpoch()) + ' ');
     file.write(line.toUtf8() + '\n');
+}
+
+void StartStallTrace(QObject* owner) {
+    if (qEnvironmentVariable("SORVI_TRACE_COMMANDS").isEmpty() || !qEnvironmentVariableIsSet("SORVI_TRACE_STALLS"))
+        return;
+    auto* timer = new QTimer(owner);
+    timer->setTimerType(Qt::PreciseTimer);
+    timer->setInterval(10);
+    auto* clock = new QElapsedTimer;
+    clock->start();
+    QObject::connect(timer, &QObject::destroyed, [clock] { delete clock; });
+    QObject::connect(timer, &QTimer::timeout, [clock] {
+        const qint64 gap = clock->restart();
+        if (gap > 50)
+            TraceCommand(QStringLiteral("%stall ") + QString::number(gap));
+    });
+    timer->start();
 }

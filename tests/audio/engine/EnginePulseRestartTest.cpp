@@ -1,10 +1,15 @@
 // A sound server that is killed and started again between two songs: the next
-// song is heard without restarting the player.
+// song is heard without restarting the player. A server that stops answering
+// (frozen) never holds up the thread that stops the song.
 #include "EngineTestSupport.h"
 
+#include <atomic>
+#include <chrono>
+#include <csignal>
 #include <gtest/gtest.h>
 #include <QDir>
 #include <QProcess>
+#include <thread>
 
 namespace {
 
@@ -39,9 +44,14 @@ public:
             },
             10000);
     }
+    pid_t Pid() const { return static_cast<pid_t>(daemon_.processId()); }
+    // Stops and continues the server process, as a hung server would behave.
+    void Freeze() { ::kill(Pid(), SIGSTOP); }
+    void Thaw() { ::kill(Pid(), SIGCONT); }
     void Kill() {
         if (daemon_.state() == QProcess::NotRunning)
             return;
+        Thaw();
         daemon_.kill();
         daemon_.waitForFinished(5000);
     }
@@ -84,6 +94,40 @@ TEST_F(EnginePulseRestartTest, ServerThatIsMissingAtPlayIsAnErrorAndTheNextSongF
     Play(TestSongs::Get().Path("tone20.mp3"));
     ASSERT_TRUE(WaitForLine("%time 1", from));
     EXPECT_GT(RecordPeak(800), 3000);
+}
+
+TEST_F(EnginePulseRestartTest, StopDoesNotWaitForAFrozenServer) {
+    QTemporaryDir dir;
+    PrivateSoundServer server(dir.path());
+    ASSERT_TRUE(server.Start());
+    Play(TestSongs::Get().Path("tone20.mp3"));
+    ASSERT_TRUE(WaitForLine("%time 1"));
+
+    // The engine's writes to the frozen server cannot complete. A watchdog thaws
+    // it after a long while, so that a stop that waits for the write ends too.
+    server.Freeze();
+    const pid_t daemon = server.Pid();
+    std::atomic<bool> stopped{false};
+    std::atomic<bool> thawedByWatchdog{false};
+    std::thread watchdog([&] {
+        for (int i = 0; i < 150 && !stopped; ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        if (!stopped) {
+            thawedByWatchdog = true;
+            ::kill(daemon, SIGCONT);
+        }
+    });
+    std::this_thread::sleep_for(std::chrono::milliseconds(500)); // the output buffer fills up
+    SendToPlugin(3);
+    stopped = true;
+    watchdog.join();
+    server.Thaw();
+    EXPECT_FALSE(thawedByWatchdog) << "stopping waited for the frozen sound server";
+
+    // The thawed server plays the next song.
+    const qsizetype from = host.Messages().size();
+    Play(TestSongs::Get().Path("tone4.mp3"));
+    EXPECT_TRUE(WaitForLine("%time 1", from));
 }
 
 } // namespace

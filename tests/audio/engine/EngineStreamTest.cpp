@@ -10,13 +10,13 @@ namespace {
 class SlowServer {
 public:
     enum class AtCut { Close, Stall };
-    SlowServer(const QString& file, int bytesPerSecond, int cutAfter = -1, AtCut atCut = AtCut::Close) {
+    SlowServer(const QString& file, int bytesPerSecond, int cutAfter = -1, AtCut atCut = AtCut::Close,
+               const QStringList& options = {}) {
         QStringList arguments{QStringLiteral(ENGINE_TEST_DIR "/slow_mp3_server.py"), file,
-                              QString::number(bytesPerSecond)};
-        if (cutAfter >= 0)
-            arguments << QString::number(cutAfter);
+                              QString::number(bytesPerSecond), QString::number(cutAfter)};
         if (atCut == AtCut::Stall)
             arguments << "stall";
+        arguments << options;
         process_.start("python3", arguments);
         if (process_.waitForReadyRead(10000))
             port_ = process_.readLine().trimmed().toInt();
@@ -86,6 +86,40 @@ TEST_F(EngineStreamTest, StreamThatIsNotSoundIsAnError) {
     Play(server.Url());
     EXPECT_TRUE(WaitForLine("%status 4", 0, 15000));
     EXPECT_FALSE(host.Has("%status 1"));
+}
+
+// Internet radio: the server's metadata blocks never reach the decoder, and
+// the titles they name are reported in the order they are heard.
+struct RadioCase {
+    const char* name;
+    QStringList options;
+};
+
+TEST_F(EngineStreamTest, RadioStreamsWithMetadataPlayOnAndNameTheirTitles) {
+    const RadioCase cases[] = {
+        // "ICY 200 OK", metadata because the player asked for it.
+        {"icy status line", {"--icy", "8000", "First Song", "Don't Stop - Sång"}},
+        // An ordinary status line, and metadata the player may not have asked for.
+        {"uninvited metadata", {"--icy", "4000", "First Song", "Don't Stop - Sång", "--icy-always", "--icy-http"}},
+    };
+    for (const RadioCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        HostRecorder::Messages().clear();
+        SlowServer server(TestSongs::Get().Path("tone20.mp3"), 24000, -1, SlowServer::AtCut::Close, c.options);
+        ASSERT_NE(server.port(), 0);
+        Play(server.Url());
+        ASSERT_TRUE(WaitForLine("%status 1"));
+        EXPECT_TRUE(WaitForLine("%title First Song"));
+        EXPECT_TRUE(WaitForLine(QByteArray("%title Don't Stop - S\xC3\xA5ng")));
+        // Metadata left in the audio breaks frames: the stream would end early.
+        ASSERT_TRUE(WaitForLine("%time 7", 0, 20000));
+        EXPECT_FALSE(host.Has("%status 0"));
+        EXPECT_FALSE(host.Has("%status 4"));
+        EXPECT_GT(RecordPeak(500), 3000);
+        SendToPlugin(3);
+        // The title display goes back to the song's own title.
+        EXPECT_EQ(HostRecorder::Lines().last(), "%title ");
+    }
 }
 
 } // namespace
