@@ -10,6 +10,7 @@ namespace {
 constexpr size_t kHighWater = 512 * 1024; // pause the transfer above this
 constexpr size_t kLowWater = 128 * 1024;  // and resume it below this
 constexpr long kStallSeconds = 10;
+constexpr size_t kMaxWaitingTitles = 16; // stream titles not yet reached by the decoder
 
 bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
     return text.size() >= prefix.size() && strncasecmp(text.data(), prefix.data(), prefix.size()) == 0;
@@ -123,7 +124,13 @@ size_t HttpSource::OnData(char* data, size_t size, size_t count, void* self) {
         source->icy_.Feed(reinterpret_cast<const unsigned char*>(data), bytes, source->buffer_,
                           [source, before](const std::string& title) {
                               const uint64_t at = source->received_ + (source->buffer_.size() - before);
-                              source->titles_.emplace_back(at, title);
+                              // A server that sends titles faster than anyone can
+                              // read them only replaces the newest waiting one.
+                              auto& titles = source->titles_;
+                              if (!titles.empty() && (titles.size() >= kMaxWaitingTitles || titles.back().first == at))
+                                  titles.back() = {at, title};
+                              else
+                                  titles.emplace_back(at, title);
                           });
         source->received_ += source->buffer_.size() - before;
     }
