@@ -166,5 +166,5 @@ QString TOption::TrayTip() const {
 }
 
 QString TOption::LyricsCaption() const {
-    return title_.isEmpty() ? QStringLiteral("歌词显示") : title_ + QStringLiteral(" - 歌词显示");
+    return title_.isEmpty() ? tr("Lyrics Shower") : tr("%1 - Lyrics Shower").arg(title_);
 }
