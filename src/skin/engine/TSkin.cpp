@@ -405,7 +405,7 @@ void TSkin::ApplySkinFile(QWidget* mainWindow, QWidget* controlBarWindow, const 
     QString applied = file;
     if (!LoadSkin(mainWindow, file, 0)) {
         if (env_.showMessage)
-            env_.showMessage(QStringLiteral("无法打开外壳文件."), kIconExclamation);
+            env_.showMessage(tr("Could not open the skin file."), kIconExclamation);
         applied = previous;
         if (!LoadSkin(mainWindow, previous, 0)) {
             applied = ProgramFolder() + QStringLiteral("default.eks");
