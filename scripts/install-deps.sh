@@ -14,6 +14,7 @@ PACKAGES=(
   # test and benchmark
   xvfb xauth x11-utils xdotool pulseaudio pulseaudio-utils sox libsox-fmt-mp3 lame espeak-ng mpg123
   python3 imagemagick procps time
+  fonts-wqy-microhei  # a Chinese font for the pictures of the translated face
 )
 
 missing=()

@@ -32,6 +32,17 @@ TEST_F(LocalePlayer, ChineseLocaleGivesTheChineseLyricsCaption) {
     startWithLyrics("zh_CN.UTF-8");
     EXPECT_TRUE(WaitFor([&] { return titles().contains("歌词显示"); }, 10000)) << titles().join("|").toStdString();
     EXPECT_FALSE(titles().contains("Lyrics Shower"));
+
+    // Pictures for people: the lyrics window and the menu in Chinese.
+    WaitFor([] { return false; }, 500);
+    screenshot("texts-zh_CN-lyrics");
+    RunTool("xdotool", {"mousemove", "--sync", "40", "40"});
+    command("#Menu"); // the menu at the pointer, as from the tray icon
+    WaitFor([] { return false; }, 700);
+    RunTool("xdotool", {"key", "--delay", "80", "Down", "Down", "Down", "Down", "Right"});
+    WaitFor([] { return false; }, 300);
+    screenshot("texts-zh_CN-menu");
+    RunTool("xdotool", {"key", "Escape", "Escape"});
 }
 
 TEST_F(LocalePlayer, OtherLocalesKeepTheEnglishTexts) {
