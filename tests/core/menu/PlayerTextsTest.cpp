@@ -14,6 +14,8 @@
 #include "TempHome.h"
 
 #include <gtest/gtest.h>
+#include <QAbstractButton>
+#include <QMessageBox>
 
 namespace {
 
@@ -26,15 +28,16 @@ struct Texts {
     QStringList skinFailure;  // a file that is not a skin, then the fall-back notice
     const char* lyricsTitle;  // the lyrics window's caption for the song "Song"
     const char* emptyLyricsTitle;
+    const char* okButton; // Qt's own text of a message box's OK button
 };
 
 void PrintTo(const Texts& t, std::ostream* os) { *os << t.locale; }
 
 const Texts kTexts[] = {
     {"en_US", false, "Shuffle", "Play", "Restore", {"Invalid file format!", "Could not open the skin file."},
-     "Song - Lyrics Shower", "Lyrics Shower"},
+     "Song - Lyrics Shower", "Lyrics Shower", "OK"},
     {"zh_CN", true, "随机播放", "播放", "还原", {"文件格式无效！", "无法打开外壳文件."}, "Song - 歌词显示",
-     "歌词显示"},
+     "歌词显示", "确定"},
 };
 
 class PlayerTexts : public ::testing::TestWithParam<Texts> {};
@@ -43,6 +46,8 @@ TEST_P(PlayerTexts, FaceMessagesAndLyricsTitleSpeakTheLocaleLanguage) {
     const Texts& t = GetParam();
     PlayerTranslation translation{QLocale(QString::fromLatin1(t.locale))};
     EXPECT_EQ(translation.translated(), t.translated);
+    QMessageBox box(QMessageBox::Information, "Kelvando", "text", QMessageBox::Ok);
+    EXPECT_EQ(box.button(QMessageBox::Ok)->text(), QString::fromUtf8(t.okButton));
 
     TempHome home;
     ScriptedDialogs dialogs;
