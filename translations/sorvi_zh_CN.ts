@@ -189,6 +189,133 @@
     </message>
 </context>
 <context>
+    <name>SkinHint</name>
+    <message>
+        <source>Always on Top</source>
+        <translation>总在最前</translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation>平衡</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Elapsed / Remaining Time</source>
+        <translation>已播放 / 剩余时间</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>退出</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>快进</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>全屏</translation>
+    </message>
+    <message>
+        <source>Lyrics</source>
+        <translation>歌词</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <source>More Controls</source>
+        <translation>更多控制</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>静音</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>下一首</translation>
+    </message>
+    <message>
+        <source>Normal Mode</source>
+        <translation>普通模式</translation>
+    </message>
+    <message>
+        <source>Open Files</source>
+        <translation>打开文件</translation>
+    </message>
+    <message>
+        <source>Open URL</source>
+        <translation>打开网址</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>选项</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>暂停</translation>
+    </message>
+    <message>
+        <source>Play / Pause</source>
+        <translation>播放 / 暂停</translation>
+    </message>
+    <message>
+        <source>Play / Stop</source>
+        <translation>播放 / 停止</translation>
+    </message>
+    <message>
+        <source>Playlist</source>
+        <translation>播放列表</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>播放进度</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>上一首</translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation>循环播放</translation>
+    </message>
+    <message>
+        <source>Rewind</source>
+        <translation>快退</translation>
+    </message>
+    <message>
+        <source>Shuffle</source>
+        <translation>随机播放</translation>
+    </message>
+    <message>
+        <source>Song Information</source>
+        <translation>歌曲信息</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Video Mode</source>
+        <translation>视频模式</translation>
+    </message>
+    <message>
+        <source>Visualisation (double-click for the video window)</source>
+        <translation>可视化效果（双击打开视频窗口）</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>音量</translation>
+    </message>
+    <message>
+        <source>Window Mode</source>
+        <translation>窗口模式</translation>
+    </message>
+</context>
+<context>
     <name>SkinReadout</name>
     <message>
         <source>Volume : </source>

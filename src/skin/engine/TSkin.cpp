@@ -5,6 +5,7 @@
 #include "FontCodec.h"
 #include "PlayerSettings.h"
 #include "ProgramFolder.h"
+#include "SkinHints.h"
 #include "SkinPicture.h"
 #include "SkinPlayList.h"
 #include "SkinWidgets.h"
@@ -244,7 +245,7 @@ void TSkin::applyRecord(TCtrl* object, const ObjectRecord& r) {
         if (r.width || r.height)
             w->resize(r.width.value_or(w->width()), r.height.value_or(w->height()));
         if (r.hint)
-            w->setToolTip(*r.hint);
+            w->setToolTip(SkinHintText(*r.hint));
     }
     if (TKvLabel* label = object->Label()) {
         if (r.caption)

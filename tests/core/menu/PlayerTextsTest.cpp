@@ -9,6 +9,7 @@
 #include "PlayerPopupMenu.h"
 #include "PlayerTranslation.h"
 #include "ScriptedDialogs.h"
+#include "TKvMp3PlayForm.h"
 #include "TLrcForm.h"
 #include "TOption.h"
 #include "TempHome.h"
@@ -29,15 +30,16 @@ struct Texts {
     const char* lyricsTitle;  // the lyrics window's caption for the song "Song"
     const char* emptyLyricsTitle;
     const char* okButton; // Qt's own text of a message box's OK button
+    const char* playlistHint; // the default skin's tool tip of its play-list button
 };
 
 void PrintTo(const Texts& t, std::ostream* os) { *os << t.locale; }
 
 const Texts kTexts[] = {
     {"en_US", false, "Shuffle", "Play", "Restore", {"Invalid file format!", "Could not open the skin file."},
-     "Song - Lyrics Shower", "Lyrics Shower", "OK"},
+     "Song - Lyrics Shower", "Lyrics Shower", "OK", "Playlist"},
     {"zh_CN", true, "随机播放", "播放", "还原", {"文件格式无效！", "无法打开外壳文件."}, "Song - 歌词显示",
-     "歌词显示", "确定"},
+     "歌词显示", "确定", "播放列表"},
 };
 
 class PlayerTexts : public ::testing::TestWithParam<Texts> {};
@@ -59,6 +61,11 @@ TEST_P(PlayerTexts, FaceMessagesAndLyricsTitleSpeakTheLocaleLanguage) {
     QMenu* play = player.menu().menu().findChild<QMenu*>("PlayMenu");
     ASSERT_NE(play, nullptr) << "submenus keep their object names in every language";
     EXPECT_EQ(play->title(), QString::fromUtf8(t.playMenu));
+    QStringList tips;
+    for (const QWidget* w : player.mainWindow().findChildren<QWidget*>())
+        if (!w->toolTip().isEmpty())
+            tips << w->toolTip();
+    EXPECT_TRUE(tips.contains(QString::fromUtf8(t.playlistHint))) << tips.join("|").toStdString();
     actions.SetMainWindowHidden(true);
     EXPECT_EQ(actions.action("MinimizeAction")->text(), QString::fromUtf8(t.restore));
     actions.SetMainWindowHidden(false);
