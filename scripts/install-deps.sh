@@ -6,14 +6,15 @@ set -euo pipefail
 PACKAGES=(
   # build
   build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev
-  qt6-base-dev qt6-base-dev-tools qt6-webengine-dev libqt6svg6-dev
+  qt6-base-dev qt6-base-dev-tools qt6-webengine-dev libqt6svg6-dev qt6-tools-dev qt6-l10n-tools
   libmpg123-dev libpulse-dev libcurl4-openssl-dev libjpeg62-turbo-dev
   libsimpleini-dev libx11-dev libgtest-dev libgmock-dev
   # run
-  libqt6widgets6 qt6-qpa-plugins fonts-dejavu-core fontconfig
+  libqt6widgets6 qt6-qpa-plugins fonts-dejavu-core fontconfig qt6-translations-l10n
   # test and benchmark
   xvfb xauth x11-utils xdotool pulseaudio pulseaudio-utils sox libsox-fmt-mp3 lame espeak-ng mpg123
   python3 imagemagick procps time
+  fonts-wqy-microhei  # a Chinese font for the pictures of the translated face
 )
 
 missing=()

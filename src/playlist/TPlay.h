@@ -15,14 +15,15 @@
 
 class TOption;
 
-// Fixed texts the store and its callers show.
-inline constexpr const char* kInvalidListMessage = "Invalid File.";
+// Fixed texts the store and its callers show, translated where they are shown.
+inline constexpr const char* kInvalidListMessage = QT_TRANSLATE_NOOP("TPlay", "Invalid File.");
 inline constexpr const char* kReadOnlyCategoryMessage =
-    "The current Category disallows the user modification.";
+    QT_TRANSLATE_NOOP("TPlay", "The current Category disallows the user modification.");
 inline constexpr const char* kAddBusyMessage =
-    "File was processing, was unable to respond. please try again soon.";
+    QT_TRANSLATE_NOOP("TPlay", "File was processing, was unable to respond. please try again soon.");
 // Followed by the system's reason.
-inline constexpr const char* kListSaveFailedMessage = "The play list could not be saved: ";
+inline constexpr const char* kListSaveFailedMessage =
+    QT_TRANSLATE_NOOP("TPlay", "The play list could not be saved: ");
 
 // The result of one add batch, for the caller's follow-up ("#Play," the first
 // audio file, "#EditLrc," the first lyrics file, "#Skin," the first skin).

@@ -78,7 +78,7 @@ int TPlay::LoadList(const QString& path) {
             target->Append(SongFromBytes(bytes));
     }
     if (data.result == ListBadHeader || data.result == ListBadMagic)
-        ShowMessage(QString::fromLatin1(kInvalidListMessage));
+        ShowMessage(tr(kInvalidListMessage));
     return data.result;
 }
 

@@ -173,5 +173,5 @@ QString TOption::TrayTip() const {
 }
 
 QString TOption::LyricsCaption() const {
-    return Title().isEmpty() ? QStringLiteral("歌词显示") : Title() + QStringLiteral(" - 歌词显示");
+    return Title().isEmpty() ? tr("Lyrics Shower") : tr("%1 - Lyrics Shower").arg(Title());
 }

@@ -88,7 +88,7 @@ TEST_F(OptionFixture, TitlesFollowStatus) {
     option.SetTitle("Song");
     EXPECT_EQ(option.ApplicationTitle(), "Sorvi Audio Player");
     EXPECT_EQ(option.TrayTip(), "- Song -");
-    EXPECT_EQ(option.LyricsCaption(), "Song - 歌词显示");
+    EXPECT_EQ(option.LyricsCaption(), "Song - Lyrics Shower");
     option.SetStatus(StatusPlaying);
     EXPECT_EQ(option.ApplicationTitle(), "Song - Sorvi Audio Player");
     option.SetTitle(QString(100, 'x'));
@@ -96,7 +96,7 @@ TEST_F(OptionFixture, TitlesFollowStatus) {
     option.SetTitle("");
     EXPECT_EQ(option.ApplicationTitle(), "Sorvi Audio Player");
     EXPECT_EQ(option.TrayTip(), "Sorvi Audio Player");
-    EXPECT_EQ(option.LyricsCaption(), "歌词显示");
+    EXPECT_EQ(option.LyricsCaption(), "Lyrics Shower");
 }
 
 TEST_F(OptionFixture, PlayModesPersistAndLoadBack) {

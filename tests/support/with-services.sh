@@ -33,6 +33,10 @@ export XDG_RUNTIME_DIR="$scratch/run"
 mkdir -p "$XDG_RUNTIME_DIR"; chmod 700 "$XDG_RUNTIME_DIR"
 export HOME="$scratch/userhome"
 mkdir -p "$HOME"
+# English texts whatever the desktop's language; a test that wants another
+# language sets LANG (or installs the translator) itself.
+unset LC_ALL LC_MESSAGES LANGUAGE
+export LANG=C.UTF-8
 
 if [ $want_pulse -eq 1 ]; then
   source "$(dirname "$0")/pulse-daemon.sh"

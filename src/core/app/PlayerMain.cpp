@@ -4,6 +4,7 @@
 #include "DesktopShell.h"
 #include "PlayerApplication.h"
 #include "PlayerQApplication.h"
+#include "PlayerTranslation.h"
 #include "ProgramFolder.h"
 #include "QtDialogLayer.h"
 #include "SingleInstance.h"
@@ -57,6 +58,8 @@ int RunPlayer(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("sorvi"));
     QApplication::setApplicationVersion(QStringLiteral(SORVI_VERSION));
     QApplication::setQuitOnLastWindowClosed(false);
+    // Texts in the desktop's language (LC_ALL, LC_MESSAGES, LANG, LANGUAGE).
+    const PlayerTranslation translation;
 
     SingleInstance instance(SingleInstance::KeyForFolder(ProgramFolder()));
     if (!instance.TryBecomePrimary())

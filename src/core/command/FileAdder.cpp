@@ -5,6 +5,7 @@
 #include "TOption.h"
 #include "TPlay.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QTimer>
 
@@ -26,8 +27,9 @@ QString FileAdder::DialogFilter(const QString& mediaTypes) {
     masks.replace(';', ' ');
     masks = masks.simplified();
     if (!masks.isEmpty())
-        filters << QStringLiteral("Media Files (%1)").arg(masks);
-    filters << QStringLiteral("Playlist(*.m3u) (*.m3u)") << QStringLiteral("All Files(*.*) (*)");
+        filters << QCoreApplication::translate("FileAdder", "Media Files (%1)").arg(masks);
+    filters << QCoreApplication::translate("FileAdder", "Playlist(*.m3u) (*.m3u)")
+            << QCoreApplication::translate("FileAdder", "All Files(*.*) (*)");
     return filters.join(QStringLiteral(";;"));
 }
 
@@ -48,8 +50,9 @@ void FileAdder::OpenFileCommand(const QString& argument) {
 
 void FileAdder::OpenFilesDialog(const QString& initialFolder, int categoryId) {
     const QString filter = DialogFilter(mediaTypes_ ? mediaTypes_() : QString());
-    const QStringList files =
-        messenger_.Modal([&](DialogLayer& d) { return d.OpenFiles(QStringLiteral("Open Files"), initialFolder, filter); });
+    const QStringList files = messenger_.Modal([&](DialogLayer& d) {
+        return d.OpenFiles(QCoreApplication::translate("FileAdder", "Open Files"), initialFolder, filter);
+    });
     if (files.isEmpty())
         return;
     if (play_.BeginAdd(categoryId)) {
@@ -63,13 +66,15 @@ void FileAdder::OpenFilesDialog(const QString& initialFolder, int categoryId) {
 
 void FileAdder::DropFiles(const QStringList& paths, int categoryId) {
     if (!play_.AcceptsUserFiles(categoryId)) {
-        messenger_.ShowMessageBox(QString::fromUtf8(kReadOnlyCategoryMessage), MsgBox::IconStop);
+        messenger_.ShowMessageBox(QCoreApplication::translate("TPlay", kReadOnlyCategoryMessage),
+                                  MsgBox::IconStop);
         return;
     }
     if (!option_.Interactive())
         return;
     if (!play_.BeginAdd(categoryId)) {
-        messenger_.ShowMessageBox(QString::fromUtf8(kAddBusyMessage), MsgBox::IconExclamation);
+        messenger_.ShowMessageBox(QCoreApplication::translate("TPlay", kAddBusyMessage),
+                                  MsgBox::IconExclamation);
         return;
     }
     for (const QString& path : paths)
@@ -80,7 +85,8 @@ void FileAdder::DropFiles(const QStringList& paths, int categoryId) {
 
 void FileAdder::AddUrl(const QString& url) {
     if (!play_.BeginAdd(TPlay::kDefaultId)) {
-        messenger_.ShowMessageBox(QString::fromUtf8(kAddBusyMessage), MsgBox::IconExclamation);
+        messenger_.ShowMessageBox(QCoreApplication::translate("TPlay", kAddBusyMessage),
+                                  MsgBox::IconExclamation);
         return;
     }
     play_.AddFile(url);

@@ -2,6 +2,7 @@
 
 #include "ProgramFolder.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QSaveFile>
 #include <stdexcept>
@@ -21,11 +22,15 @@ bool HasResourceFile(const QString& name) { return QFile::exists(resourcePath(na
 void ExtractResourceFile(const QString& name, const QString& path) {
     QFile source(resourcePath(name));
     if (!source.open(QIODevice::ReadOnly))
-        throw std::runtime_error(QStringLiteral("The program carries no file \"%1\".").arg(name).toStdString());
+        throw std::runtime_error(QCoreApplication::translate("ResourceFiles", "The program carries no file \"%1\".")
+                                     .arg(name)
+                                     .toStdString());
     QSaveFile target(path);
     if (!target.open(QIODevice::WriteOnly) || target.write(source.readAll()) < 0 || !target.commit())
         throw std::runtime_error(
-            QStringLiteral("Cannot write \"%1\": %2").arg(path, target.errorString()).toStdString());
+            QCoreApplication::translate("ResourceFiles", "Cannot write \"%1\": %2")
+                .arg(path, target.errorString())
+                .toStdString());
 }
 
 QStringList ExtractMissingProgramFiles() {

@@ -8,7 +8,7 @@
 
 TFrameForm::TFrameForm(OptionsStore& store) : QWidget(nullptr, Qt::Window), store_(store) {
     setObjectName(QStringLiteral("TFrameForm"));
-    setWindowTitle(QStringLiteral("Video Window"));
+    setWindowTitle(tr("Video Window"));
     resize(419, 268);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -46,12 +46,12 @@ TKvMp3PlayForm::TKvMp3PlayForm(const TOption& option)
     auto* row = new QHBoxLayout(buttons_);
     row->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(buttons_);
-    addButton(QStringLiteral("Open"), QStringLiteral("#OpenFile"), QStringLiteral("Add files"));
-    addButton(QStringLiteral("Prev"), QStringLiteral("#Prev"), QStringLiteral("Previous song"));
-    addButton(QStringLiteral("Play"), QStringLiteral("#PlayPause"), QStringLiteral("Play or pause"));
-    addButton(QStringLiteral("Stop"), QStringLiteral("#Stop"), QStringLiteral("Stop"));
-    addButton(QStringLiteral("Next"), QStringLiteral("#Next"), QStringLiteral("Next song"));
-    addButton(QStringLiteral("Lyrics"), QStringLiteral("#Lyrics"), QStringLiteral("Show the lyrics"));
+    addButton(tr("Open"), QStringLiteral("#OpenFile"), tr("Add files"));
+    addButton(tr("Prev"), QStringLiteral("#Prev"), tr("Previous song"));
+    addButton(tr("Play"), QStringLiteral("#PlayPause"), tr("Play or pause"));
+    addButton(tr("Stop"), QStringLiteral("#Stop"), tr("Stop"));
+    addButton(tr("Next"), QStringLiteral("#Next"), tr("Next song"));
+    addButton(tr("Lyrics"), QStringLiteral("#Lyrics"), tr("Show the lyrics"));
 
     connect(&option_, &TOption::titleChanged, this, &TKvMp3PlayForm::showTitle);
     connect(&option_, &TOption::statusChanged, this, &TKvMp3PlayForm::showTitle);

@@ -29,7 +29,7 @@ TID3Form::TID3Form(TID3FormContext context, const QString& fileName, QWidget* pa
 }
 
 void TID3Form::build() {
-    auto* box = new QGroupBox(QStringLiteral("TAG Information"), this);
+    auto* box = new QGroupBox(tr("TAG Information"), this);
     auto* form = new QFormLayout(box);
     auto edit = [&](const char* name, const QString& label, int length, TagFieldEdit*& field) {
         auto* e = new QLineEdit(box);
@@ -46,12 +46,12 @@ void TID3Form::build() {
     FileNameEdit->setObjectName(QStringLiteral("FileNameEdit"));
     FileNameEdit->setReadOnly(true);
     FileNameEdit->setMinimumWidth(320);
-    form->addRow(QStringLiteral("File:"), FileNameEdit);
-    TitleEdit = edit("TitleEdit", QStringLiteral("Title:"), kFieldLength, title_);
-    ArtistEdit = edit("ArtistEdit", QStringLiteral("Artist:"), kFieldLength, artist_);
-    AlbumEdit = edit("AlbumEdit", QStringLiteral("Album:"), kFieldLength, album_);
-    YearEdit = edit("YearEdit", QStringLiteral("Year:"), kYearLength, year_);
-    CommentEdit = edit("CommentEdit", QStringLiteral("Comment:"), kFieldLength, comment_);
+    form->addRow(tr("File:"), FileNameEdit);
+    TitleEdit = edit("TitleEdit", tr("Title:"), kFieldLength, title_);
+    ArtistEdit = edit("ArtistEdit", tr("Artist:"), kFieldLength, artist_);
+    AlbumEdit = edit("AlbumEdit", tr("Album:"), kFieldLength, album_);
+    YearEdit = edit("YearEdit", tr("Year:"), kYearLength, year_);
+    CommentEdit = edit("CommentEdit", tr("Comment:"), kFieldLength, comment_);
 
     GenreList = new QComboBox(box);
     GenreList->setObjectName(QStringLiteral("GenreList"));
@@ -61,7 +61,7 @@ void TID3Form::build() {
         if (!filling_)
             setModified();
     });
-    form->addRow(QStringLiteral("Genre:"), GenreList);
+    form->addRow(tr("Genre:"), GenreList);
 
     auto* lyricsRow = new QHBoxLayout;
     LrcEdit = new QLineEdit(box);
@@ -74,11 +74,11 @@ void TID3Form::build() {
     auto* open = new QToolButton(box);
     open->setObjectName(QStringLiteral("OpenLyricsButton"));
     open->setText(QStringLiteral("..."));
-    open->setToolTip(QStringLiteral("Explorer"));
+    open->setToolTip(tr("Explorer"));
     connect(open, &QToolButton::clicked, this, &TID3Form::SelectLyrics);
     lyricsRow->addWidget(LrcEdit);
     lyricsRow->addWidget(open);
-    form->addRow(QStringLiteral("Lyrics File:"), lyricsRow);
+    form->addRow(tr("Lyrics File:"), lyricsRow);
 
     auto* buttons = new QHBoxLayout;
     auto button = [&](const char* name, const QString& text, void (TID3Form::*slot)()) {
@@ -88,9 +88,9 @@ void TID3Form::build() {
         buttons->addWidget(b);
     };
     buttons->addStretch();
-    button("SaveButton", QStringLiteral("Save"), &TID3Form::Save);
-    button("UndoButton", QStringLiteral("Undo"), &TID3Form::Fill);
-    button("ClearButton", QStringLiteral("Clear"), &TID3Form::Clear);
+    button("SaveButton", tr("Save"), &TID3Form::Save);
+    button("UndoButton", tr("Undo"), &TID3Form::Fill);
+    button("ClearButton", tr("Clear"), &TID3Form::Clear);
 
     auto* main = new QVBoxLayout(this);
     main->addWidget(box);
@@ -102,7 +102,7 @@ void TID3Form::Fill() {
     context_.play.GetTag(fileName_, tag);
     filling_ = true;
     FileNameEdit->setText(fileName_);
-    setWindowTitle(DisplayTitle(fileName_, tag) + QStringLiteral(" - ID3 Tag"));
+    setWindowTitle(tr("%1 - ID3 Tag").arg(DisplayTitle(fileName_, tag)));
     filled_ = tag;
     title_->Fill(TagBytes(tag.Title));
     artist_->Fill(TagBytes(tag.Artist));
@@ -137,7 +137,7 @@ void TID3Form::Save() {
     // The caption follows a changed title.
     TSongTag tag = UnreadTag();
     context_.play.GetTag(fileName_, tag);
-    setWindowTitle(DisplayTitle(fileName_, tag) + QStringLiteral(" - ID3 Tag"));
+    setWindowTitle(tr("%1 - ID3 Tag").arg(DisplayTitle(fileName_, tag)));
 }
 
 void TID3Form::Clear() {
@@ -149,8 +149,8 @@ void TID3Form::Clear() {
 
 void TID3Form::SelectLyrics() {
     const QString chosen = context_.messenger.Modal([](DialogLayer& dialogs) {
-        return dialogs.OpenFile(QStringLiteral("Select Lyrics"), LyricsFolder(),
-                                QStringLiteral("LyricsFiles(*.lrc)"));
+        return dialogs.OpenFile(tr("Select Lyrics"), LyricsFolder(),
+                                tr("LyricsFiles(*.lrc)"));
     });
     if (chosen.isEmpty())
         return;

@@ -36,7 +36,7 @@ TLyricsSong lyricsSong(const TPlayItem& item) {
 TLrcForm::TLrcForm(TLrcFormContext context, QWidget* parent)
     : QMainWindow(parent), context_(std::move(context)) {
     setObjectName(QStringLiteral("TLrcForm"));
-    setWindowTitle(QStringLiteral("Lyrics Shower"));
+    setWindowTitle(tr("Lyrics Shower"));
     setAttribute(Qt::WA_DeleteOnClose);
     resize(420, 360);
 
@@ -85,7 +85,7 @@ QWidget* TLrcForm::FullPanel() const {
 }
 
 void TLrcForm::createActions() {
-    QMenu* menu = menuBar()->addMenu(QStringLiteral("&Lyrics"));
+    QMenu* menu = menuBar()->addMenu(tr("&Lyrics"));
     toolBar_ = addToolBar(QStringLiteral("ToolBar1"));
     toolBar_->setObjectName(QStringLiteral("ToolBar1"));
     toolBar_->setMovable(false);
@@ -100,10 +100,10 @@ void TLrcForm::createActions() {
         toolBar_->addAction(action);
         return action;
     };
-    LocalAction = add("LocalAction", QStringLiteral("&Local Lyrics"), QStringLiteral("Local Lrc"));
-    DownAction = add("DownAction", QStringLiteral("&Download Lyrics"), QStringLiteral("Download"));
-    OptionAction = add("OptionAction", QStringLiteral("&Options"), QStringLiteral("Options"));
-    CloseAction = add("CloseAction", QStringLiteral("&Close"), QStringLiteral("Close"));
+    LocalAction = add("LocalAction", tr("&Local Lyrics"), tr("Local Lrc"));
+    DownAction = add("DownAction", tr("&Download Lyrics"), tr("Download"));
+    OptionAction = add("OptionAction", tr("&Options"), tr("Options"));
+    CloseAction = add("CloseAction", tr("&Close"), tr("Close"));
     CloseAction->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
 
     auto* spacer = new QWidget(toolBar_);
@@ -161,7 +161,7 @@ void TLrcForm::LoadLyrics(const QString& fileName) {
 void TLrcForm::askToSearch() {
     bool alwaysAsk = true;
     const int button = context_.messenger.AskWithCheckBox(
-        QStringLiteral("can't locate lyrics file, search in server?"), QStringLiteral("Always Ask"),
+        tr("can't locate lyrics file, search in server?"), tr("Always Ask"),
         alwaysAsk, MsgBox::OkCancel | MsgBox::IconQuestion);
     if (!alwaysAsk)
         PlayerSettings::SetPromptDownLrc(context_.store, false);

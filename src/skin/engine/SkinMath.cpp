@@ -1,5 +1,6 @@
 #include "SkinMath.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -38,19 +39,22 @@ int PositionOffset(int tenths, int duration, int trackLength, int thumbLength) {
 }
 
 QString VolumeReadout(int volume) {
-    return QStringLiteral("Volume : ") + QString::number(qint64(volume) * 100 / 65535) + QLatin1Char('%');
+    return QCoreApplication::translate("SkinReadout", "Volume : ") + QString::number(qint64(volume) * 100 / 65535) +
+           QLatin1Char('%');
 }
 
 QString BalanceText(int balance) {
     if (balance < 50)
-        return QStringLiteral("Left ") + QString::number(100 - balance * 2) + QLatin1Char('%');
+        return QCoreApplication::translate("SkinReadout", "Left ") + QString::number(100 - balance * 2) +
+               QLatin1Char('%');
     if (balance == 50)
-        return QStringLiteral("Center");
-    return QStringLiteral("Right ") + QString::number(balance * 2 - 100) + QLatin1Char('%');
+        return QCoreApplication::translate("SkinReadout", "Center");
+    return QCoreApplication::translate("SkinReadout", "Right ") + QString::number(balance * 2 - 100) +
+           QLatin1Char('%');
 }
 
 QString BalanceReadout(int balance) {
-    return QStringLiteral("Balance : ") + BalanceText(balance);
+    return QCoreApplication::translate("SkinReadout", "Balance : ") + BalanceText(balance);
 }
 
 namespace {

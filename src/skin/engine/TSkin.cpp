@@ -5,6 +5,7 @@
 #include "FontCodec.h"
 #include "PlayerSettings.h"
 #include "ProgramFolder.h"
+#include "SkinHints.h"
 #include "SkinPicture.h"
 #include "SkinPlayList.h"
 #include "SkinWidgets.h"
@@ -244,7 +245,7 @@ void TSkin::applyRecord(TCtrl* object, const ObjectRecord& r) {
         if (r.width || r.height)
             w->resize(r.width.value_or(w->width()), r.height.value_or(w->height()));
         if (r.hint)
-            w->setToolTip(*r.hint);
+            w->setToolTip(SkinHintText(*r.hint));
     }
     if (TKvLabel* label = object->Label()) {
         if (r.caption)
@@ -405,7 +406,7 @@ void TSkin::ApplySkinFile(QWidget* mainWindow, QWidget* controlBarWindow, const 
     QString applied = file;
     if (!LoadSkin(mainWindow, file, 0)) {
         if (env_.showMessage)
-            env_.showMessage(QStringLiteral("无法打开外壳文件."), kIconExclamation);
+            env_.showMessage(tr("Could not open the skin file."), kIconExclamation);
         applied = previous;
         if (!LoadSkin(mainWindow, previous, 0)) {
             applied = ProgramFolder() + QStringLiteral("default.eks");

@@ -1,5 +1,6 @@
 #include "SkinModel.h"
 
+#include <QCoreApplication>
 #include <array>
 
 namespace {
@@ -91,9 +92,9 @@ SkinProperty SkinPropertyForCode(qint32 code) {
 QString SkinLoadMessage(SkinLoadError error) {
     switch (error) {
     case SkinLoadError::InvalidMagic:
-        return QStringLiteral("Invalid file format!");
+        return QCoreApplication::translate("TSkin", "Invalid file format!");
     case SkinLoadError::WrongVersion:
-        return QStringLiteral("Could not use this Texture.");
+        return QCoreApplication::translate("TSkin", "Could not use this Texture.");
     default:
         return {};
     }

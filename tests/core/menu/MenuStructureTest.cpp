@@ -51,7 +51,7 @@ TEST_F(Menu, ItemsAndSubmenusInOrder) {
           "Video Window"}},
         {"File", {"Add Files", "Add PlayUrl", "Search File", "-", "File Management", "Skins"}},
         {"Lyrics", {"Show Lyrics", "Edit Lyrics", "-", "Download Lyrics", "Upload Lyrics"}},
-        {"Options", {"Skins", "-", "Shuffle", "Repeat", "Single Play", "(播放间隔)", "-", "Check Update"}},
+        {"Options", {"Skins", "-", "Shuffle", "Repeat", "Single Play", "(Play Interval)", "-", "Check Update"}},
     };
     for (const auto& sub : subs) {
         QMenu* m = menu.submenu(sub.title);

@@ -208,9 +208,9 @@ TEST_F(LyricsWindow, IndicatorsCaptionAndActions) {
     EXPECT_TRUE(found[2][0].toBool());
 
     option.SetTitle("Song");
-    EXPECT_EQ(form->windowTitle(), QStringLiteral("Song - 歌词显示"));
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Song - Lyrics Shower"));
     option.SetTitle(QString());
-    EXPECT_EQ(form->windowTitle(), QStringLiteral("歌词显示"));
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Lyrics Shower"));
 
     form->LocalAction->trigger();
     form->DownAction->trigger();

@@ -116,7 +116,7 @@ TEST_F(EngineTest, SkinCommandWithANonSkinFileShowsTheMessageAndRestoresThePrevi
     ASSERT_EQ(skin->Row(skin->FindRow(&window))->fileName, good);
     const QString bad = home.write("notes.eks", "just some text, not a skin at all");
     skin->ApplySkinFile(&window, nullptr, bad);
-    EXPECT_TRUE(Messages().contains("无法打开外壳文件.")) << Messages().join("|").toStdString();
+    EXPECT_TRUE(Messages().contains("Could not open the skin file.")) << Messages().join("|").toStdString();
     EXPECT_TRUE(Messages().contains("Invalid file format!"));
     EXPECT_EQ(skin->Row(skin->FindRow(&window))->fileName, good);
     EXPECT_EQ(PlayerSettings::Skin(store), good);
@@ -128,7 +128,7 @@ TEST_F(EngineTest, SkinCommandFallsBackToDefaultSkin) {
     PlayerSettings::SetSkin(store, home.file("missing.eks"));
     QWidget bar;
     skin->ApplySkinFile(&window, &bar, home.file("also-missing.eks"));
-    EXPECT_EQ(Messages(), QStringList{"无法打开外壳文件."});
+    EXPECT_EQ(Messages(), QStringList{"Could not open the skin file."});
     ASSERT_GE(skin->FindRow(&window), 0);
     EXPECT_EQ(skin->Row(skin->FindRow(&window))->fileName, fallback);
     ASSERT_GE(skin->FindRow(&bar), 0) << "the control bar is dressed from the skin that loaded";

@@ -10,41 +10,41 @@ const char* const kHotKeyProperty = "sorviHotKey";
 
 PlayerActions::PlayerActions(const TOption& option, const Pages& pages, CommandRunner run, QObject* parent)
     : QObject(parent), option_(option), run_(std::move(run)) {
-    addOwn("FileManagerAction", QStringLiteral("File Management"), QStringLiteral("#FileManage"))
+    addOwn("FileManagerAction", tr("File Management"), QStringLiteral("#FileManage"))
         ->setStatusTip(QStringLiteral("#FileManage"));
-    add("AddSongAction", QStringLiteral("Add Files"), QStringLiteral("#OpenFile"));
-    add("LrcAction", QStringLiteral("Show Lyrics"), QStringLiteral("#Lyrics"));
-    add("LrcEditAction", QStringLiteral("Edit Lyrics"), QStringLiteral("#EditLrc"));
-    add("AboutAction", QStringLiteral("About..."), pages.about);
-    add("HomePageAction", QStringLiteral("HomePage"), pages.homePage);
-    addOwn("ListAction", QStringLiteral("Playlist"), QStringLiteral("#List"));
-    add("PrevAction", QStringLiteral("Prev"), QStringLiteral("#Prev"));
-    add("NextAction", QStringLiteral("Next"), QStringLiteral("#Next"));
-    add("PlayPauseAction", QStringLiteral("Play&Pause"), QStringLiteral("#PlayPause"));
-    add("StopAction", QStringLiteral("Stop"), QStringLiteral("#Stop"));
-    add("ForwardAction", QStringLiteral("Forward"), QStringLiteral("#Forward"));
-    add("RewindAction", QStringLiteral("Rewind"), QStringLiteral("#Rewind"));
-    add("SingleAction", QStringLiteral("Single Play"), QStringLiteral("#Only"))->setCheckable(true);
-    add("SilentAction", QStringLiteral("Mute"), QStringLiteral("#Silent"))->setCheckable(true);
-    add("ID3Action", QStringLiteral("ID3 Info"), QStringLiteral("#ID3"))->setEnabled(false);
-    add("DownloadLrcAction", QStringLiteral("Download Lyrics"),
+    add("AddSongAction", tr("Add Files"), QStringLiteral("#OpenFile"));
+    add("LrcAction", tr("Show Lyrics"), QStringLiteral("#Lyrics"));
+    add("LrcEditAction", tr("Edit Lyrics"), QStringLiteral("#EditLrc"));
+    add("AboutAction", tr("About..."), pages.about);
+    add("HomePageAction", tr("HomePage"), pages.homePage);
+    addOwn("ListAction", tr("Playlist"), QStringLiteral("#List"));
+    add("PrevAction", tr("Prev"), QStringLiteral("#Prev"));
+    add("NextAction", tr("Next"), QStringLiteral("#Next"));
+    add("PlayPauseAction", tr("Play&Pause"), QStringLiteral("#PlayPause"));
+    add("StopAction", tr("Stop"), QStringLiteral("#Stop"));
+    add("ForwardAction", tr("Forward"), QStringLiteral("#Forward"));
+    add("RewindAction", tr("Rewind"), QStringLiteral("#Rewind"));
+    add("SingleAction", tr("Single Play"), QStringLiteral("#Only"))->setCheckable(true);
+    add("SilentAction", tr("Mute"), QStringLiteral("#Silent"))->setCheckable(true);
+    add("ID3Action", tr("ID3 Info"), QStringLiteral("#ID3"))->setEnabled(false);
+    add("DownloadLrcAction", tr("Download Lyrics"),
         QStringLiteral("#Explorer,") + pages.lyricsDownload);
-    add("UpLoadLrcAction", QStringLiteral("Upload Lyrics"),
+    add("UpLoadLrcAction", tr("Upload Lyrics"),
         QStringLiteral("#Explorer,") + pages.lyricsUpload);
     // Reserved names outside the command vocabulary: kept hidden.
-    add("EQProAction", QStringLiteral("EQ"), QStringLiteral("#EQPro"))->setVisible(false);
-    add("OptionAction", QStringLiteral("Setup"), QStringLiteral("#Setup"));
-    add("HelpAction", QStringLiteral("Help Online"), pages.help);
-    add("MinimizeAction", QStringLiteral("Minimize"), QStringLiteral("#Minimize"));
-    add("ExitAction", QStringLiteral("Exit"), QStringLiteral("#Exit"));
-    add("ShuffleAction", QStringLiteral("Shuffle"), QStringLiteral("#Shuffle"))->setCheckable(true);
-    add("RepeatAction", QStringLiteral("Repeat"), QStringLiteral("#Repeat"))->setCheckable(true);
-    add("SperateAction", QStringLiteral("播放间隔"), QStringLiteral("#Sperate"))->setVisible(false);
-    add("CheckUpdateAction", QStringLiteral("Check Update"), QStringLiteral("#CheckUpdate"));
-    addOwn("DisplayAction", QStringLiteral("Video Window"), QStringLiteral("#Display"));
-    add("TextureAction", QStringLiteral("Skins"), QStringLiteral("#Skin"));
-    add("SearchAction", QStringLiteral("Search File"), QStringLiteral("#Search"));
-    add("UrlAction", QStringLiteral("Add PlayUrl"), QStringLiteral("#Url"));
+    add("EQProAction", tr("EQ"), QStringLiteral("#EQPro"))->setVisible(false);
+    add("OptionAction", tr("Setup"), QStringLiteral("#Setup"));
+    add("HelpAction", tr("Help Online"), pages.help);
+    add("MinimizeAction", tr("Minimize"), QStringLiteral("#Minimize"));
+    add("ExitAction", tr("Exit"), QStringLiteral("#Exit"));
+    add("ShuffleAction", tr("Shuffle"), QStringLiteral("#Shuffle"))->setCheckable(true);
+    add("RepeatAction", tr("Repeat"), QStringLiteral("#Repeat"))->setCheckable(true);
+    add("SperateAction", tr("Play Interval"), QStringLiteral("#Sperate"))->setVisible(false);
+    add("CheckUpdateAction", tr("Check Update"), QStringLiteral("#CheckUpdate"));
+    addOwn("DisplayAction", tr("Video Window"), QStringLiteral("#Display"));
+    add("TextureAction", tr("Skins"), QStringLiteral("#Skin"));
+    add("SearchAction", tr("Search File"), QStringLiteral("#Search"));
+    add("UrlAction", tr("Add PlayUrl"), QStringLiteral("#Url"));
 
     for (QAction* a : actions_)
         a->setIcon(ActionIcon(a->objectName()));
@@ -115,7 +115,7 @@ void PlayerActions::SetMainWindowHidden(bool hidden) {
         return;
     mainHidden_ = hidden;
     action(QStringLiteral("MinimizeAction"))
-        ->setText(hidden ? QStringLiteral("Restore") : QStringLiteral("Minimize"));
+        ->setText(hidden ? tr("Restore") : tr("Minimize"));
     emit minimizeDefaultChanged(hidden);
 }
 

@@ -34,20 +34,20 @@ PlayerPopupMenu::PlayerPopupMenu(PlayerActions& actions, QWidget* parent)
 
     addItems(this, {QStringLiteral("AboutAction"), QStringLiteral("HomePageAction"), kSep,
                     QStringLiteral("ListAction")});
-    addSub(QStringLiteral("Play"),
+    addSub(QStringLiteral(QT_TR_NOOP("Play")),
            {QStringLiteral("PrevAction"), QStringLiteral("PlayPauseAction"), QStringLiteral("StopAction"),
             QStringLiteral("NextAction"), kSep, QStringLiteral("ForwardAction"),
             QStringLiteral("RewindAction"), kSep, QStringLiteral("SingleAction"),
             QStringLiteral("SilentAction"), kSep, QStringLiteral("DisplayAction")});
-    addSub(QStringLiteral("File"),
+    addSub(QStringLiteral(QT_TR_NOOP("File")),
            {QStringLiteral("AddSongAction"), QStringLiteral("UrlAction"), QStringLiteral("SearchAction"),
             kSep, QStringLiteral("FileManagerAction"), QStringLiteral("TextureAction")});
-    addSub(QStringLiteral("Lyrics"),
+    addSub(QStringLiteral(QT_TR_NOOP("Lyrics")),
            {QStringLiteral("LrcAction"), QStringLiteral("LrcEditAction"), kSep,
             QStringLiteral("DownloadLrcAction"), QStringLiteral("UpLoadLrcAction")});
     addItems(this,
              {QStringLiteral("ID3Action"), QStringLiteral("EQProAction"), QStringLiteral("DisplayAction")});
-    addSub(QStringLiteral("Options"),
+    addSub(QStringLiteral(QT_TR_NOOP("Options")),
            {QStringLiteral("TextureAction"), kSep, QStringLiteral("ShuffleAction"),
             QStringLiteral("RepeatAction"), QStringLiteral("SingleAction"), QStringLiteral("SperateAction"),
             kSep, QStringLiteral("CheckUpdateAction")});
@@ -82,7 +82,7 @@ void PlayerPopupMenu::addItems(QMenu* menu, const QStringList& actionNames) {
 }
 
 QMenu* PlayerPopupMenu::addSub(const QString& title, const QStringList& actionNames) {
-    auto* menu = new OwnerDrawnMenu(title, style_, false, this);
+    auto* menu = new OwnerDrawnMenu(tr(title.toUtf8().constData()), style_, false, this);
     menu->setObjectName(title + QStringLiteral("Menu"));
     addItems(menu, actionNames);
     addMenu(menu);
@@ -91,7 +91,7 @@ QMenu* PlayerPopupMenu::addSub(const QString& title, const QStringList& actionNa
 
 QMenu* PlayerPopupMenu::submenu(const QString& title) const {
     for (QAction* a : actions())
-        if (a->menu() && a->menu()->title() == title)
+        if (a->menu() && a->menu()->objectName() == title + QStringLiteral("Menu"))
             return a->menu();
     return nullptr;
 }

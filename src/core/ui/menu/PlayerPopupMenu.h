@@ -26,7 +26,7 @@ public:
     explicit PlayerPopupMenu(PlayerActions& actions, QWidget* parent = nullptr);
     ~PlayerPopupMenu() override;
 
-    // A submenu by its title ("Play", "File", "Lyrics", "Options"), or null.
+    // A submenu by its English title ("Play", "File", "Lyrics", "Options"), or null.
     QMenu* submenu(const QString& title) const;
     MenuStyle& menuStyle() const { return *style_; }
 

@@ -17,7 +17,7 @@ bool PlayerQApplication::Guarded(const std::function<bool()>& deliver, const Rep
     } catch (const std::exception& e) {
         message = QString::fromUtf8(e.what());
     } catch (...) {
-        message = QStringLiteral("Unknown exception.");
+        message = QCoreApplication::translate("PlayerQApplication", "Unknown exception.");
     }
     if (closing)
         return false;
