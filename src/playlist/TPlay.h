@@ -136,6 +136,8 @@ public:
     // Queues an edited tag, gives it to every song of that file in every
     // category and to the current song, then writes what can be written.
     void SetTag(const QString& fileName, const TSongTag& tag);
+    // Likewise from texts (stored as UTF-8, cut to their fields) and the genre
+    // byte to store (the ID3v1 number, 255 for none).
     void SetTag(const QString& fileName, const QString& title, int genre, const QString& year,
                 const QString& lyricsName, const QString& comment, const QString& album,
                 const QString& artist);
