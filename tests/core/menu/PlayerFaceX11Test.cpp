@@ -42,8 +42,11 @@ QList<int> volumeThumbs(TSkin& skin) {
     return offsets;
 }
 
+// With MIXER=system the player's volume is the default sink's, so the desktop's sink
+// volume moves the player's sliders.
 TEST(PlayerFace, TheDesktopMixerMovesTheVolumeSlider) {
     TempHome home;
+    home.write("Options.ini", "[OPTION]\r\nMIXER=system\r\n");
     ScriptedDialogs dialogs;
     PlayerApplication player({&dialogs, [](const QString&) {}, {}});
     player.Start();
