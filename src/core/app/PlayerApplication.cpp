@@ -38,9 +38,9 @@ PlayerApplication::PlayerApplication(Setup setup)
     : setup_(std::move(setup)), store_(ProgramFile(QStringLiteral("Options.ini"))), site_(store_) {
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/sorvi.svg")));
 
-    // The embedded default skin and decoder engine are written out when missing;
-    // a failure is reported and start-up goes on without them.
-    const QStringList problems = ExtractMissingProgramFiles();
+    // The embedded default skin and decoder engine are written out when missing
+    // or not as embedded; a failure is reported and start-up goes on without them.
+    const QStringList problems = WriteOutProgramFiles();
 
     createGlobalObjects();
     installCommands();
