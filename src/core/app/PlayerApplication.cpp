@@ -6,6 +6,7 @@
 #include "InternalPlugin.h"
 #include "MenuLayer.h"
 #include "LyricsLayer.h"
+#include "ModalWindows.h"
 #include "SkinLayer.h"
 #include "PathResolve.h"
 #include "PlayCommands.h"
@@ -32,6 +33,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QThread>
 #include <QTimer>
 
 PlayerApplication::PlayerApplication(Setup setup)
@@ -114,6 +116,12 @@ void PlayerApplication::installCommands() {
                             [this](const CommandCall& call) { adder_->OpenFileCommand(call.argument); });
 }
 
+void PlayerApplication::DoCommand(const QString& command, QObject* sender) {
+    if (ended_ || (quitRequested_ && dispatcher_->depth() > 0))
+        return;
+    dispatcher_->DoCommand(command, sender);
+}
+
 void PlayerApplication::PostCommand(const QString& command) { option_->PostCommand(command); }
 
 void PlayerApplication::placeOnTop() {
@@ -145,6 +153,42 @@ void PlayerApplication::Start() {
     connect(displayWindow_.get(), &TFrameForm::commandRequested, this, [this](const QString& c) { DoCommand(c); });
     mainWindow_->show();
     runStartupCommands();
+    ready_ = true;
+}
+
+void PlayerApplication::RequestQuit(int commandsOfCaller) {
+    if (closed_)
+        return;
+    quitRequested_ = true;
+    play_->StopTagScan();
+    if (quitNowIfIdle(commandsOfCaller))
+        return;
+    // Later, from the event loop: the modal windows are cancelled so that the
+    // code that opened them returns first.
+    CloseModalWindows();
+    if (quitTimer_.isActive())
+        return;
+    quitTimer_.setInterval(20);
+    connect(&quitTimer_, &QTimer::timeout, this, [this] {
+        if (!quitNowIfIdle(0))
+            CloseModalWindows();
+    });
+    quitTimer_.start();
+}
+
+bool PlayerApplication::quitNowIfIdle(int commandsOfCaller) {
+    if (closed_)
+        return true;
+    if (!ready_ || dispatcher_->depth() > commandsOfCaller || QThread::currentThread()->loopLevel() > 1)
+        return false;
+    // What was handed over before the quit (held while the player started) runs
+    // first; waiting lists run as one batch, so this wait is short.
+    if (commandsOfCaller == 0 && option_->queuedCommands() > 0)
+        return false;
+    quitTimer_.stop();
+    CloseMainWindow();
+    QCoreApplication::quit();
+    return true;
 }
 
 void PlayerApplication::runStartupCommands() {
@@ -172,6 +216,9 @@ void PlayerApplication::runStartupCommands() {
         option_->Load();
         takeMixerChange();
     }
+    // A quit asked for meanwhile: no song is started only to be stopped.
+    if (quitRequested_)
+        return;
     if (!batch.FirstAudioFile.isEmpty())
         DoCommand(QStringLiteral("#Play,") + batch.FirstAudioFile);
     else if (PlayerSettings::AutoPlay(store_) && play_->Default().Count() > 0)
@@ -187,13 +234,17 @@ void PlayerApplication::CloseMainWindow() {
         return;
     closed_ = true;
     if (option_->Playing())
-        DoCommand(QStringLiteral("#Stop"));
+        dispatcher_->DoCommand(QStringLiteral("#Stop"));
     mainWindow_->setAcceptDrops(false);
     mainWindow_->hide();
     menu_->Close();
     play_->StopTagScan();
     skin_->Close();
     SaveWindowPlacement(*mainWindow_, store_);
+    // Nothing runs after the close sequence: neither queued commands nor
+    // commands the windows still send.
+    ended_ = true;
+    option_->SetCommandRunner(nullptr);
     emit finished();
 }
 
