@@ -19,8 +19,9 @@ public:
 
     FileAdder(TPlay& play, TOption& option, Messenger& messenger, MediaTypes mediaTypes, CommandRunner run);
 
-    // "#OpenFile": with paths separated by CR LF, add them to DEFAULT and play
-    // the first song even when something plays; without, the open-files dialog.
+    // "#OpenFile": with paths (each followed by NUL as a second start hands
+    // them over, or separated by CR LF), add them to DEFAULT and play the first
+    // song even when something plays; without, the open-files dialog.
     void OpenFileCommand(const QString& argument);
     void OpenFilesDialog(const QString& initialFolder, int categoryId);
     // Files dropped on a window; refused with a message for a read-only
