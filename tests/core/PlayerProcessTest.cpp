@@ -208,6 +208,20 @@ TEST_F(PlayerProcess, QuitWhileAStartUpMessageBoxIsOpenEndsTheProgram) {
     }
 }
 
+TEST_F(PlayerProcess, QuitDuringTheStartUpTagScanEndsTheProgram) {
+    // A first start with a big folder: after the skin, the tag scan of the
+    // play list runs before the event loop does.
+    QDir(home.path()).mkdir("many");
+    for (int i = 0; i < 20000; ++i)
+        QFile(home.path() + QString("/many/%1.mp3").arg(i, 5, 10, QChar('0'))).open(QIODevice::WriteOnly);
+    auto first = start({home.path() + "/many"});
+    ASSERT_TRUE(WaitFor([&] { return indexOf("#Play," + home.path() + "/many/") >= 0; }, 30000));
+    ::kill(pid_t(first->processId()), SIGTERM);
+    ASSERT_TRUE(first->waitForFinished(10000)) << "the player stayed";
+    EXPECT_EQ(first->exitStatus(), QProcess::NormalExit);
+    EXPECT_TRUE(ini().contains("[TKvMp3PlayForm]"));
+}
+
 TEST_F(PlayerProcess, QuitInsideAModalDialogEndsTheCommandToo) {
     // SIGTERM while a command's message box is open: the close sequence runs,
     // and nothing of the interrupted command after it. Signals keep coming

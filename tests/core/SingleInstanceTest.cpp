@@ -158,17 +158,35 @@ TEST(CommandInbox, HoldsCommandsUntilThePlayerIsReady) {
     CommandInbox inbox;
     int quits = 0;
     inbox.SetQuitRequest([&] { ++quits; });
-    inbox.Take("#OpenFile,/a.mp3");
     inbox.Take("#Normal");
+    inbox.Take("#Shuffle,1");
     EXPECT_EQ(quits, 0);
     inbox.Take(" #exit ");
     EXPECT_EQ(quits, 1); // a quit is announced at once (it closes start-up boxes)...
     QStringList posted;
     inbox.Open([&](const QString& c) { posted << c; });
     // ...and keeps its place after what arrived before it.
-    EXPECT_EQ(posted, (QStringList{"#OpenFile,/a.mp3", "#Normal", " #exit "}));
+    EXPECT_EQ(posted, (QStringList{"#Normal", "#Shuffle,1", " #exit "}));
     inbox.Take("#Play");
     EXPECT_EQ(posted.last(), "#Play");
+}
+
+TEST(CommandInbox, FileListsArrivingTogetherBecomeOneList) {
+    const QString nul(QChar(0));
+    CommandInbox inbox;
+    QStringList posted;
+    inbox.Take("#OpenFile,/held.mp3" + nul);
+    inbox.Open([&](const QString& c) { posted << c; });
+    inbox.Take("#OpenFile,/a.mp3" + nul);
+    inbox.Take("#OpenFile,/b.mp3" + nul + "/c.mp3" + nul);
+    EXPECT_TRUE(posted.isEmpty()); // gathering
+    ASSERT_TRUE(WaitFor([&] { return !posted.isEmpty(); }));
+    EXPECT_EQ(posted, QStringList{"#OpenFile,/held.mp3" + nul + "/a.mp3" + nul + "/b.mp3" + nul + "/c.mp3" + nul});
+    // Another command posts the waiting list first, keeping the order.
+    posted.clear();
+    inbox.Take("#OpenFile,/d.mp3" + nul);
+    inbox.Take("#Exit");
+    EXPECT_EQ(posted, (QStringList{"#OpenFile,/d.mp3" + nul, "#Exit"}));
 }
 
 TEST(CommandLineParse, OptionsAndFiles) {

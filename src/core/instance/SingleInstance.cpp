@@ -150,8 +150,15 @@ void SingleInstance::onNewConnection() {
                     return;
                 const QString command = QString::fromUtf8(buffer->mid(4, int(length)));
                 buffer->remove(0, int(4 + length));
-                emit commandReceived(command);
+                // A sender that gave up waiting has told its user the request
+                // was not delivered: then it is not run either.
                 socket->write(QByteArray(1, kTaken));
+                socket->flush();
+                if (socket->state() != QLocalSocket::ConnectedState) {
+                    socket->abort();
+                    return;
+                }
+                emit commandReceived(command);
                 socket->disconnectFromServer();
             }
         });
