@@ -200,10 +200,10 @@ TEST_F(PlayerProcess, QuitWhileAStartUpMessageBoxIsOpenEndsTheProgram) {
         ASSERT_TRUE(first->waitForFinished(10000)) << c.how << ": the player stayed";
         EXPECT_EQ(first->exitStatus(), QProcess::NormalExit) << c.how;
         EXPECT_TRUE(ini().contains("[TKvMp3PlayForm]")) << c.how << ": no close sequence";
+        // The file handed over before the quit was added before the end.
+        EXPECT_GE(indexOf("#OpenFile,"), 0) << c.how << ":\n" << traced().join("\n").toStdString();
         if (!c.signal) {
-            const int opened = indexOf("#OpenFile,"), exited = indexOf("#Exit");
-            EXPECT_GE(opened, 0) << traced().join("\n").toStdString();
-            EXPECT_LT(opened, exited) << traced().join("\n").toStdString();
+            EXPECT_LT(indexOf("#OpenFile,"), indexOf("#Exit")) << traced().join("\n").toStdString();
         }
     }
 }

@@ -34,6 +34,8 @@ void CommandInbox::Open(Sink sink) {
     held_.clear();
     for (const QString& command : held)
         post(command);
+    // What was held is posted now, gathered into as few lists as it can be.
+    postGathered();
 }
 
 void CommandInbox::post(const QString& command) {
