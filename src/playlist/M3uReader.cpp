@@ -3,26 +3,22 @@
 #include "PathResolve.h"
 #include "RegularFile.h"
 #include "TextCodec.h"
+#include "UrlText.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QUrl>
 
 namespace {
-
-bool IsUrl(const QString& entry) {
-    static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]*://"));
-    return scheme.match(entry).hasMatch();
-}
 
 bool IsDrivePath(const QString& entry) {
     return entry.size() >= 2 && entry[0].isLetter() && entry[1] == ':';
 }
 
 QString EntryPath(QString entry, const QString& listFolder) {
-    if (IsUrl(entry)) {
+    // A list names streams of any scheme a plug-in might open; "://" marks them.
+    if (IsUrl(entry) || HasUrlForm(entry)) {
         const QUrl url(entry);
         return url.isLocalFile() ? url.toLocalFile() : entry;
     }

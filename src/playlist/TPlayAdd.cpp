@@ -1,6 +1,7 @@
 #include "M3uReader.h"
 #include "PathResolve.h"
 #include "TPlay.h"
+#include "UrlText.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -33,10 +34,6 @@ void CollectFolder(const QString& folder, QSet<QString>& visited, QStringList& f
     for (const QFileInfo& subfolder : subfolders)
         if (!subfolder.fileName().startsWith('.'))
             CollectFolder(subfolder.filePath(), visited, files);
-}
-
-bool IsUrl(const QString& path) {
-    return path.contains(QLatin1String("://"));
 }
 
 // Entries added between two turns of the event loop while a long list or a big

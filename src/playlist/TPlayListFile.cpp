@@ -1,3 +1,4 @@
+#include "AtomicFile.h"
 #include "ListFile.h"
 #include "ProgramFolder.h"
 #include "RegularFile.h"
@@ -6,7 +7,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 
 namespace {
@@ -118,24 +118,9 @@ bool TPlay::SaveList(const QString& path) {
         blocks.append(std::move(block));
     }
     const QByteArray bytes = SerializeListFile(PathsOf(Default()), blocks);
-    // Written to a temporary file beside the old one and renamed over it only
-    // when complete, so a crash or a full disk never costs the old library.
-    // Unbuffered: with a write buffer, Qt 6.4's QSaveFile commits a short file
-    // when the final flush fails (disk full), so every write is checked here.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        lastSaveError_ = file.errorString();
+    // A crash or a full disk never costs the old library.
+    if (!WriteFileAtomically(path, bytes, &lastSaveError_))
         return false;
-    }
-    if (file.write(bytes) != bytes.size()) {
-        lastSaveError_ = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        lastSaveError_ = file.errorString();
-        return false;
-    }
     lastSaveError_.clear();
     return true;
 }

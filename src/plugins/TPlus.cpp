@@ -4,6 +4,7 @@
 #include "PluginDescription.h"
 #include "ProgramFolder.h"
 #include "TextCodec.h"
+#include "UrlText.h"
 
 #include <algorithm>
 #include <cxxabi.h>
@@ -94,6 +95,11 @@ void TPlus::readDescription(TPlusRec& rec) const {
     rec.Priority = d->priority;
     rec.Flags = FlagsFromNumber(d->flagsNumber);
     rec.FileTypes = DecodeText(QByteArray::fromStdString(d->fileTypes)).toLower();
+    // A type written "scheme://*" names streams the plug-in opens: names of
+    // that scheme are URLs from now on.
+    for (const QString& type : rec.FileTypes.split(';', Qt::SkipEmptyParts))
+        if (HasUrlForm(type))
+            AddUrlSchemes({type.section(QStringLiteral("://"), 0, 0)});
 }
 
 void TPlus::ReadDescriptions() {

@@ -2,8 +2,9 @@
 
 #include "IniText.h"
 
+#include "AtomicFile.h"
+
 #include <QFile>
-#include <QSaveFile>
 
 namespace {
 
@@ -12,19 +13,7 @@ IniText load(const QString& fileName) {
     return IniText(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
 }
 
-void save(const QString& fileName, const IniText& ini) {
-    // Unbuffered, with every write checked: a buffered QSaveFile can commit a
-    // file cut short when the disk fills during the save.
-    const QByteArray bytes = ini.ToBytes();
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return;
-    }
-    file.commit();
-}
+void save(const QString& fileName, const IniText& ini) { WriteFileAtomically(fileName, ini.ToBytes()); }
 
 } // namespace
 

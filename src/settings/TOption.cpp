@@ -2,6 +2,12 @@
 
 namespace {
 const QString kOption = QStringLiteral("OPTION");
+const QString kHandoverPrefix = QStringLiteral("#OpenFile,");
+
+// "#OpenFile," with names each followed by NUL, as a second start hands them over.
+bool isHandover(const QString& command) {
+    return command.startsWith(kHandoverPrefix, Qt::CaseInsensitive) && command.endsWith(QChar(0));
+}
 constexpr int kTrayTipLength = 63;
 } // namespace
 
@@ -28,8 +34,16 @@ void TOption::drainQueue() {
     // modal window lets the queue drain again inside that window's event loop,
     // and the running command must not be run a second time from there.
     while (!queue_.empty()) {
-        const QString command = queue_.front();
+        QString command = queue_.front();
         queue_.pop_front();
+        // Lists handed over by later starts that are already waiting run as
+        // one add batch: one song change for all of them, so that a command
+        // behind them (a quit) is not kept waiting by each in turn.
+        if (isHandover(command))
+            while (!queue_.empty() && isHandover(queue_.front())) {
+                command += queue_.front().mid(kHandoverPrefix.size());
+                queue_.pop_front();
+            }
         if (runner_)
             runner_(command);
     }

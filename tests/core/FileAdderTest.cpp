@@ -56,6 +56,16 @@ TEST_F(Adding, ListHandedOverWhileABatchRunsIsAddedAfterIt) {
     EXPECT_EQ(ran, QStringList{"#Play," + handed});
 }
 
+TEST_F(Adding, HandedOverNamesKeepEveryByteButNul) {
+    // A second start frames each name with NUL: CR LF, commas and colons are
+    // part of names.
+    const QString odd = home.write("two\r\nlines.mp3", "a"), colon = home.write("Live: Song.mp3", "b");
+    const QString nul(QChar(0));
+    adder.OpenFileCommand(odd + nul + colon + nul);
+    EXPECT_EQ(songNames(), (QStringList{"two\r\nlines.mp3", "Live: Song.mp3"}));
+    EXPECT_EQ(ran, (QStringList{"#Play," + odd}));
+}
+
 TEST_F(Adding, PlayOnAddDecidesWhetherADropInterruptsPlayback) {
     struct Case {
         bool playing;

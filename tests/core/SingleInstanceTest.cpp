@@ -1,11 +1,17 @@
+#include "CommandInbox.h"
 #include "CommandLine.h"
+#include "CommandText.h"
 #include "SingleInstance.h"
 #include "TempHome.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QThread>
 #include <atomic>
 #include <gtest/gtest.h>
 #include <thread>
+#include <sys/stat.h>
 #include <unistd.h>
 
 TEST(SingleInstance, SecondInstanceHandsItsCommandToTheFirst) {
@@ -43,8 +49,148 @@ TEST(SingleInstance, InstancesOfDifferentFoldersAreIndependent) {
 
 TEST(Handover, CommandFromArguments) {
     EXPECT_EQ(HandoverCommand({}, "/w"), "#Normal");
-    EXPECT_EQ(HandoverCommand({"/m/a.mp3", "rel/b.mp3", "http://h/s.mp3", "../c.lrc"}, "/w/x"),
-              "#OpenFile,/m/a.mp3\r\n/w/x/rel/b.mp3\r\nhttp://h/s.mp3\r\n/w/c.lrc\r\n");
+    // Each name is followed by NUL, the one byte no file name holds: names with
+    // CR LF or commas arrive whole. Only real schemes stay URLs; a name with a
+    // colon is a file relative to the working folder.
+    const QString nul(QChar(0));
+    EXPECT_EQ(HandoverCommand({"/m/a.mp3", "rel/b.mp3", "http://h/s.mp3", "../c.lrc", "Live: Song.mp3",
+                               "two\r\nlines.mp3", "mms://h/x", "/m/d, e.mp3"},
+                              "/w/x"),
+              "#OpenFile,/m/a.mp3" + nul + "/w/x/rel/b.mp3" + nul + "http://h/s.mp3" + nul + "/w/c.lrc" + nul +
+                  "/w/x/Live: Song.mp3" + nul + "/w/x/two\r\nlines.mp3" + nul + "mms://h/x" + nul + "/m/d, e.mp3" +
+                  nul);
+    // The running player reads both the handed-over form and a CR LF list.
+    EXPECT_EQ(OpenFileNames("/a\r\nb.mp3" + nul + "/c.mp3" + nul), (QStringList{"/a\r\nb.mp3", "/c.mp3"}));
+    EXPECT_EQ(OpenFileNames("/a.mp3\r\n\r\n/b, c.mp3\r\n"), (QStringList{"/a.mp3", "/b, c.mp3"}));
+}
+
+TEST(SingleInstance, HandoverWaitsForAFirstInstanceThatIsNotListeningYet) {
+    // Two starts at the same moment: the second finds the lock taken before the
+    // first listens. Its request must still arrive.
+    const QString key = SingleInstance::KeyForFolder(QDir::tempPath() + "/early-" + QString::number(::getpid()));
+    SingleInstance first(key);
+    SingleInstance second(key);
+    std::atomic<bool> sent{false};
+    std::thread sender([&] { sent = second.SendToPrimary("#OpenFile,/a.mp3\r\n", 3000); });
+    QThread::msleep(300);
+    QStringList received;
+    QObject::connect(&first, &SingleInstance::commandReceived, [&](const QString& c) { received << c; });
+    ASSERT_TRUE(first.TryBecomePrimary());
+    EXPECT_TRUE(WaitFor([&] { return received.size() == 1; }));
+    sender.join();
+    EXPECT_TRUE(sent);
+}
+
+TEST(SingleInstance, UnreadRequestIsReportedAsNotDelivered) {
+    // A first instance that holds the lock and the socket but never reads
+    // (hung, or killed after listening) must not count as a delivery.
+    const QString key = SingleInstance::KeyForFolder(QDir::tempPath() + "/deaf-" + QString::number(::getpid()));
+    SingleInstance first(key);
+    ASSERT_TRUE(first.TryBecomePrimary());
+    SingleInstance second(key);
+    std::atomic<bool> sent{true};
+    std::thread sender([&] { sent = second.SendToPrimary("#Normal", 700); });
+    sender.join(); // the first instance runs no events meanwhile
+    EXPECT_FALSE(sent);
+}
+
+namespace {
+int modeOf(const QString& path) {
+    struct stat st {};
+    return ::lstat(QFile::encodeName(path).constData(), &st) == 0 ? int(st.st_mode & 07777) : -1;
+}
+
+// Runs with XDG_RUNTIME_DIR unset and HOME in a fresh folder.
+struct NoRuntimeDir : ::testing::Test {
+    QTemporaryDir home;
+    QByteArray oldHome = qgetenv("HOME"), oldRuntime = qgetenv("XDG_RUNTIME_DIR"), oldCache = qgetenv("XDG_CACHE_HOME");
+    bool hadRuntime = qEnvironmentVariableIsSet("XDG_RUNTIME_DIR"), hadCache = qEnvironmentVariableIsSet("XDG_CACHE_HOME");
+    NoRuntimeDir() {
+        qputenv("HOME", home.path().toUtf8());
+        qunsetenv("XDG_RUNTIME_DIR");
+        qunsetenv("XDG_CACHE_HOME");
+    }
+    ~NoRuntimeDir() override {
+        qputenv("HOME", oldHome);
+        if (hadRuntime)
+            qputenv("XDG_RUNTIME_DIR", oldRuntime);
+        if (hadCache)
+            qputenv("XDG_CACHE_HOME", oldCache);
+    }
+    static QString key() { return SingleInstance::KeyForFolder("/private-" + QString::number(::getpid())); }
+};
+} // namespace
+
+TEST_F(NoRuntimeDir, LockAndSocketLiveInAPrivateFolderOfTheUser) {
+    SingleInstance first(key());
+    ASSERT_TRUE(first.TryBecomePrimary()) << first.problem().toStdString();
+    const QFileInfo socket(first.socketPath());
+    EXPECT_TRUE(socket.absolutePath().startsWith(home.path() + "/.cache/")) << socket.absolutePath().toStdString();
+    const QFileInfo folder(socket.absolutePath());
+    EXPECT_EQ(modeOf(folder.filePath()), 0700);
+    // The lock file is not readable by others.
+    const QString lock = socket.absolutePath() + '/' + socket.completeBaseName() + ".lock";
+    ASSERT_TRUE(QFileInfo::exists(lock));
+    EXPECT_EQ(modeOf(lock) & 077, 0);
+}
+
+TEST_F(NoRuntimeDir, AFolderOthersCouldUseIsNotTrusted) {
+    // A private folder opened to others is closed again before use; one that is
+    // a symbolic link (it may lead anywhere) is refused.
+    const QString cache = home.path() + "/.cache";
+    QDir().mkpath(cache + "/sorvi");
+    ::chmod(QFile::encodeName(cache + "/sorvi").constData(), 0777);
+    {
+        SingleInstance first(key());
+        EXPECT_TRUE(first.TryBecomePrimary());
+        EXPECT_EQ(modeOf(cache + "/sorvi"), 0700);
+    }
+    QDir(cache + "/sorvi").removeRecursively();
+    QDir().mkpath(home.path() + "/elsewhere");
+    ASSERT_TRUE(QFile::link(home.path() + "/elsewhere", cache + "/sorvi"));
+    SingleInstance squatted(key());
+    EXPECT_FALSE(squatted.TryBecomePrimary());
+    EXPECT_FALSE(squatted.problem().isEmpty());
+    EXPECT_FALSE(squatted.SendToPrimary("#Normal", 200));
+}
+
+TEST(CommandInbox, HoldsCommandsUntilThePlayerIsReady) {
+    CommandInbox inbox;
+    int quits = 0;
+    inbox.SetQuitRequest([&] { ++quits; });
+    inbox.Take("#Normal");
+    inbox.Take("#Shuffle,1");
+    EXPECT_EQ(quits, 0);
+    inbox.Take(" #exit ");
+    EXPECT_EQ(quits, 1); // a quit is announced at once (it closes start-up boxes)...
+    QStringList posted;
+    inbox.Open([&](const QString& c) { posted << c; });
+    // ...and keeps its place after what arrived before it.
+    EXPECT_EQ(posted, (QStringList{"#Normal", "#Shuffle,1", " #exit "}));
+    inbox.Take("#Play");
+    EXPECT_EQ(posted.last(), "#Play");
+}
+
+TEST(CommandInbox, FileListsArrivingTogetherBecomeOneList) {
+    const QString nul(QChar(0));
+    CommandInbox inbox;
+    QStringList posted;
+    inbox.Take("#OpenFile,/held.mp3" + nul);
+    inbox.Take("#OpenFile,/held2.mp3" + nul);
+    inbox.Open([&](const QString& c) { posted << c; });
+    // What was held while the player started is posted at once, as one list.
+    EXPECT_EQ(posted, QStringList{"#OpenFile,/held.mp3" + nul + "/held2.mp3" + nul});
+    posted.clear();
+    inbox.Take("#OpenFile,/a.mp3" + nul);
+    inbox.Take("#OpenFile,/b.mp3" + nul + "/c.mp3" + nul);
+    EXPECT_TRUE(posted.isEmpty()); // gathering
+    ASSERT_TRUE(WaitFor([&] { return !posted.isEmpty(); }));
+    EXPECT_EQ(posted, QStringList{"#OpenFile,/a.mp3" + nul + "/b.mp3" + nul + "/c.mp3" + nul});
+    // Another command posts the waiting list first, keeping the order.
+    posted.clear();
+    inbox.Take("#OpenFile,/d.mp3" + nul);
+    inbox.Take("#Exit");
+    EXPECT_EQ(posted, (QStringList{"#OpenFile,/d.mp3" + nul, "#Exit"}));
 }
 
 TEST(CommandLineParse, OptionsAndFiles) {

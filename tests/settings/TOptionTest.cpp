@@ -163,3 +163,20 @@ TEST_F(OptionFixture, AStartWithNothingChangedLeavesTheFileAlone) {
     third.Load();
     EXPECT_TRUE(third.Shuffle() && third.Repeat());
 }
+
+TEST_F(OptionFixture, WaitingHandoversRunAsOneAddBatch) {
+    // Fifty second starts at once: the lists already waiting are added in one
+    // batch, so a command behind them (a quit) waits for one song change only.
+    const QString nul(QChar(0));
+    QStringList ran;
+    option.SetCommandRunner([&](const QString& c) { ran << c; });
+    option.PostCommand("#OpenFile,/a.mp3" + nul);
+    option.PostCommand("#OpenFile,/b.mp3" + nul + "/c.mp3" + nul);
+    option.PostCommand("#Exit");
+    option.PostCommand("#OpenFile,/d.mp3" + nul);
+    option.PostCommand("#OpenFile,/e.mp3\r\n"); // a list given as a command keeps its own batch
+    option.PostCommand("#OpenFile"); // the dialog, not a list
+    ASSERT_TRUE(WaitFor([&] { return option.queuedCommands() == 0 && !ran.isEmpty(); }));
+    EXPECT_EQ(ran, (QStringList{"#OpenFile,/a.mp3" + nul + "/b.mp3" + nul + "/c.mp3" + nul, "#Exit",
+                                "#OpenFile,/d.mp3" + nul, "#OpenFile,/e.mp3\r\n", "#OpenFile"}));
+}

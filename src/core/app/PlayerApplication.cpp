@@ -7,6 +7,7 @@
 #include "InternalPlugin.h"
 #include "MenuLayer.h"
 #include "LyricsLayer.h"
+#include "ModalWindows.h"
 #include "SkinLayer.h"
 #include "PathResolve.h"
 #include "PlayCommands.h"
@@ -33,15 +34,16 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QThread>
 #include <QTimer>
 
 PlayerApplication::PlayerApplication(Setup setup)
     : setup_(std::move(setup)), store_(ProgramFile(QStringLiteral("Options.ini"))), site_(store_) {
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/sorvi.svg")));
 
-    // The embedded default skin and decoder engine are written out when missing;
-    // a failure is reported and start-up goes on without them.
-    const QStringList problems = ExtractMissingProgramFiles();
+    // The embedded default skin and decoder engine are written out when missing
+    // or not as embedded; a failure is reported and start-up goes on without them.
+    const QStringList problems = WriteOutProgramFiles();
 
     createGlobalObjects();
     installCommands();
@@ -121,6 +123,12 @@ void PlayerApplication::installCommands() {
                             [this](const CommandCall& call) { adder_->OpenFileCommand(call.argument); });
 }
 
+void PlayerApplication::DoCommand(const QString& command, QObject* sender) {
+    if (ended_ || (quitRequested_ && dispatcher_->depth() > 0))
+        return;
+    dispatcher_->DoCommand(command, sender);
+}
+
 void PlayerApplication::PostCommand(const QString& command) { option_->PostCommand(command); }
 
 void PlayerApplication::placeOnTop() {
@@ -153,6 +161,42 @@ void PlayerApplication::Start() {
     mainWindow_->show();
     StartStallTrace(this);
     runStartupCommands();
+    ready_ = true;
+}
+
+void PlayerApplication::RequestQuit(int commandsOfCaller) {
+    if (closed_)
+        return;
+    quitRequested_ = true;
+    play_->StopTagScan();
+    if (quitNowIfIdle(commandsOfCaller))
+        return;
+    // Later, from the event loop: the modal windows are cancelled so that the
+    // code that opened them returns first.
+    CloseModalWindows();
+    if (quitTimer_.isActive())
+        return;
+    quitTimer_.setInterval(20);
+    connect(&quitTimer_, &QTimer::timeout, this, [this] {
+        if (!quitNowIfIdle(0))
+            CloseModalWindows();
+    });
+    quitTimer_.start();
+}
+
+bool PlayerApplication::quitNowIfIdle(int commandsOfCaller) {
+    if (closed_)
+        return true;
+    if (!ready_ || dispatcher_->depth() > commandsOfCaller || QThread::currentThread()->loopLevel() > 1)
+        return false;
+    // What was handed over before the quit (held while the player started) runs
+    // first; waiting lists run as one batch, so this wait is short.
+    if (commandsOfCaller == 0 && option_->queuedCommands() > 0)
+        return false;
+    quitTimer_.stop();
+    CloseMainWindow();
+    QCoreApplication::quit();
+    return true;
 }
 
 void PlayerApplication::runStartupCommands() {
@@ -180,6 +224,9 @@ void PlayerApplication::runStartupCommands() {
         option_->Load();
         takeMixerChange();
     }
+    // A quit asked for meanwhile: no song is started only to be stopped.
+    if (quitRequested_)
+        return;
     if (!batch.FirstAudioFile.isEmpty())
         DoCommand(QStringLiteral("#Play,") + batch.FirstAudioFile);
     else if (PlayerSettings::AutoPlay(store_) && play_->Default().Count() > 0)
@@ -195,13 +242,17 @@ void PlayerApplication::CloseMainWindow() {
         return;
     closed_ = true;
     if (option_->Playing())
-        DoCommand(QStringLiteral("#Stop"));
+        dispatcher_->DoCommand(QStringLiteral("#Stop"));
     mainWindow_->setAcceptDrops(false);
     mainWindow_->hide();
     menu_->Close();
     play_->StopTagScan();
     skin_->Close();
     SaveWindowPlacement(*mainWindow_, store_);
+    // Nothing runs after the close sequence: neither queued commands nor
+    // commands the windows still send.
+    ended_ = true;
+    option_->SetCommandRunner(nullptr);
     emit finished();
 }
 

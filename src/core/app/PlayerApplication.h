@@ -7,6 +7,7 @@
 
 #include <QObject>
 #include <QStringList>
+#include <QTimer>
 #include <memory>
 
 class TAnimate;
@@ -46,7 +47,7 @@ public:
     // Creates the display window, which runs the start-up commands.
     void Start();
 
-    void DoCommand(const QString& command, QObject* sender = nullptr) { dispatcher_->DoCommand(command, sender); }
+    void DoCommand(const QString& command, QObject* sender = nullptr);
     void PostCommand(const QString& command);
 
     TOption& option() { return *option_; }
@@ -67,9 +68,18 @@ public:
     TKvMp3PlayForm& mainWindow() { return *mainWindow_; }
     TFrameForm* displayWindow() { return displayWindow_.get(); }
 
-    // The close sequence of the main window; runs once.
+    // The close sequence of the main window; runs once. Nothing runs after it.
     void CloseMainWindow();
     bool closed() const { return closed_; }
+
+    // Ends the player: the close sequence runs and the event loop quits as soon
+    // as nothing else is running: not before start-up is done, not inside a
+    // running command (beyond `commandsOfCaller`, 1 for the "#Exit" handler),
+    // not inside a modal window (cancelled meanwhile) and, asked from outside a
+    // command, not before the commands already queued have run. Meanwhile the
+    // commands an interrupted command would still start are refused. Every
+    // request after the first does nothing more.
+    void RequestQuit(int commandsOfCaller = 0);
 
 signals:
     // The close sequence has run; the application should now end.
@@ -81,6 +91,7 @@ private:
     void runStartupCommands();
     void takeMixerChange();
     void placeOnTop();
+    bool quitNowIfIdle(int commandsOfCaller);
 
     Setup setup_;
     OptionsStore store_;
@@ -112,4 +123,8 @@ private:
     std::unique_ptr<TKvMp3PlayForm> mainWindow_;
     std::unique_ptr<TFrameForm> displayWindow_;
     bool closed_ = false;
+    bool ended_ = false;         // the close sequence is over
+    bool ready_ = false;         // start-up is done
+    bool quitRequested_ = false;
+    QTimer quitTimer_;
 };

@@ -1,7 +1,9 @@
 #include "PlayerMain.h"
 
+#include "CommandInbox.h"
 #include "CommandLine.h"
 #include "DesktopShell.h"
+#include "ModalWindows.h"
 #include "PlayerApplication.h"
 #include "PlayerQApplication.h"
 #include "PlayerTranslation.h"
@@ -19,6 +21,10 @@
 
 namespace {
 
+// How long a second start waits for the running player to take its request. A
+// player still starting, or busy in a long command, reads it late.
+constexpr int kHandoverTimeoutMs = 15000;
+
 QStringList argumentsOf(int argc, char** argv) {
     QStringList list;
     for (int i = 1; i < argc; ++i)
@@ -27,13 +33,23 @@ QStringList argumentsOf(int argc, char** argv) {
 }
 
 // A second start: hand the files (or "#Normal") and any --command strings to
-// the running player, and end without a window.
+// the running player, and end without a window. A request the player did not
+// take is reported, and the exit code says so.
 int handOver(const SingleInstance& instance, const CommandLine& line) {
+    QStringList requests;
     if (!line.files.isEmpty() || line.commands.isEmpty())
-        instance.SendToPrimary(HandoverCommand(line.files, QDir::currentPath()));
-    for (const QString& command : line.commands)
-        instance.SendToPrimary(command);
-    return 0;
+        requests << HandoverCommand(line.files, QDir::currentPath());
+    requests << line.commands;
+    int failed = 0;
+    for (const QString& request : requests) {
+        if (instance.SendToPrimary(request, kHandoverTimeoutMs))
+            continue;
+        ++failed;
+        QString shown = request;
+        shown.replace(QChar(0), QLatin1Char(' '));
+        std::fprintf(stderr, "sorvi: the running player did not take \"%s\"\n", shown.toLocal8Bit().constData());
+    }
+    return failed == 0 ? 0 : 1;
 }
 
 } // namespace
@@ -62,8 +78,43 @@ int RunPlayer(int argc, char** argv) {
     const PlayerTranslation translation;
 
     SingleInstance instance(SingleInstance::KeyForFolder(ProgramFolder()));
+    if (!instance.problem().isEmpty()) {
+        std::fprintf(stderr, "sorvi: %s\n", instance.problem().toLocal8Bit().constData());
+        return 1;
+    }
     if (!instance.TryBecomePrimary())
         return handOver(instance, line);
+
+    QString folderProblem;
+    if (!MakeProgramFolder(&folderProblem))
+        std::fprintf(stderr, "sorvi: %s\n", folderProblem.toLocal8Bit().constData());
+
+    // The socket listens from now on: what later starts hand over is held
+    // until the player is ready, and a quit among it is announced at once so
+    // that start-up message boxes close. A termination signal runs "#Exit";
+    // one that arrives before the player exists closes the boxes and runs it
+    // as soon as the player does.
+    PlayerApplication* live = nullptr;
+    bool exitAsked = false, exitHeld = false;
+    CommandInbox inbox;
+    inbox.SetQuitRequest([&live, &exitHeld] {
+        exitHeld = true;
+        if (live)
+            live->RequestQuit();
+        else
+            CloseModalWindows();
+    });
+    QObject::connect(&instance, &SingleInstance::commandReceived, [&inbox](const QString& c) { inbox.Take(c); });
+    // Lives until the player is gone: a signal repeated during shutdown must
+    // not end the process before its last writes.
+    TerminationSignals signals_;
+    QObject::connect(&signals_, &TerminationSignals::terminationRequested, [&live, &exitAsked](int) {
+        exitAsked = true;
+        if (live)
+            live->DoCommand(QStringLiteral("#Exit"));
+        else
+            CloseModalWindows();
+    });
 
     auto* splash = new TSplashForm;
     splash->show();
@@ -71,17 +122,20 @@ int RunPlayer(int argc, char** argv) {
 
     QtDialogLayer dialogs;
     PlayerApplication player({&dialogs, &OpenWithDesktop, line.files});
+    live = &player;
     app.SetExceptionReporter(
         [&player](const QString& message) { player.messenger().ShowMessageBox(message, MsgBox::IconStop); });
-    QObject::connect(&instance, &SingleInstance::commandReceived, &player, &PlayerApplication::PostCommand);
-
-    TerminationSignals signals_;
-    QObject::connect(&signals_, &TerminationSignals::terminationRequested, &player,
-                     [&player](int) { player.PostCommand(QStringLiteral("#Exit")); });
+    if (exitAsked)
+        player.DoCommand(QStringLiteral("#Exit"));
+    else if (exitHeld)
+        player.RequestQuit();
 
     player.Start();
     for (const QString& command : line.commands)
         player.PostCommand(command);
+    inbox.Open([&player](const QString& command) { player.PostCommand(command); });
     splash->Finish();
-    return app.exec();
+    const int code = app.exec();
+    live = nullptr;
+    return code;
 }

@@ -86,8 +86,5 @@ void InstallWindowCommands(TCommandDispatcher& d, PlayerApplication& player) {
         }
         displayCommand(player, call.argument);
     });
-    d.SetHandler(QStringLiteral("#EXIT"), [&player](const CommandCall&) {
-        player.CloseMainWindow();
-        QCoreApplication::quit();
-    });
+    d.SetHandler(QStringLiteral("#EXIT"), [&player](const CommandCall&) { player.RequestQuit(1); });
 }

@@ -17,6 +17,12 @@ QString ChooseProgramFolder(const QString& sorviHome, const QString& executableF
 // Overrides the computed folder (tests that run several players in one process).
 void SetProgramFolder(const QString& folder);
 
+// Creates the program folder (and missing parents) for the user alone, so that
+// a first start with SORVI_HOME naming a new folder, or without
+// ~/.local/share/sorvi/ yet, can write its files. True when it exists now;
+// otherwise `error` says why.
+bool MakeProgramFolder(QString* error = nullptr);
+
 QString ProgramFile(const QString& name); // ProgramFolder() + name
 QString LyricsFolder();                   // ProgramFolder() + "Lyrics/"
 QString PlusinFolder();                   // ProgramFolder() + "Plusin/"

@@ -51,3 +51,9 @@ int SoundDownVolume(int volume) {
         return -1;
     return std::max(volume, 1024) - 1024;
 }
+
+QStringList OpenFileNames(const QString& argument) {
+    if (argument.contains(QChar(0)))
+        return argument.split(QChar(0), Qt::SkipEmptyParts);
+    return argument.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+}

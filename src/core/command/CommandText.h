@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // A command string: a name starting with "#", optionally "," and an argument
 // (everything after the first comma, further commas included).
@@ -26,3 +27,8 @@ int RewindTarget(int position, int step);
 // -1 when the command does nothing (already at the limit).
 int SoundUpVolume(int volume);
 int SoundDownVolume(int volume);
+
+// The names an "#OpenFile" list carries: names each followed by NUL (as a second
+// start hands them over) or, without any NUL, separated by CR LF. Empty names
+// are skipped.
+QStringList OpenFileNames(const QString& argument);

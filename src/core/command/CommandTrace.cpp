@@ -13,7 +13,7 @@ void TraceCommand(const QString& command) {
     if (!file.open(QIODevice::Append))
         return;
     QString line = command;
-    line.replace('\r', QLatin1String("\\r")).replace('\n', QLatin1String("\\n"));
+    line.replace('\r', QLatin1String("\\r")).replace('\n', QLatin1String("\\n")).replace(QChar(0), QLatin1String("\\0"));
     static const bool withTimes = qEnvironmentVariableIsSet("SORVI_TRACE_TIMES");
     if (withTimes)
         line.prepend(QString::number(QDateTime::currentMSecsSinceEpoch()) + ' ');

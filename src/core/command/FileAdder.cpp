@@ -1,5 +1,6 @@
 #include "FileAdder.h"
 
+#include "CommandText.h"
 #include "Messenger.h"
 #include "PlayerSettings.h"
 #include "TOption.h"
@@ -42,7 +43,7 @@ void FileAdder::OpenFileCommand(const QString& argument) {
         waitingLists_ << argument;
         return;
     }
-    for (const QString& path : argument.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts))
+    for (const QString& path : OpenFileNames(argument))
         play_.AddFile(path);
     play_.EndAdd();
     AfterAdd(true);

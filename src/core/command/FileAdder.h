@@ -20,8 +20,9 @@ public:
 
     FileAdder(TPlay& play, TOption& option, Messenger& messenger, MediaTypes mediaTypes, CommandRunner run);
 
-    // "#OpenFile": with paths separated by CR LF, add them to DEFAULT and play
-    // the first song even when something plays; without, the open-files dialog.
+    // "#OpenFile": with paths (each followed by NUL as a second start hands
+    // them over, or separated by CR LF), add them to DEFAULT and play the first
+    // song even when something plays; without, the open-files dialog.
     // A list that arrives while a batch is open (handed over during a tag scan)
     // is added once that batch has ended.
     void OpenFileCommand(const QString& argument);

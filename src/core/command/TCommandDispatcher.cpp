@@ -32,6 +32,11 @@ bool TCommandDispatcher::HasHandler(const QString& name) const {
 
 void TCommandDispatcher::DoCommand(const QString& command, QObject* sender) {
     TraceCommand(command);
+    struct Running {
+        int& depth;
+        explicit Running(int& d) : depth(d) { ++depth; }
+        ~Running() { --depth; }
+    } running(depth_);
     const CommandText text = SplitCommand(command);
     if (text.name.isEmpty())
         return;

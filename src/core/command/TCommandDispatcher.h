@@ -39,8 +39,12 @@ public:
     void SetShellOpen(ShellOpen open) { shellOpen_ = std::move(open); }
 
     void DoCommand(const QString& command, QObject* sender = nullptr);
+    // How many commands are running now, one inside the other (a command that
+    // opened a modal window, or ran another command, is still running).
+    int depth() const { return depth_; }
 
 private:
+    int depth_ = 0;
     const TOption& option_;
     std::map<QString, CommandHandler> handlers_;
     ShellOpen shellOpen_;

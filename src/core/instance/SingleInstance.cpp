@@ -1,21 +1,61 @@
 #include "SingleInstance.h"
 
+#include "UrlText.h"
+
 #include <QCryptographicHash>
 #include <QDataStream>
+#include <QDeadlineTimer>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocalSocket>
-#include <QStandardPaths>
-#include <QUrl>
+#include <QThread>
+#include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
-QString runtimeFolder() {
-    QString dir = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (dir.isEmpty() || !QFileInfo(dir).isDir())
-        dir = QDir::tempPath();
-    return dir;
+// The byte the first instance answers once it has taken a request.
+constexpr char kTaken = '\x06';
+
+// A folder only this user can reach: a real folder (no symbolic link), owned
+// by the user, closed to group and others.
+bool isPrivateFolder(const QString& path) {
+    struct stat st {};
+    return ::lstat(QFile::encodeName(path).constData(), &st) == 0 && S_ISDIR(st.st_mode) &&
+           st.st_uid == ::getuid() && (st.st_mode & 077) == 0;
+}
+
+// Where the lock and the socket live: XDG_RUNTIME_DIR when it is set and
+// private; otherwise a folder of the user's own cache, created for the user
+// alone and checked before use. Names in /tmp would be predictable, so another
+// user could take the lock first or listen on the socket. Empty (with
+// `problem` set) when no such folder can be had.
+QString runtimeFolder(QString& problem) {
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty() && isPrivateFolder(runtime))
+        return runtime;
+    QString cache = qEnvironmentVariable("XDG_CACHE_HOME");
+    if (cache.isEmpty() || QFileInfo(cache).isRelative())
+        cache = QDir::homePath() + QStringLiteral("/.cache");
+    const QString folder = cache + QStringLiteral("/sorvi");
+    const QByteArray native = QFile::encodeName(folder);
+    QDir().mkpath(cache);
+    if (::mkdir(native.constData(), 0700) != 0 && errno != EEXIST) {
+        problem = QStringLiteral("cannot create \"%1\": %2").arg(folder, QString::fromLocal8Bit(std::strerror(errno)));
+        return {};
+    }
+    struct stat st {};
+    if (::lstat(native.constData(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == ::getuid() &&
+        (st.st_mode & 077) != 0)
+        ::chmod(native.constData(), 0700); // ours, but opened to others: closed again
+    if (!isPrivateFolder(folder)) {
+        problem = QStringLiteral("\"%1\" is not a folder private to this user; not using it").arg(folder);
+        return {};
+    }
+    return folder;
 }
 
 QByteArray frame(const QString& command) {
@@ -34,9 +74,12 @@ QString SingleInstance::KeyForFolder(const QString& programFolder) {
     return QStringLiteral("sorvi-%1-%2").arg(::getuid()).arg(QString::fromLatin1(hash.left(12)));
 }
 
-SingleInstance::SingleInstance(const QString& key, QObject* parent)
-    : QObject(parent), lockPath_(runtimeFolder() + '/' + key + QStringLiteral(".lock")),
-      socketPath_(runtimeFolder() + '/' + key + QStringLiteral(".sock")) {
+SingleInstance::SingleInstance(const QString& key, QObject* parent) : QObject(parent) {
+    const QString folder = runtimeFolder(problem_);
+    if (!folder.isEmpty()) {
+        lockPath_ = folder + '/' + key + QStringLiteral(".lock");
+        socketPath_ = folder + '/' + key + QStringLiteral(".sock");
+    }
     server_.setSocketOptions(QLocalServer::UserAccessOption);
     connect(&server_, &QLocalServer::newConnection, this, &SingleInstance::onNewConnection);
 }
@@ -48,6 +91,8 @@ SingleInstance::~SingleInstance() {
 }
 
 bool SingleInstance::TryBecomePrimary() {
+    if (!problem_.isEmpty())
+        return false;
     lock_ = std::make_unique<QLockFile>(lockPath_);
     // A lock left by a process that no longer runs is taken over at once.
     lock_->setStaleLockTime(0);
@@ -55,22 +100,37 @@ bool SingleInstance::TryBecomePrimary() {
         lock_.reset();
         return false;
     }
+    // The lock names this process and host: for the user's eyes only.
+    ::chmod(QFile::encodeName(lockPath_).constData(), 0600);
     QLocalServer::removeServer(socketPath_);
     server_.listen(socketPath_);
     return true;
 }
 
 bool SingleInstance::SendToPrimary(const QString& command, int timeoutMs) const {
-    QLocalSocket socket;
-    socket.connectToServer(socketPath_);
-    if (!socket.waitForConnected(timeoutMs))
+    if (!problem_.isEmpty())
         return false;
-    socket.write(frame(command));
-    if (!socket.waitForBytesWritten(timeoutMs))
-        return false;
-    // The first instance closes the connection once it has read the request.
-    socket.waitForDisconnected(timeoutMs);
-    return true;
+    const QDeadlineTimer deadline(timeoutMs);
+    auto remaining = [&] { return int(qMax<qint64>(1, deadline.remainingTime())); };
+    for (;;) {
+        QLocalSocket socket;
+        socket.connectToServer(socketPath_);
+        if (socket.waitForConnected(remaining())) {
+            socket.write(frame(command));
+            if (!socket.waitForBytesWritten(remaining()))
+                return false;
+            // Delivered only when the first instance says it has taken it.
+            while (socket.bytesAvailable() < 1)
+                if (deadline.hasExpired() || !socket.waitForReadyRead(remaining()))
+                    return false;
+            return socket.read(1) == QByteArray(1, kTaken);
+        }
+        // Started at the same moment, the first instance may hold the lock but
+        // not listen yet: try again until the time is up.
+        if (deadline.hasExpired())
+            return false;
+        QThread::msleep(20);
+    }
 }
 
 void SingleInstance::onNewConnection() {
@@ -90,6 +150,14 @@ void SingleInstance::onNewConnection() {
                     return;
                 const QString command = QString::fromUtf8(buffer->mid(4, int(length)));
                 buffer->remove(0, int(4 + length));
+                // A sender that gave up waiting has told its user the request
+                // was not delivered: then it is not run either.
+                socket->write(QByteArray(1, kTaken));
+                socket->flush();
+                if (socket->state() != QLocalSocket::ConnectedState) {
+                    socket->abort();
+                    return;
+                }
                 emit commandReceived(command);
                 socket->disconnectFromServer();
             }
@@ -103,10 +171,12 @@ QString HandoverCommand(const QStringList& arguments, const QString& workingFold
     QString list;
     for (const QString& argument : arguments) {
         QString item = argument;
-        const bool isUrl = QUrl(argument).scheme().size() > 1;
+        // Plug-ins are not loaded here: a name in URL form that is no file
+        // may be a stream of a plug-in's scheme and is handed over as it is.
+        const bool isUrl = IsUrl(argument) || (HasUrlForm(argument) && !QFileInfo::exists(argument));
         if (!isUrl && !argument.isEmpty() && QFileInfo(argument).isRelative())
             item = QDir::cleanPath(QDir(workingFolder).absoluteFilePath(argument));
-        list += item + QStringLiteral("\r\n");
+        list += item + QChar(0);
     }
     return QStringLiteral("#OpenFile,") + list;
 }

@@ -1,10 +1,11 @@
 #include "ResourceFiles.h"
 
+#include "AtomicFile.h"
 #include "ProgramFolder.h"
+#include "RegularFile.h"
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QSaveFile>
 #include <stdexcept>
 
 namespace {
@@ -15,35 +16,49 @@ struct EmbeddedFile {
     const char* fileName;
 };
 constexpr EmbeddedFile kProgramFiles[] = {{"skin", "default.eks"}, {"mpeg", "mpeg.so"}};
-} // namespace
 
-bool HasResourceFile(const QString& name) { return QFile::exists(resourcePath(name)); }
-
-void ExtractResourceFile(const QString& name, const QString& path) {
+QByteArray resourceBytes(const QString& name) {
     QFile source(resourcePath(name));
     if (!source.open(QIODevice::ReadOnly))
         throw std::runtime_error(QCoreApplication::translate("ResourceFiles", "The program carries no file \"%1\".")
                                      .arg(name)
                                      .toStdString());
-    QSaveFile target(path);
-    if (!target.open(QIODevice::WriteOnly) || target.write(source.readAll()) < 0 || !target.commit())
-        throw std::runtime_error(
-            QCoreApplication::translate("ResourceFiles", "Cannot write \"%1\": %2")
-                .arg(path, target.errorString())
-                .toStdString());
+    return source.readAll();
+}
+} // namespace
+
+bool HasResourceFile(const QString& name) { return QFile::exists(resourcePath(name)); }
+
+void ExtractResourceFile(const QString& name, const QString& path) {
+    QString error;
+    if (!WriteFileAtomically(path, resourceBytes(name), &error))
+        throw std::runtime_error(QCoreApplication::translate("ResourceFiles", "Cannot write \"%1\": %2")
+                                     .arg(path, error)
+                                     .toStdString());
 }
 
-QStringList ExtractMissingProgramFiles() {
+QString WriteOutProgramFile(const QByteArray& embedded, const QString& path) {
+    // What is there is compared byte for byte: a module or skin cut short by
+    // an earlier full disk, or changed, would crash the loader or show the
+    // skin error at every start.
+    if (ReadRegularFile(path, embedded.size()) == embedded)
+        return {};
+    QString error;
+    if (!WriteFileAtomically(path, embedded, &error))
+        return QCoreApplication::translate("ResourceFiles", "Cannot write \"%1\": %2").arg(path, error);
+    return {};
+}
+
+QStringList WriteOutProgramFiles() {
     QStringList problems;
     for (const EmbeddedFile& file : kProgramFiles) {
-        const QString path = ProgramFile(QString::fromLatin1(file.fileName));
-        if (QFile::exists(path) || !HasResourceFile(QString::fromLatin1(file.resource)))
+        const QString name = QString::fromLatin1(file.resource);
+        if (!HasResourceFile(name))
             continue;
-        try {
-            ExtractResourceFile(QString::fromLatin1(file.resource), path);
-        } catch (const std::exception& e) {
-            problems << QString::fromUtf8(e.what());
-        }
+        const QString problem =
+            WriteOutProgramFile(resourceBytes(name), ProgramFile(QString::fromLatin1(file.fileName)));
+        if (!problem.isEmpty())
+            problems << problem;
     }
     return problems;
 }

@@ -1,16 +1,23 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 // Files the program carries inside itself and writes out into the program
-// folder when they are missing: "skin" (the default skin, "default.eks") and
-// "mpeg" (the decoder engine, "mpeg.so"). Names are not case-sensitive.
+// folder: "skin" (the default skin, "default.eks") and "mpeg" (the decoder
+// engine, "mpeg.so"). Names are not case-sensitive.
 bool HasResourceFile(const QString& name);
 
-// Writes the embedded file `name` to `path` (created or overwritten). Throws
-// std::runtime_error with a readable reason when it cannot.
+// Writes the embedded file `name` to `path` (created or overwritten, never left
+// cut short). Throws std::runtime_error with a readable reason when it cannot.
 void ExtractResourceFile(const QString& name, const QString& path);
 
-// Writes each embedded file that is missing from the program folder.
-// Failures are collected as readable reasons rather than stopping start-up.
-QStringList ExtractMissingProgramFiles();
+// Writes `embedded` to `path` unless the file there already holds exactly these
+// bytes. Returns a readable reason when it cannot, else an empty text.
+QString WriteOutProgramFile(const QByteArray& embedded, const QString& path);
+
+// Writes each embedded file that is missing from the program folder or differs
+// from the embedded one. Failures are collected as readable reasons rather than
+// stopping start-up.
+QStringList WriteOutProgramFiles();

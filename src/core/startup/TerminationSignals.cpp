@@ -34,8 +34,10 @@ TerminationSignals::TerminationSignals(QObject* parent) : QObject(parent) {
 }
 
 TerminationSignals::~TerminationSignals() {
+    // The player is gone and the process is ending: a signal from now on must
+    // not cut its last steps short.
     for (int number : {SIGTERM, SIGINT, SIGHUP})
-        ::signal(number, SIG_DFL);
+        ::signal(number, SIG_IGN);
     notifier_.reset();
     ::close(signalPipe[0]);
     ::close(signalPipe[1]);

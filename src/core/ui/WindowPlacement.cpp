@@ -22,6 +22,37 @@ Placement ReadPlacement(const OptionsStore& store, const QString& section, bool 
     return placement;
 }
 
+QRect KeepOnScreens(const QRect& rect, const QList<QRect>& screens) {
+    if (screens.isEmpty())
+        return rect;
+    // Enough to see and grab: a strip of the window, with its top edge on the
+    // same screen (a frameless skin is dragged by its face, a framed window by
+    // its title bar).
+    const int needWidth = qMin(rect.width(), 64), needHeight = qMin(rect.height(), 32);
+    for (const QRect& screen : screens) {
+        const QRect seen = screen.intersected(rect);
+        if (seen.width() >= needWidth && seen.height() >= needHeight && rect.top() >= screen.top() &&
+            rect.top() <= screen.bottom())
+            return rect;
+    }
+    auto distance = [&](const QRect& screen) {
+        const QPoint centre = rect.center();
+        const qint64 dx = centre.x() < screen.left() ? screen.left() - centre.x()
+                          : centre.x() > screen.right() ? centre.x() - screen.right() : 0;
+        const qint64 dy = centre.y() < screen.top() ? screen.top() - centre.y()
+                          : centre.y() > screen.bottom() ? centre.y() - screen.bottom() : 0;
+        return dx * dx + dy * dy;
+    };
+    QRect nearest = screens.first();
+    for (const QRect& screen : screens)
+        if (distance(screen) < distance(nearest))
+            nearest = screen;
+    QRect placed = rect;
+    placed.moveLeft(qMax(nearest.left(), qMin(rect.left(), nearest.right() + 1 - rect.width())));
+    placed.moveTop(qMax(nearest.top(), qMin(rect.top(), nearest.bottom() + 1 - rect.height())));
+    return placed;
+}
+
 namespace {
 bool isSizeable(const QWidget& window) { return window.minimumSize() != window.maximumSize(); }
 
@@ -34,7 +65,10 @@ QRect virtualScreen() {
 void LoadWindowPlacement(QWidget& window, const OptionsStore& store) {
     const Placement placement =
         ReadPlacement(store, window.objectName(), isSizeable(window), window.size(), virtualScreen());
-    window.setGeometry(placement.rect);
+    QList<QRect> screens;
+    for (const QScreen* screen : QGuiApplication::screens())
+        screens << screen->availableGeometry();
+    window.setGeometry(KeepOnScreens(placement.rect, screens));
     if (placement.maximize)
         window.setWindowState(window.windowState() | Qt::WindowMaximized);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QRect>
 #include <QString>
 
@@ -19,6 +20,12 @@ struct Placement {
 };
 Placement ReadPlacement(const OptionsStore& store, const QString& section, bool sizeable, const QSize& current,
                         const QRect& virtualScreen);
+
+// The place to give a window whose saved place may lie off every screen (a
+// screen removed since, a hand-edited file): kept when a grabbable part of it,
+// top edge included, is on one of `screens`; otherwise moved onto the screen
+// nearest to it, inside it as far as it fits.
+QRect KeepOnScreens(const QRect& rect, const QList<QRect>& screens);
 
 // A window is sizeable unless its minimum and maximum sizes are the same.
 void LoadWindowPlacement(QWidget& window, const OptionsStore& store);
