@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <csignal>
@@ -101,4 +102,30 @@ TEST_F(PlayerProcess, CommandStartsAPlayerWhenNoneRuns) {
     // After its own start-up commands, the player ran the two it was given.
     EXPECT_EQ(traced().mid(traced().size() - 2), (QStringList{"#Shuffle,1", "#Exit"}));
     EXPECT_TRUE(ini().contains("SHUFFER=1"));
+}
+
+// "Options.ini" is written when a value changes: a start and a close that
+// change nothing leave the file as it was (not even replaced by an equal copy).
+TEST_F(PlayerProcess, AStartThatChangesNothingLeavesTheSettingsFileAlone) {
+    auto first = startFirst();
+    start({"--command", "#Exit"})->waitForFinished(2000);
+    ASSERT_TRUE(first->waitForFinished(5000));
+    const QString file = home.path() + "/Options.ini";
+    ASSERT_TRUE(QFileInfo::exists(file));
+    const QDateTime before = QFileInfo(file).lastModified();
+    const QString text = ini();
+
+    QFile::remove(trace);
+    auto second = startFirst();
+    // Let the start finish: the skin is applied and the window shown.
+    WaitFor([] { return false; }, 1500);
+    // A start without files brings the running player to the front ("#Normal").
+    ASSERT_TRUE(start({})->waitForFinished(2000));
+    EXPECT_TRUE(WaitFor([&] { return traced().contains("#Normal"); }));
+    WaitFor([] { return false; }, 300);
+    EXPECT_EQ(QFileInfo(file).lastModified(), before);
+    start({"--command", "#Exit"})->waitForFinished(2000);
+    ASSERT_TRUE(second->waitForFinished(5000));
+    EXPECT_EQ(QFileInfo(file).lastModified(), before) << "closing";
+    EXPECT_EQ(ini(), text);
 }
