@@ -217,8 +217,8 @@ bool TAudioMixer::SetVolume(int destination, int connection, int left, int right
         return true;
     if (target_ == Target::Stream && connection == 0) {
         if (left >= 0) {
-            keptLeft_ = std::clamp(left, 0, 65535);
-            keptRight_ = std::clamp(right < 0 ? left : right, 0, 65535);
+            keptLeft_ = std::clamp(left, 0, kMaxVolume);
+            keptRight_ = std::clamp(right < 0 ? left : right, 0, kMaxVolume);
         }
         if (mute >= 0)
             keptMute_ = mute != 0;
