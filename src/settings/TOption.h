@@ -69,6 +69,9 @@ public:
     void SetRepeat(bool flag);
     void SetSinglePlay(bool flag);
     void SetAlwaysOnTop(bool flag);
+    // Announces the on-top mode again unchanged, so that the faces place the
+    // window anew; nothing is written.
+    void ReapplyAlwaysOnTop() { emit alwaysOnTopChanged(alwaysOnTop_); }
     void SetTimeMode(bool flag);
     void SetMute(bool flag);
     void SetCurrentIndex(int index);

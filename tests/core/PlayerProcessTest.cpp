@@ -248,3 +248,29 @@ TEST_F(PlayerProcess, QuitInsideAModalDialogEndsTheCommandToo) {
         EXPECT_LT(written.indexOf("[OPTION]"), written.indexOf("[TKvMp3PlayForm]")) << written.toStdString();
     }
 }
+
+// "Options.ini" is written when a value changes: a start and a close that
+// change nothing leave the file as it was (not even replaced by an equal copy).
+TEST_F(PlayerProcess, AStartThatChangesNothingLeavesTheSettingsFileAlone) {
+    auto first = startFirst();
+    start({"--command", "#Exit"})->waitForFinished(2000);
+    ASSERT_TRUE(first->waitForFinished(5000));
+    const QString file = home.path() + "/Options.ini";
+    ASSERT_TRUE(QFileInfo::exists(file));
+    const QDateTime before = QFileInfo(file).lastModified();
+    const QString text = ini();
+
+    QFile::remove(trace);
+    auto second = startFirst();
+    // Let the start finish: the skin is applied and the window shown.
+    WaitFor([] { return false; }, 1500);
+    // A start without files brings the running player to the front ("#Normal").
+    ASSERT_TRUE(start({})->waitForFinished(2000));
+    EXPECT_TRUE(WaitFor([&] { return traced().contains("#Normal"); }));
+    WaitFor([] { return false; }, 300);
+    EXPECT_EQ(QFileInfo(file).lastModified(), before);
+    start({"--command", "#Exit"})->waitForFinished(2000);
+    ASSERT_TRUE(second->waitForFinished(5000));
+    EXPECT_EQ(QFileInfo(file).lastModified(), before) << "closing";
+    EXPECT_EQ(ini(), text);
+}

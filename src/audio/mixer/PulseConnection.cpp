@@ -1,5 +1,7 @@
 #include "PulseConnection.h"
 
+#include "PulseLevels.h"
+
 #include <pulse/context.h>
 #include <pulse/ext-stream-restore.h>
 #include <pulse/introspect.h>
@@ -7,6 +9,7 @@
 #include <pulse/subscribe.h>
 #include <pulse/thread-mainloop.h>
 #include <pulse/timeval.h>
+#include <algorithm>
 #include <unistd.h>
 
 namespace {
@@ -171,6 +174,7 @@ void PulseConnection::dropContext() {
     ready_ = false;
     refreshing_ = false;
     refreshAgain_ = false;
+    seenStreams_.clear();
 }
 
 void PulseConnection::scheduleRetry() {
@@ -286,6 +290,37 @@ void PulseConnection::refresh() {
         refreshing_ = false;
 }
 
+// A stream seen for the first time gets the player's level at once; the
+// snapshot shows it with that level, which the server will report next.
+PulseStreamState PulseConnection::welcomeStream(PulseStreamState stream) {
+    if (std::find(seenStreams_.begin(), seenStreams_.end(), stream.index) != seenStreams_.end())
+        return stream;
+    seenStreams_.push_back(stream.index);
+    std::lock_guard lock(levelMutex_);
+    if (!levelSet_)
+        return stream;
+    const pa_cvolume volume = SpreadStereo(stream.map, levelLeft_, levelRight_);
+    if (!pa_cvolume_equal(&volume, &stream.volume)) {
+        if (pa_operation* op = pa_context_set_sink_input_volume(context_, stream.index, &volume, nullptr, nullptr))
+            pa_operation_unref(op);
+        stream.volume = volume;
+    }
+    if (stream.mute != levelMute_) {
+        if (pa_operation* op = pa_context_set_sink_input_mute(context_, stream.index, levelMute_, nullptr, nullptr))
+            pa_operation_unref(op);
+        stream.mute = levelMute_;
+    }
+    return stream;
+}
+
+void PulseConnection::SetStreamLevel(int left, int right, bool mute) {
+    std::lock_guard lock(levelMutex_);
+    levelSet_ = true;
+    levelLeft_ = left;
+    levelRight_ = right;
+    levelMute_ = mute;
+}
+
 // The last step of a refresh: this process's playback streams.
 void PulseConnection::listStreams() {
     if (!withStreams_) {
@@ -300,7 +335,7 @@ void PulseConnection::listStreams() {
                 return;
             if (info && eol == 0) {
                 if (OwnStream(*info))
-                    me->pending_.streams.push_back(StreamOf(*info));
+                    me->pending_.streams.push_back(me->welcomeStream(StreamOf(*info)));
                 return;
             }
             me->refreshDone();

@@ -75,6 +75,11 @@ public:
     bool SetSinkVolume(const std::string& name, const pa_cvolume& volume);
     bool SetSinkMute(const std::string& name, bool mute);
 
+    // The level every new playback stream of this process gets as soon as the
+    // connection sees it (before anyone else can change it), in player levels
+    // 0..65535. Until it is set, new streams keep the level they came with.
+    void SetStreamLevel(int left, int right, bool mute);
+
     // This process's playback streams, found by their application.process.id.
     bool QueryOwnStreams(std::vector<PulseStreamState>& streams);
     bool SetStreamVolume(std::uint32_t index, const pa_cvolume& volume);
@@ -96,6 +101,7 @@ private:
     void onSubscription(unsigned type, std::uint32_t index);
     void refresh();
     void listStreams();
+    PulseStreamState welcomeStream(PulseStreamState stream);
     void refreshDone();
     void publish(PulseSnapshot snapshot);
 
@@ -118,6 +124,14 @@ private:
     std::uint32_t sinkIndex_ = 0xffffffffu;
     std::uint64_t epoch_ = 0;
     PulseSnapshot pending_; // being filled by the refresh in flight
+
+    std::vector<std::uint32_t> seenStreams_; // this process's streams already given the level
+
+    std::mutex levelMutex_;
+    bool levelSet_ = false;
+    int levelLeft_ = 0;
+    int levelRight_ = 0;
+    bool levelMute_ = false;
 
     mutable std::mutex snapshotMutex_;
     std::condition_variable snapshotCv_;

@@ -66,6 +66,7 @@ TAudioMixer::TAudioMixer(Target target, QObject* parent) : QObject(parent), targ
             keptRight_ = reading.right;
             keptMute_ = streams.front().mute;
         }
+        engine_->SetStreamLevel(keptLeft_, keptRight_, keptMute_);
     }
     takeSnapshot(false);
 }
@@ -115,16 +116,10 @@ bool TAudioMixer::followStreams() {
     std::vector<PulseStreamState> streams;
     if (!engine_->QueryOwnStreams(streams))
         return false;
+    // New streams got the kept level from the connection as soon as it saw
+    // them, so any difference is a change from outside.
     bool changed = false;
-    std::vector<std::uint32_t> known;
     for (const PulseStreamState& stream : streams) {
-        known.push_back(stream.index);
-        const bool isNew =
-            std::find(knownStreams_.begin(), knownStreams_.end(), stream.index) == knownStreams_.end();
-        if (isNew) {
-            writeStream(stream); // a new stream of the player gets the player's level
-            continue;
-        }
         // What our level looks like on this stream's channels (a mono stream
         // cannot show a balance).
         const StereoReading expected = ReadStereo(stream.map, SpreadStereo(stream.map, keptLeft_, keptRight_));
@@ -144,8 +139,8 @@ bool TAudioMixer::followStreams() {
         keptMute_ = stream.mute;
         changed = true;
     }
-    knownStreams_ = known;
     if (changed) {
+        engine_->SetStreamLevel(keptLeft_, keptRight_, keptMute_);
         // The other streams of the player follow.
         for (const PulseStreamState& stream : streams)
             writeStream(stream);
@@ -217,11 +212,12 @@ bool TAudioMixer::SetVolume(int destination, int connection, int left, int right
         return true;
     if (target_ == Target::Stream && connection == 0) {
         if (left >= 0) {
-            keptLeft_ = std::clamp(left, 0, 65535);
-            keptRight_ = std::clamp(right < 0 ? left : right, 0, 65535);
+            keptLeft_ = std::clamp(left, 0, kMaxVolume);
+            keptRight_ = std::clamp(right < 0 ? left : right, 0, kMaxVolume);
         }
         if (mute >= 0)
             keptMute_ = mute != 0;
+        engine_->SetStreamLevel(keptLeft_, keptRight_, keptMute_);
         std::vector<PulseStreamState> streams;
         bool ok = engine_->QueryOwnStreams(streams);
         for (const PulseStreamState& stream : streams)

@@ -80,8 +80,8 @@ private:
     bool lineSink(int destination, int connection, std::string& sink) const;
     // Whether a snapshot only reports what this mixer itself wrote last.
     bool isOwnEcho(const PulseSnapshot& snapshot) const;
-    // Stream target: gives the kept level to new streams and takes an outside
-    // change of a known one; true when the kept level changed.
+    // Stream target: takes an outside change of the player's streams; true
+    // when the kept level changed.
     bool followStreams();
     bool writeStream(const struct PulseStreamState& stream);
     void rememberLevel();
@@ -91,7 +91,6 @@ private:
     int keptLeft_ = 65535;
     int keptRight_ = 65535;
     bool keptMute_ = false;
-    std::vector<std::uint32_t> knownStreams_;
 
     // What the last SetVolume wrote to the sink. The server reports every
     // change of the sink, ours included; a report that shows no more than our

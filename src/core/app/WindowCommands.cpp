@@ -70,11 +70,9 @@ void InstallWindowCommands(TCommandDispatcher& d, PlayerApplication& player) {
         showRestored(main);
         main.raise();
         main.activateWindow();
-        // Inverting the on-top mode twice leaves it as it was and puts the
-        // window back at the top of its band.
-        TOption& option = player.option();
-        option.SetAlwaysOnTop(!option.AlwaysOnTop());
-        option.SetAlwaysOnTop(!option.AlwaysOnTop());
+        // The on-top mode is applied again as it is, which puts the window back
+        // at the top of its band (without writing the unchanged mode twice).
+        player.option().ReapplyAlwaysOnTop();
         player.skin().SetInformationEnabled(true);
     });
     d.SetHandler(QStringLiteral("#DISPLAY"), [&player](const CommandCall& call) {

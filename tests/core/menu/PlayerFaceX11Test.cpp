@@ -10,6 +10,8 @@
 #include "TOption.h"
 #include "TSkin.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 TEST_F(SkinnedPlayer, RightClickOnTheSkinOpensTheMenuAndNextPlaysTheNextSong) {
@@ -69,6 +71,46 @@ TEST(PlayerFace, TheDesktopMixerMovesTheVolumeSlider) {
 
     RunTool("pactl", {"set-sink-volume", "sorvi_null", "30%", "10%"}); // left louder: balance to the left
     ASSERT_TRUE(WaitFor([&] { return player.option().Balance() < 50; }, 5000)) << player.option().Balance();
+    player.CloseMainWindow();
+}
+
+// By default the volume is the player's own stream: the desktop's sound
+// settings for that stream move the slider, and the slider leaves the sink and
+// every other program alone.
+TEST(PlayerFace, TheDesktopSettingsOfThePlayersStreamMoveTheVolumeSlider) {
+    TempHome home;
+    ScriptedDialogs dialogs;
+    RunTool("pactl", {"set-sink-volume", "sorvi_null", "100%"});
+    PlayerApplication player({&dialogs, [](const QString&) {}, {}});
+    player.Start();
+    TSkin& skin = player.skin().skin();
+    const QString tone = MakeToneMp3(home.path(), "tone", 440, 20);
+    player.DoCommand("#Play," + tone);
+    // The player's stream: the one of this process (another test's player may
+    // still be closing its own).
+    QString stream;
+    const QString pid = "application.process.id = \"" + QString::number(QCoreApplication::applicationPid()) + '"';
+    ASSERT_TRUE(WaitFor([&] {
+        for (const QString& block : RunTool("pactl", {"list", "sink-inputs"}).split("Sink Input #"))
+            if (block.contains(pid))
+                stream = block.section('\n', 0, 0).trimmed();
+        return !stream.isEmpty();
+    }, 10000)) << "the player's stream did not appear";
+    const QList<int> before = volumeThumbs(skin);
+
+    RunTool("pactl", {"set-sink-input-volume", stream, "10%"});
+    ASSERT_TRUE(WaitFor([&] { return std::abs(player.option().Volume() - 6553) < 70; }, 5000))
+        << player.option().Volume();
+    WaitFor([] { return false; }, 100);
+    const QList<int> quiet = volumeThumbs(skin);
+    ASSERT_EQ(quiet.size(), before.size());
+    for (int i = 0; i < quiet.size(); ++i)
+        EXPECT_NE(quiet[i], before[i]) << "slider " << i << " did not follow the stream";
+
+    player.DoCommand("#SoundUp");
+    EXPECT_TRUE(RunTool("pactl", {"get-sink-volume", "sorvi_null"}).contains("65536 / 100%"))
+        << "the sink is not the player's";
+    EXPECT_TRUE(WaitFor([&] { return std::abs(player.option().Volume() - 7577) < 70; }, 2000));
     player.CloseMainWindow();
 }
 
