@@ -12,6 +12,7 @@
 #include "TLrcView.h"
 #include "TOption.h"
 #include "TPlay.h"
+#include "OwnedWindow.h"
 #include "WindowPlacement.h"
 
 #include <QCloseEvent>
@@ -35,7 +36,7 @@ TLyricsSong lyricsSong(const TPlayItem& item) {
 } // namespace
 
 TLrcForm::TLrcForm(TLrcFormContext context, QWidget* parent)
-    : QMainWindow(parent), context_(std::move(context)) {
+    : QMainWindow(parent, OwnedWindowFlags(parent)), context_(std::move(context)) {
     setObjectName(QStringLiteral("TLrcForm"));
     setWindowTitle(QStringLiteral("Lyrics Shower"));
     setAttribute(Qt::WA_DeleteOnClose);
