@@ -7,8 +7,11 @@
 #include "SkinLayer.h"
 #include "SkinnedPlayer.h"
 #include "TCtrl.h"
+#include "TKvMp3PlayForm.h"
 #include "TOption.h"
 #include "TSkin.h"
+
+#include <QWindow>
 
 namespace {
 
@@ -66,6 +69,31 @@ TEST_F(SkinnedPlayer, ExactlyOneMappedWindowCarriesThePlayersName) {
                   .split('\n', Qt::SkipEmptyParts)
                   .size(),
               1);
+}
+
+// The on-top mode taken from "Options.ini" while the face goes on the screen
+// keeps the main window's first native window: a second one made meanwhile is
+// what stayed on a bare X server showing an old picture of the skin.
+TEST(PlayerFace, TheOnTopModeKeepsTheFirstNativeWindow) {
+    TempHome home;
+    home.write("Options.ini", "[OPTION]\r\nCHECKACC=0\r\nALWAYSTOP=1\r\n");
+    ScriptedDialogs dialogs;
+    PlayerApplication player({&dialogs, [](const QString&) {}, {}});
+    QWidget& main = player.mainWindow();
+    main.winId(); // the first native window
+    const WId first = main.windowHandle()->winId();
+    player.Start();
+    WaitFor([] { return false; }, 500); // the skin is on, the mode applied
+    ASSERT_TRUE(main.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_EQ(main.windowHandle()->winId(), first);
+    player.DoCommand("#OnTop");
+    player.DoCommand("#OnTop");
+    WaitFor([] { return false; }, 200);
+    EXPECT_EQ(main.windowHandle()->winId(), first);
+    const QStringList named = RunTool("xdotool", {"search", "--onlyvisible", "--name", "^Sorvi Audio Player$"})
+                                  .split('\n', Qt::SkipEmptyParts);
+    EXPECT_EQ(named, QStringList{QString::number(first)});
+    player.CloseMainWindow();
 }
 
 // Offsets of every volume slider's thumb on the face.
