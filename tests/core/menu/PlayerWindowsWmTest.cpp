@@ -270,7 +270,9 @@ TEST_F(PlayerUnderWm, KeysAndTheWheelOnTheMainWindowRunTheirCommands) {
     // itself at its title strip, a control at its middle.
     auto wheel = [&](QWidget* over, int delta) {
         const QPoint at = over->mapToGlobal(over == &main ? QPoint(200, 20) : over->rect().center());
-        RunTool("xdotool", {"mousemove", "--sync", QString::number(at.x()), QString::number(at.y())});
+        // (no --sync: it waits for a motion that never comes when the pointer is already there)
+        RunTool("xdotool", {"mousemove", QString::number(at.x()), QString::number(at.y())});
+        QTest::qWait(50);
         for (int i = 0; i < std::abs(delta) / 120; ++i)
             RunTool("xdotool", {"click", delta > 0 ? "4" : "5"});
     };
