@@ -57,8 +57,11 @@ QWidget* QtDialogLayer::DialogParent() const {
     // manager may stack it under an always-on-top player.
     if (QWidget* modal = QApplication::activeModalWidget())
         return modal;
+    // The active window only when it is one that stays (not the splash, which
+    // frees itself, nor a menu).
     QWidget* active = QApplication::activeWindow();
-    if (active && active->isVisible() && !(active->windowType() == Qt::Popup))
+    const Qt::WindowType type = active ? active->windowType() : Qt::Widget;
+    if (active && active->isVisible() && (type == Qt::Window || type == Qt::Dialog))
         return active;
     // A window hidden in the tray cannot carry a dialog: it then stands alone.
     return owner_ && owner_->isVisible() ? owner_.data() : nullptr;
