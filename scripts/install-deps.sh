@@ -12,7 +12,7 @@ PACKAGES=(
   # run
   libqt6widgets6 qt6-qpa-plugins fonts-dejavu-core fontconfig qt6-translations-l10n
   # test and benchmark
-  xvfb xauth x11-utils xdotool pulseaudio pulseaudio-utils sox libsox-fmt-mp3 lame espeak-ng mpg123
+  xvfb xauth x11-utils xdotool openbox pulseaudio pulseaudio-utils sox libsox-fmt-mp3 lame espeak-ng mpg123
   python3 imagemagick procps time
   fonts-wqy-microhei  # a Chinese font for the pictures of the translated face
 )

@@ -35,3 +35,12 @@ TLrcRec BuildDisplayLines(const TLrcRec& rec) {
     display.Append(kLrcEndTime, QString());
     return display;
 }
+
+QString CapLyricsLine(const QString& text) {
+    if (text.size() <= kMaxLyricsLineChars)
+        return text;
+    qsizetype cut = kMaxLyricsLineChars;
+    if (text.at(cut - 1).isHighSurrogate())
+        --cut;
+    return text.left(cut);
+}

@@ -14,3 +14,12 @@
 // display line at its own time. The pieces keep their own times in the loaded
 // record, which the karaoke band uses to sweep a segment piece by piece.
 TLrcRec BuildDisplayLines(const TLrcRec& rec);
+
+// The most characters of one line the lyrics window shows: far wider than any
+// screen at a readable size. Longer lines (a hostile file, a whole text on one
+// line) are cut once when loaded, so no redraw lays out more than this.
+inline constexpr qsizetype kMaxLyricsLineChars = 512;
+
+// `text` cut to at most kMaxLyricsLineChars characters, never inside a
+// surrogate pair.
+QString CapLyricsLine(const QString& text);

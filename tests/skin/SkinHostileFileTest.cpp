@@ -8,6 +8,10 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <sys/stat.h>
 #include <QtEndian>
 
 namespace {
@@ -208,3 +212,34 @@ TEST(TolerableDamage, StateImageOffsetsThatPointNowhereGiveNoPicture) {
 }
 
 } // namespace
+
+// A skin named on the command line or picked in the skin manager is the user's
+// file: anything but a regular file of a skin's size fails at once instead of
+// hanging the window in open() or reading without end.
+TEST(SkinFileByPath, OnlyRegularFilesOfBoundedSize) {
+    QTemporaryDir dir;
+    const QString good = dir.filePath("good.eks");
+    {
+        QFile f(good);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(SmallSkin().build());
+    }
+    SkinFile file;
+    ASSERT_TRUE(file.open(good).ok());
+    file.close();
+
+    const QString fifo = dir.filePath("fifo.eks");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QDir().mkpath(dir.filePath("folder.eks"));
+    const QString huge = dir.filePath("huge.eks");
+    {
+        QFile f(huge);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(SmallSkin().build());
+        ASSERT_TRUE(f.resize(kMaxSkinFileBytes + 1)); // sparse
+    }
+    for (const QString& path : {fifo, dir.filePath("folder.eks"), QStringLiteral("/dev/zero"), huge}) {
+        SCOPED_TRACE(path.toStdString());
+        EXPECT_EQ(file.open(path).error, SkinLoadError::CannotOpen);
+    }
+}

@@ -3,6 +3,7 @@
 #include "DialogLayer.h"
 
 #include <QList>
+#include <functional>
 #include <QString>
 #include <QStringList>
 
@@ -26,19 +27,26 @@ public:
     std::optional<FontSpec> font;
     QString lastFilter;           // filter passed to the last file dialog
     QString lastFolder;           // folder passed to the last file or folder dialog
+    std::function<void()> whileShown; // runs as each dialog "is open" (state checks)
 
     int MessageBox(const QString& text, const QString& title, int flags) override {
         shown.append({"message", text, title, flags});
+        if (whileShown)
+            whileShown();
         return answer;
     }
     int AskWithCheckBox(const QString& text, const QString& title, const QString& checkCaption, bool& checked,
                         int flags) override {
         shown.append({"ask", text, title + "|" + checkCaption + (checked ? "|ticked" : "|clear"), flags});
+        if (whileShown)
+            whileShown();
         checked = checkAnswer;
         return answer;
     }
     QStringList OpenFiles(const QString& title, const QString& folder, const QString& filter) override {
         shown.append({"open", title, QString(), 0});
+        if (whileShown)
+            whileShown();
         lastFilter = filter;
         lastFolder = folder;
         return files;

@@ -1,17 +1,20 @@
 #!/usr/bin/env bash
-# with-services.sh [--pulse] [--x11] -- command...
+# with-services.sh [--pulse] [--x11] [--wm] -- command...
 # Runs one command with private services started for it alone and stopped after:
 #   --pulse  a PulseAudio daemon with a null sink "sorvi_null" as the default sink
 #            (PULSE_SERVER, PULSE_RUNTIME_PATH exported)
 #   --x11    an Xvfb server (DISPLAY exported; QT_QPA_PLATFORM=xcb)
+#   --wm     the same Xvfb server managed by openbox, a real window manager
+#            (implies --x11); the command starts once openbox manages the screen
 # Without --x11 the command gets Qt's offscreen platform. SORVI_HOME is always a
 # fresh temporary folder, removed afterwards.
 set -u
-want_pulse=0 want_x11=0
+want_pulse=0 want_x11=0 want_wm=0
 while [ $# -gt 0 ]; do
   case "$1" in
     --pulse) want_pulse=1 ;;
     --x11) want_x11=1 ;;
+    --wm) want_x11=1 want_wm=1 ;;
     --) shift; break ;;
     *) break ;;
   esac
@@ -55,6 +58,18 @@ if [ $want_x11 -eq 1 ]; then
   done
   [ -n "${DISPLAY:-}" ] || { echo "with-services: Xvfb did not start" >&2; exit 1; }
   export QT_QPA_PLATFORM=xcb
+  if [ $want_wm -eq 1 ]; then
+    openbox >"$scratch/openbox.log" 2>&1 &
+    wmpid=$!
+    pids+=("$wmpid")
+    # A managing window manager names itself on the root window.
+    for _ in $(seq 1 100); do
+      xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+      sleep 0.1
+    done
+    kill -0 "$wmpid" 2>/dev/null && xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' \
+      || { echo "with-services: openbox did not start" >&2; cat "$scratch/openbox.log" >&2; exit 1; }
+  fi
 else
   export QT_QPA_PLATFORM=offscreen
 fi

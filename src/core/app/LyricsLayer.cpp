@@ -3,6 +3,7 @@
 #include "PathResolve.h"
 #include "PlayerApplication.h"
 #include "TCommandDispatcher.h"
+#include "TKvMp3PlayForm.h"
 #include "TID3Forms.h"
 #include "TLrcForm.h"
 #include "TOption.h"
@@ -21,7 +22,8 @@ TLrcForm* LyricsLayer::lyricsWindow() const {
 
 void LyricsLayer::Install() {
     tagForms_ =
-        std::make_unique<TID3Forms>(TID3FormContext{player_.play(), player_.messenger(), player_.store()});
+        std::make_unique<TID3Forms>(TID3FormContext{player_.play(), player_.messenger(), player_.store(),
+                                                    &player_.mainWindow()});
     connect(tagForms_.get(), &TID3Forms::openCountChanged, this, &LyricsLayer::tagWindowsChanged);
 
     TCommandDispatcher& d = player_.dispatcher();
@@ -43,7 +45,9 @@ void LyricsLayer::ShowLyrics() {
             player_.option(),    player_.play(),
             player_.messenger(), player_.store(),
             &player_.animate(),  [this](const QString& command) { player_.DoCommand(command); }};
-        auto* form = new TLrcForm(std::move(context));
+        // A window of the main window: it stacks above it, also when the
+        // player stays on top.
+        auto* form = new TLrcForm(std::move(context), &player_.mainWindow());
         lyricsForm_ = form;
         connect(form, &TLrcForm::shownChanged, this, &LyricsLayer::lyricsShownChanged);
         connect(form, &TLrcForm::lyricsFound, this, &LyricsLayer::lyricsFoundChanged);

@@ -36,6 +36,7 @@
 #include <QIcon>
 #include <QThread>
 #include <QTimer>
+#include <QWindow>
 
 PlayerApplication::PlayerApplication(Setup setup)
     : setup_(std::move(setup)), store_(ProgramFile(QStringLiteral("Options.ini"))), site_(store_) {
@@ -49,6 +50,7 @@ PlayerApplication::PlayerApplication(Setup setup)
     installCommands();
 
     mainWindow_ = std::make_unique<TKvMp3PlayForm>(*option_);
+    setup_.dialogs->SetOwnerWindow(mainWindow_.get());
     connect(mainWindow_.get(), &TKvMp3PlayForm::commandRequested, this, [this](const QString& c) { DoCommand(c); });
     connect(mainWindow_.get(), &TKvMp3PlayForm::closeRequested, this,
             [this] { DoCommand(QStringLiteral("#Exit")); });
@@ -133,19 +135,20 @@ void PlayerApplication::PostCommand(const QString& command) { option_->PostComma
 
 void PlayerApplication::placeOnTop() {
     // "#Normal" inverts the mode twice within one command: the window is placed
-    // once, after the command, with the mode it ended with. Changing the flag
-    // re-creates the native window, so it is only changed when it differs.
+    // once, after the command, with the mode it ended with. Only the window
+    // system is told (on X11 the window manager's "above" state): changing the
+    // widget's flags would make a new native window, leave the old one behind
+    // on a bare X server and the tool windows transient for the old one.
     QTimer::singleShot(0, this, [this] {
         if (!mainWindow_)
             return;
         const bool onTop = option_->AlwaysOnTop();
         if (mainWindow_->windowFlags().testFlag(Qt::WindowStaysOnTopHint) != onTop) {
-            const bool visible = mainWindow_->isVisible();
-            const QPoint place = mainWindow_->pos();
-            mainWindow_->setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
-            mainWindow_->move(place);
-            if (visible)
-                mainWindow_->show();
+            Qt::WindowFlags flags = mainWindow_->windowFlags();
+            flags.setFlag(Qt::WindowStaysOnTopHint, onTop);
+            mainWindow_->overrideWindowFlags(flags);
+            if (QWindow* handle = mainWindow_->windowHandle())
+                handle->setFlags(flags);
         }
         if (mainWindow_->isVisible())
             mainWindow_->raise();

@@ -1,18 +1,23 @@
 #include "SkinLayer.h"
 
 #include "PlayerApplication.h"
+#include "PlayerInput.h"
 #include "PlayerVolume.h"
+#include "SkinPlayList.h"
 #include "SkinWidgets.h"
 #include "SongTag.h"
 #include "TCtrl.h"
 #include "TFrameForm.h"
 #include "TInfomation.h"
+#include "TKvListView.h"
 #include "TKvMp3PlayForm.h"
 #include "TOption.h"
 #include "TPlay.h"
 #include "TPlayControl.h"
 #include "TPlus.h"
 #include "TSkin.h"
+
+#include <QKeyEvent>
 
 SkinLayer::SkinLayer(PlayerApplication& player) : player_(player) {
     info_ = std::make_unique<TInfomation>([this] {
@@ -86,6 +91,35 @@ void SkinLayer::Install() {
     connect(&p.control(), &TPlayControl::currentSongLoaded, info_.get(), &TInfomation::UpdateAll);
     connect(&p.play(), &TPlay::currentTagChanged, info_.get(), &TInfomation::UpdateAll);
     installCommands();
+
+    // Keys and the wheel on the main window; the skin knows which of its
+    // controls is the position slider and which the play list.
+    auto inside = [this](const QWidget* widget, SkinItemKind kind) {
+        for (TCtrl* object : skin_->AllObjects()) {
+            if (object->kind != kind)
+                continue;
+            for (const QPointer<QWidget>& control : object->controls)
+                if (control && (control == widget || control->isAncestorOf(widget)))
+                    return true;
+        }
+        return false;
+    };
+    input_ = std::make_unique<PlayerInput>(
+        p.mainWindow(), [&p](const QString& command) { p.DoCommand(command); },
+        [inside](const QWidget* w) { return inside(w, SkinItemKind::PositionSlider); },
+        [](const QWidget* w) { return qobject_cast<const TKvListView*>(w) != nullptr; });
+}
+
+bool SkinLayer::DeleteListSelection() {
+    for (TCtrl* object : skin_->AllObjects()) {
+        if (!object->list || !object->owner || object->owner->window() != &player_.mainWindow())
+            continue;
+        // Exactly what the Delete key does in the focused list.
+        QKeyEvent key(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier);
+        emit object->list->List()->OnCtrlKeyDown(&key);
+        return true;
+    }
+    return false;
 }
 
 void SkinLayer::installCommands() {
@@ -119,6 +153,11 @@ void SkinLayer::installCommands() {
     d.SetHandler(QStringLiteral("#EXTRACT"),
                  [this](const CommandCall& call) { skin_->Extract(call.sender); });
     d.SetHandler(QStringLiteral("#LIST"), [this, &p](const CommandCall& call) {
+        // "#List,Delete": the main window's Delete key.
+        if (call.argument.trimmed().compare(QLatin1String("Delete"), Qt::CaseInsensitive) == 0) {
+            DeleteListSelection();
+            return;
+        }
         if (!skin_->ListCommand(call.sender, &p.mainWindow()))
             p.DoCommand(QStringLiteral("#FileManage"));
     });

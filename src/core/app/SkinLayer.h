@@ -5,13 +5,16 @@
 #include <QObject>
 
 class PlayerApplication;
+class PlayerInput;
 class TInfomation;
 class TSkin;
 
 // The skin engine's place in the running player: it creates the information
 // display and the skin engine in their place among the global objects, dresses
 // the main window and the display window's control bar, and installs the
-// commands it carries out ("#Skin", "#SwitchSmall", "#Extract", "#List").
+// commands it carries out ("#Skin", "#SwitchSmall", "#Extract", "#List"; also
+// "#List,Delete", the main window's Delete key). It also turns the main
+// window's keys and mouse wheel into commands (PlayerInput).
 class SkinLayer : public QObject {
     Q_OBJECT
 public:
@@ -36,6 +39,9 @@ public:
     bool DisplayArea(int mode);
     // "#Minimize" switches the scrolling title off, "#Normal" on again.
     void SetInformationEnabled(bool on);
+    // Removes the selected rows of the main window's play list, as its Delete
+    // key does; false when the face has no play list.
+    bool DeleteListSelection();
     // What "#Skin" without a file does: the skin manager's page of the tool
     // window, installed by whoever builds that page.
     void SetSkinManagerPage(std::function<void()> open) { openSkinManager_ = std::move(open); }
@@ -46,5 +52,6 @@ private:
     PlayerApplication& player_;
     std::unique_ptr<TInfomation> info_;
     std::unique_ptr<TSkin> skin_;
+    std::unique_ptr<PlayerInput> input_;
     std::function<void()> openSkinManager_;
 };

@@ -8,6 +8,7 @@
 #include "TOption.h"
 
 #include <QApplication>
+#include <QSystemTrayIcon>
 
 namespace {
 
@@ -58,9 +59,15 @@ void displayCommand(PlayerApplication& player, const QString& argument) {
 void InstallWindowCommands(TCommandDispatcher& d, PlayerApplication& player) {
     d.SetHandler(QStringLiteral("#MINIMIZE"), [&player, &d](const CommandCall&) {
         QWidget& main = player.mainWindow();
-        if (main.isVisible()) {
+        // Without a notification area a hidden window could not be found again:
+        // it is iconified instead and keeps its task-bar entry.
+        const bool tray = QSystemTrayIcon::isSystemTrayAvailable();
+        if (main.isVisible() && !(main.isMinimized() && !tray)) {
             player.skin().SetInformationEnabled(false);
-            main.hide();
+            if (tray)
+                main.hide();
+            else
+                main.showMinimized();
         } else {
             d.DoCommand(QStringLiteral("#Normal"));
         }

@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <optional>
 
+class QWidget;
+
 // Message box flags and button codes, in the values the player has always
 // used (icons: stop 16, question 32, exclamation 48, information 64; buttons:
 // OK 0, OK/Cancel 1, Yes/No/Cancel 3, Yes/No 4).
@@ -43,4 +45,8 @@ public:
     virtual QString ChooseFolder(const QString& title, const QString& folder) = 0;
     virtual std::optional<ColorRef> ChooseColor(ColorRef initial) = 0;
     virtual std::optional<FontSpec> ChooseFont(const FontSpec& initial) = 0;
+
+    // The window dialogs belong to (the main window), so that they stack above
+    // it even when it stays on top; null while there is none.
+    virtual void SetOwnerWindow(QWidget* window) { (void)window; }
 };

@@ -1,5 +1,6 @@
 #include "QtDialogLayer.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QFileDialog>
@@ -51,14 +52,29 @@ int codeOf(int button) {
 
 } // namespace
 
+QWidget* QtDialogLayer::DialogParent() const {
+    // A dialog without a parent belongs to no window of ours: the window
+    // manager may stack it under an always-on-top player.
+    if (QWidget* modal = QApplication::activeModalWidget())
+        return modal;
+    // The active window only when it is one that stays (not the splash, which
+    // frees itself, nor a menu).
+    QWidget* active = QApplication::activeWindow();
+    const Qt::WindowType type = active ? active->windowType() : Qt::Widget;
+    if (active && active->isVisible() && (type == Qt::Window || type == Qt::Dialog))
+        return active;
+    // A window hidden in the tray cannot carry a dialog: it then stands alone.
+    return owner_ && owner_->isVisible() ? owner_.data() : nullptr;
+}
+
 int QtDialogLayer::MessageBox(const QString& text, const QString& title, int flags) {
-    QMessageBox box(iconOf(flags), title, text, buttonsOf(flags));
+    QMessageBox box(iconOf(flags), title, text, buttonsOf(flags), DialogParent());
     return codeOf(box.exec());
 }
 
 int QtDialogLayer::AskWithCheckBox(const QString& text, const QString& title, const QString& checkCaption,
                                    bool& checked, int flags) {
-    QMessageBox box(iconOf(flags), title, text, buttonsOf(flags));
+    QMessageBox box(iconOf(flags), title, text, buttonsOf(flags), DialogParent());
     auto* check = new QCheckBox(checkCaption, &box);
     check->setChecked(checked);
     box.setCheckBox(check);
@@ -68,23 +84,23 @@ int QtDialogLayer::AskWithCheckBox(const QString& text, const QString& title, co
 }
 
 QStringList QtDialogLayer::OpenFiles(const QString& title, const QString& folder, const QString& filter) {
-    return QFileDialog::getOpenFileNames(nullptr, title, folder, filter);
+    return QFileDialog::getOpenFileNames(DialogParent(), title, folder, filter);
 }
 
 QString QtDialogLayer::OpenFile(const QString& title, const QString& folder, const QString& filter) {
-    return QFileDialog::getOpenFileName(nullptr, title, folder, filter);
+    return QFileDialog::getOpenFileName(DialogParent(), title, folder, filter);
 }
 
 QString QtDialogLayer::SaveFile(const QString& title, const QString& folder, const QString& filter) {
-    return QFileDialog::getSaveFileName(nullptr, title, folder, filter);
+    return QFileDialog::getSaveFileName(DialogParent(), title, folder, filter);
 }
 
 QString QtDialogLayer::ChooseFolder(const QString& title, const QString& folder) {
-    return QFileDialog::getExistingDirectory(nullptr, title, folder);
+    return QFileDialog::getExistingDirectory(DialogParent(), title, folder);
 }
 
 std::optional<ColorRef> QtDialogLayer::ChooseColor(ColorRef initial) {
-    const QColor color = QColorDialog::getColor(ColorRefToQColor(initial));
+    const QColor color = QColorDialog::getColor(ColorRefToQColor(initial), DialogParent());
     if (!color.isValid())
         return std::nullopt;
     return QColorToColorRef(color);
@@ -92,7 +108,7 @@ std::optional<ColorRef> QtDialogLayer::ChooseColor(ColorRef initial) {
 
 std::optional<FontSpec> QtDialogLayer::ChooseFont(const FontSpec& initial) {
     bool ok = false;
-    const QFont font = QFontDialog::getFont(&ok, FontSpecToQFont(initial));
+    const QFont font = QFontDialog::getFont(&ok, FontSpecToQFont(initial), DialogParent());
     if (!ok)
         return std::nullopt;
     FontSpec spec = initial;

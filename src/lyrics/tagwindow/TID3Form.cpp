@@ -5,6 +5,7 @@
 #include "ProgramFolder.h"
 #include "TagFieldEdit.h"
 #include "TPlay.h"
+#include "OwnedWindow.h"
 #include "WindowPlacement.h"
 
 #include <QCloseEvent>
@@ -19,7 +20,7 @@
 #include <QVBoxLayout>
 
 TID3Form::TID3Form(TID3FormContext context, const QString& fileName, QWidget* parent)
-    : QWidget(parent, Qt::Window), context_(context), fileName_(fileName) {
+    : QWidget(parent, OwnedWindowFlags(parent)), context_(context), fileName_(fileName) {
     setObjectName(QStringLiteral("TID3Form"));
     setAttribute(Qt::WA_DeleteOnClose);
     build();

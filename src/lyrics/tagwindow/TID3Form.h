@@ -16,6 +16,7 @@ struct TID3FormContext {
     TPlay& play;          // reads and writes tags (GetTag, SetTag)
     Messenger& messenger; // the lyrics file chooser
     OptionsStore& store;  // the window's placement
+    QWidget* owner = nullptr; // the main window: tag windows stack above it
 };
 
 // The tag window of one song: its ID3v1 fields, its genre and the name of its

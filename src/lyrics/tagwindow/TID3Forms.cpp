@@ -30,7 +30,7 @@ TID3Form* TID3Forms::Open(const QString& fileName, bool selectLyrics) {
         form->raise();
         form->activateWindow();
     } else {
-        form = new TID3Form(context_, fileName);
+        form = new TID3Form(context_, fileName, context_.owner);
         forms_.append(form);
         connect(form, &QObject::destroyed, this, [this](QObject* gone) {
             forms_.removeIf([gone](const QPointer<TID3Form>& f) { return f.isNull() || f.data() == gone; });

@@ -3,7 +3,10 @@
 #include <csetjmp>
 #include <cstdio>
 #include <jpeglib.h>
-#include <QFile>
+#include <QBuffer>
+#include <QImageReader>
+
+#include "RegularFile.h"
 
 namespace {
 
@@ -25,6 +28,19 @@ void ignoreJpegMessage(j_common_ptr) {}
 bool isJpeg(const QByteArray& bytes) {
     return bytes.size() >= 3 && quint8(bytes[0]) == 0xFF && quint8(bytes[1]) == 0xD8 &&
            quint8(bytes[2]) == 0xFF;
+}
+
+// Formats other than JPEG through Qt, refused before decoding when the
+// picture's stated size is past the JPEG reader's.
+QImage decodeOther(const QByteArray& bytes) {
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    const QSize size = reader.size();
+    if (size.isValid() && (size.width() > int(kMaxPictureSide) || size.height() > int(kMaxPictureSide)))
+        return {};
+    return reader.read();
 }
 
 } // namespace
@@ -70,11 +86,13 @@ QImage DecodeJpeg(const QByteArray& bytes) {
 QImage LoadBackgroundPicture(const QString& fileName) {
     if (fileName.isEmpty())
         return {};
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxPictureBytes)
+    // The path is the user's: a FIFO, a device or a file past the limit gives
+    // no picture instead of a hang or an endless read.
+    const std::optional<QByteArray> read = ReadRegularFile(fileName, kMaxPictureBytes);
+    if (!read)
         return {};
-    const QByteArray bytes = file.readAll();
-    QImage image = isJpeg(bytes) ? DecodeJpeg(bytes) : QImage::fromData(bytes);
+    const QByteArray& bytes = *read;
+    QImage image = isJpeg(bytes) ? DecodeJpeg(bytes) : decodeOther(bytes);
     if (image.isNull())
         return {};
     return image.convertToFormat(QImage::Format_RGB32);

@@ -1,8 +1,13 @@
 #include "KaraokeBand.h"
 
+#include "LrcDisplayLines.h"
+
 #include <algorithm>
 
 namespace {
+
+// Two rows of the longest line shown: pieces beyond it are never laid out.
+constexpr qsizetype kBandTextLimit = 2 * kMaxLyricsLineChars;
 
 bool isBreakChar(QChar c) {
     return c == QChar(kBandBreak) || c == u'\t' || c == u' ' || c == u',' || c == u'-' || c == u'.';
@@ -121,10 +126,16 @@ std::vector<BandPiece> TKaraokeBand::Update(const BandInput& in, const TextWidth
         for (int j = 0; j < count; ++j) {
             if (!inSegment(j) || lrc.Times[j] >= in.engineTimeTenths)
                 continue;
+            // Pieces that start past the band's right edge cannot be seen (nor
+            // can more than a shown line's worth of text measured so far).
+            if (prefix.size() > kBandTextLimit)
+                break;
+            const int x = x0 + width(prefix);
+            if (x >= bandWidth)
+                break;
             const QString& piece = lrc.Lines[j];
             const int pieceWidth = width(piece);
-            pieces.push_back(
-                {piece, x0 + width(prefix), y0, SweptWidth(lrc, j, in.positionTenths, pieceWidth)});
+            pieces.push_back({piece, x, y0, SweptWidth(lrc, j, in.positionTenths, pieceWidth)});
             prefix += piece;
         }
         return pieces;
@@ -148,12 +159,20 @@ std::vector<BandPiece> TKaraokeBand::Update(const BandInput& in, const TextWidth
         for (int j = 0; j < count; ++j) {
             if (!inSegment(j) || lrc.Times[j] >= in.positionTenths)
                 continue;
+            if (prefix.size() > kBandTextLimit)
+                break;
             const QString& piece = lrc.Lines[j];
+            const bool firstRow = prefix.size() + 1 < brk;
+            const int x = firstRow ? x1 + width(prefix) : x2 + width(prefix) - row1Width;
+            // Past the right edge of the second row nothing more can be seen.
+            if (!firstRow && x >= bandWidth)
+                break;
+            if (x >= bandWidth) {
+                prefix += piece;
+                continue;
+            }
             const int swept = SweptWidth(lrc, j, in.positionTenths, width(piece));
-            if (prefix.size() + 1 < brk)
-                pieces.push_back({piece, x1 + width(prefix), y1, swept});
-            else
-                pieces.push_back({piece, x2 + width(prefix) - row1Width, y2, swept});
+            pieces.push_back({piece, x, firstRow ? y1 : y2, swept});
             prefix += piece;
         }
         return pieces;

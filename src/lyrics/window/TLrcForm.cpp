@@ -12,11 +12,13 @@
 #include "TLrcView.h"
 #include "TOption.h"
 #include "TPlay.h"
+#include "OwnedWindow.h"
 #include "WindowPlacement.h"
 
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 
 namespace {
@@ -34,7 +36,7 @@ TLyricsSong lyricsSong(const TPlayItem& item) {
 } // namespace
 
 TLrcForm::TLrcForm(TLrcFormContext context, QWidget* parent)
-    : QMainWindow(parent), context_(std::move(context)) {
+    : QMainWindow(parent, OwnedWindowFlags(parent)), context_(std::move(context)) {
     setObjectName(QStringLiteral("TLrcForm"));
     setWindowTitle(tr("Lyrics Shower"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -142,7 +144,9 @@ void TLrcForm::LoadLyrics(const QString& fileName) {
         fileName.isEmpty() && !current.FileName.isEmpty() ? FindLyricsFile(lyricsSong(current)) : fileName;
     lrcFileName_ = name;
     loaded_ = false;
+    ++loadSerial_; // a question posted for an earlier load is dropped
     view_->ClearLyrics();
+    view_->Notice.clear();
     statusBar()->clearMessage();
     if (current.FileName.isEmpty())
         return;
@@ -153,16 +157,31 @@ void TLrcForm::LoadLyrics(const QString& fileName) {
         emit lyricsFound(true);
         view_->SetLyrics(lrc);
         statusBar()->showMessage(name);
-    } else if (PlayerSettings::PromptDownLrc(context_.store)) {
-        askToSearch();
+        return;
     }
+    view_->Notice = tr("no lyrics");
+    if (PlayerSettings::PromptDownLrc(context_.store))
+        postQuestion();
+}
+
+void TLrcForm::postQuestion() {
+    // A new song is loaded inside the command that plays it: the question waits
+    // until that command has run, so the song is already playing while the
+    // user answers.
+    const int serial = loadSerial_;
+    QTimer::singleShot(0, this, [this, serial] {
+        if (serial == loadSerial_ && !loaded_ && !asking_)
+            askToSearch();
+    });
 }
 
 void TLrcForm::askToSearch() {
+    asking_ = true;
     bool alwaysAsk = true;
     const int button = context_.messenger.AskWithCheckBox(
         tr("can't locate lyrics file, search in server?"), tr("Always Ask"),
         alwaysAsk, MsgBox::OkCancel | MsgBox::IconQuestion);
+    asking_ = false;
     if (!alwaysAsk)
         PlayerSettings::SetPromptDownLrc(context_.store, false);
     if (button == MsgBox::IdOk)

@@ -39,8 +39,9 @@ public:
     ~TLrcForm() override;
 
     // Loads the lyrics of the current song: fileName, or with an empty name the
-    // file the lyrics lookup finds. Without a file, offers to search the
-    // lyrics site (unless that question was turned off).
+    // file the lyrics lookup finds. Without a file, the window says "no lyrics"
+    // and, after the current command has run, offers to search the lyrics site
+    // (unless that question was turned off).
     void LoadLyrics(const QString& fileName = QString());
     // Recomputes the current line and redraws.
     void UpdateLyrics();
@@ -76,6 +77,7 @@ protected:
 private:
     void createActions();
     void placePanels();
+    void postQuestion();
     void askToSearch();
     void run(const QString& command);
 
@@ -88,4 +90,6 @@ private:
     QString lrcFileName_;
     bool loaded_ = false;
     bool closed_ = false;
+    int loadSerial_ = 0;  // counts loads; a posted question belongs to one
+    bool asking_ = false; // the search question is open
 };

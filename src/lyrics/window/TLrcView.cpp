@@ -62,7 +62,13 @@ void TLrcView::ClearLyrics() {
 void TLrcView::SetLyrics(const TLrcRec& lrc) {
     Lrc = lrc;
     SortLrcRec(Lrc);
+    // Long lines are cut once here, so no redraw or band layout ever measures
+    // or draws more than a screen's worth of one line.
+    for (QString& line : Lrc.Lines)
+        line = CapLyricsLine(line);
     DisplayLines = BuildDisplayLines(Lrc);
+    for (QString& line : DisplayLines.Lines)
+        line = CapLyricsLine(line);
     Band.Reset();
     measureLines();
 }
@@ -119,6 +125,11 @@ void TLrcView::DrawList() {
     const int ascent = QFontMetrics(LyricsFont).ascent();
     const QColor active = QColor::fromRgb(ColorRefToPixel(Colors.ActiveColor));
     const QColor normal = QColor::fromRgb(ColorRefToPixel(Colors.NormalColor));
+    if (DisplayLines.Lines.isEmpty() && !Notice.isEmpty()) {
+        painter.setPen(normal);
+        painter.drawText(ListRect, Qt::AlignCenter, Notice);
+        return;
+    }
     // Only the lines that reach into the surface are drawn.
     for (int i = first; i < count; ++i) {
         const int y = i * LineHeight - top;

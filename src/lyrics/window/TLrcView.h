@@ -55,6 +55,8 @@ public:
     void KeyRelease();
 
     // --- state ---
+    // Shown in the list's place while there are no lines ("no lyrics").
+    QString Notice;
     TLrcRec Lrc;
     TLrcRec DisplayLines;
     int CurrentLine = -1;

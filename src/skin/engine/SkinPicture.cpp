@@ -1,6 +1,9 @@
 #include "SkinPicture.h"
 
+#include "RegularFile.h"
+
 #include <QFile>
+#include <unistd.h>
 #include <QtEndian>
 
 namespace {
@@ -12,8 +15,16 @@ template <typename T> T at(const QByteArray& b, qint64 pos) {
 QImage WithBitmapAlpha(const QString& skinFile, qint64 offset, const QImage& decoded) {
     if (decoded.isNull() || decoded.hasAlphaChannel())
         return decoded;
-    QFile file(skinFile);
-    if (!file.open(QIODevice::ReadOnly) || !file.seek(offset))
+    // The skin file is the user's: opened again only while it is a regular file.
+    const int fd = OpenRegularFileForReading(skinFile);
+    if (fd < 0)
+        return decoded;
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return decoded;
+    }
+    if (!file.seek(offset))
         return decoded;
     const QByteArray sizeBytes = file.read(4);
     if (sizeBytes.size() != 4)

@@ -4,8 +4,10 @@
 #include "ObjectRecordReader.h"
 #include "SkinBitmap.h"
 #include "SkinPropertyReader.h"
+#include "RegularFile.h"
 
 #include <QFile>
+#include <unistd.h>
 
 namespace {
 
@@ -25,9 +27,18 @@ SkinFile::SkinFile() = default;
 SkinFile::~SkinFile() = default;
 
 SkinLoadResult SkinFile::open(const QString& path) {
-    auto file = std::make_unique<QFile>(path);
-    if (!file->open(QIODevice::ReadOnly))
+    // Only a regular file is opened, without blocking: a FIFO or device named
+    // like a skin must not hang the window.
+    const int fd = OpenRegularFileForReading(path);
+    if (fd < 0)
+        return Failure(SkinLoadError::CannotOpen, QStringLiteral("not a readable regular file"));
+    auto file = std::make_unique<QFile>();
+    if (!file->open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
         return Failure(SkinLoadError::CannotOpen, file->errorString());
+    }
+    if (file->size() > kMaxSkinFileBytes)
+        return Failure(SkinLoadError::CannotOpen, QStringLiteral("larger than a skin can be"));
     return open(std::move(file));
 }
 

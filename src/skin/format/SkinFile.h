@@ -9,6 +9,9 @@
 
 class DeviceReader;
 
+// A skin file larger than this is refused: a skin is a few windows' pictures.
+inline constexpr qint64 kMaxSkinFileBytes = qint64(256) * 1024 * 1024;
+
 // An open skin file (".eks"). The file stays open while a face built from it
 // is shown: StateList entries of image kinds are file offsets whose pictures
 // are read on demand with readStateImage.
@@ -23,7 +26,9 @@ public:
     SkinFile(const SkinFile&) = delete;
     SkinFile& operator=(const SkinFile&) = delete;
 
-    // Opens the file for reading and checks magic and version.
+    // Opens the file for reading and checks magic and version. Only a regular
+    // file of at most kMaxSkinFileBytes is opened (a FIFO or device named like a
+    // skin fails at once with CannotOpen).
     SkinLoadResult open(const QString& path);
     // Same over any random-access device (an in-memory buffer in tests and the
     // fuzzer); the device is opened read-only when it is not open yet.

@@ -7,10 +7,12 @@
 #include "SkinLayer.h"
 #include "SkinnedPlayer.h"
 #include "TCtrl.h"
+#include "TKvMp3PlayForm.h"
 #include "TOption.h"
 #include "TSkin.h"
 
 #include <QCoreApplication>
+#include <QWindow>
 
 namespace {
 
@@ -33,6 +35,66 @@ TEST_F(SkinnedPlayer, RightClickOnTheSkinOpensTheMenuAndNextPlaysTheNextSong) {
     RunTool("xdotool", {"key", "Return"});
     EXPECT_TRUE(WaitFor([&] { return traced().contains("#Next"); }, 5000)) << traced().join("\n").toStdString();
     EXPECT_TRUE(WaitFor([&] { return counts().contains(second + "=1"); }, 15000)) << counts().toStdString();
+}
+
+// On a bare X server (no window manager re-parents or hides anything) the
+// started player maps exactly one top-level window under its name: no stale
+// first native window of the main window stays behind with an old picture.
+TEST_F(SkinnedPlayer, ExactlyOneMappedWindowCarriesThePlayersName) {
+    // Kept on top from the last run: the mode is applied while the face is
+    // being put on the screen.
+    {
+        QFile ini(home.path() + "/Options.ini");
+        ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+        ini.write("[OPTION]\r\nCHECKACC=0\r\nALWAYSTOP=1\r\n");
+    }
+    start({});
+    ASSERT_TRUE(WaitFor([&] { return window(594).isValid(); }, 15000)) << "no skinned main window";
+    WaitFor([] { return false; }, 2500); // the splash has closed, the start-up commands have run
+    screenshot("one-main-window");
+    const QStringList named =
+        RunTool("xdotool", {"search", "--onlyvisible", "--name", "^Sorvi Audio Player$"})
+            .split('\n', Qt::SkipEmptyParts);
+    EXPECT_EQ(named.size(), 1) << RunTool("xwininfo", {"-root", "-children"}).toStdString();
+    // Nor any other mapped top-level window of the player besides the main one.
+    QStringList mapped;
+    for (const QString& id : RunTool("xdotool", {"search", "--onlyvisible", "--pid",
+                                                 QString::number(player.processId())})
+                                 .split('\n', Qt::SkipEmptyParts))
+        mapped << RunTool("xdotool", {"getwindowname", id}).trimmed();
+    EXPECT_EQ(mapped, QStringList{"Sorvi Audio Player"});
+    command("#OnTop");
+    command("#OnTop");
+    WaitFor([] { return false; }, 500);
+    EXPECT_EQ(RunTool("xdotool", {"search", "--onlyvisible", "--name", "^Sorvi Audio Player$"})
+                  .split('\n', Qt::SkipEmptyParts)
+                  .size(),
+              1);
+}
+
+// The on-top mode taken from "Options.ini" while the face goes on the screen
+// keeps the main window's first native window: a second one made meanwhile is
+// what stayed on a bare X server showing an old picture of the skin.
+TEST(PlayerFace, TheOnTopModeKeepsTheFirstNativeWindow) {
+    TempHome home;
+    home.write("Options.ini", "[OPTION]\r\nCHECKACC=0\r\nALWAYSTOP=1\r\n");
+    ScriptedDialogs dialogs;
+    PlayerApplication player({&dialogs, [](const QString&) {}, {}});
+    QWidget& main = player.mainWindow();
+    main.winId(); // the first native window
+    const WId first = main.windowHandle()->winId();
+    player.Start();
+    WaitFor([] { return false; }, 500); // the skin is on, the mode applied
+    ASSERT_TRUE(main.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_EQ(main.windowHandle()->winId(), first);
+    player.DoCommand("#OnTop");
+    player.DoCommand("#OnTop");
+    WaitFor([] { return false; }, 200);
+    EXPECT_EQ(main.windowHandle()->winId(), first);
+    const QStringList named = RunTool("xdotool", {"search", "--onlyvisible", "--name", "^Sorvi Audio Player$"})
+                                  .split('\n', Qt::SkipEmptyParts);
+    EXPECT_EQ(named, QStringList{QString::number(first)});
+    player.CloseMainWindow();
 }
 
 // Offsets of every volume slider's thumb on the face.

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 #include <QGuiApplication>
+#include <QTest>
 #include <QWindow>
 #include <stdexcept>
 
@@ -85,6 +86,7 @@ TEST_F(Tray, WindowManagerMinimizeSendsTheWindowToTheTray) {
         GTEST_SKIP() << "needs a platform that applies window states itself";
     QWindow* window = h.mainWindow.windowHandle();
     ASSERT_NE(window, nullptr);
+    h.layer->events().SetTrayAvailable([] { return true; });
     // The platform reports the change, as a window manager would.
     window->setWindowStates(Qt::WindowMinimized);
     EXPECT_TRUE(WaitFor([&] { return h.posted.contains("#Minimize"); }));
@@ -95,6 +97,21 @@ TEST_F(Tray, WindowManagerMinimizeSendsTheWindowToTheTray) {
     h.mainWindow.showNormal();
     QCoreApplication::processEvents();
     EXPECT_FALSE(h.posted.contains("#Normal"));
+}
+
+TEST_F(Tray, WithoutATrayTheWindowManagersMinimizeKeepsTheWindowIconified) {
+    if (QGuiApplication::platformName() != "offscreen")
+        GTEST_SKIP() << "needs a platform that applies window states itself";
+    h.layer->events().SetTrayAvailable([] { return false; });
+    QWindow* window = h.mainWindow.windowHandle();
+    ASSERT_NE(window, nullptr);
+    window->setWindowStates(Qt::WindowMinimized);
+    QTest::qWait(50);
+    EXPECT_FALSE(h.posted.contains("#Minimize")); // hiding it would leave nothing to click
+    EXPECT_TRUE(h.mainWindow.isVisible());
+    // Restored by the task bar: the player takes up its scrolling title again.
+    window->setWindowStates(Qt::WindowNoState);
+    EXPECT_TRUE(WaitFor([&] { return h.posted.contains("#Normal"); }));
 }
 
 TEST(Exceptions, EscapingAnEventAreReportedUnlessClosing) {

@@ -9,6 +9,9 @@
 #include "TempHome.h"
 
 #include <gtest/gtest.h>
+#include <QDir>
+#include <QFile>
+#include <sys/stat.h>
 #include <QBuffer>
 #include <QFont>
 #include <QPainter>
@@ -131,6 +134,27 @@ TEST(LyricsBackground, JpegThroughLibjpegOthersThroughQtBrokenGivesNone) {
     EXPECT_TRUE(LoadBackgroundPicture(home.write("cut.jpg", jpeg.left(jpeg.size() / 2))).isNull());
     EXPECT_TRUE(LoadBackgroundPicture(home.write("junk.png", "not a picture")).isNull());
     EXPECT_TRUE(LoadBackgroundPicture(QString()).isNull());
+}
+
+// The BACKGROUND path is the user's: whatever it names must come back at once
+// with no picture unless it is a regular file of a picture's size.
+TEST(LyricsBackground, OnlyRegularFilesOfBoundedSize) {
+    TempHome home;
+    const QString fifo = home.file("fifo.jpg");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QDir().mkpath(home.file("folder.png"));
+    const QString huge = home.file("huge.png");
+    {
+        QFile f(huge);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray("\x89PNG\r\n\x1a\n"));
+        ASSERT_TRUE(f.resize(qint64(65) * 1024 * 1024)); // sparse: past the picture limit
+    }
+    for (const QString& path : {QStringLiteral("/dev/zero"), QStringLiteral("/dev/urandom"), fifo,
+                                home.file("folder.png"), huge}) {
+        SCOPED_TRACE(path.toStdString());
+        EXPECT_TRUE(LoadBackgroundPicture(path).isNull());
+    }
 }
 
 TEST(LyricsOptionsTest, DefaultsAndStoredValues) {

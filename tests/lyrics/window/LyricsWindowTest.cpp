@@ -2,6 +2,7 @@
 // drives it: position ticks move the highlight and the list, the mouse and the
 // arrow keys scroll by hand until the wait runs out, a song without lyrics
 // asks once whether to search for them.
+#include "LrcDisplayLines.h"
 #include "LyricsSurface.h"
 #include "Messenger.h"
 #include "OptionsStore.h"
@@ -165,10 +166,47 @@ TEST_F(LyricsWindow, ManualScrollLimitsAndTheWaitBack) {
     EXPECT_TRUE(view().WaitTimer.isActive()); // started by the key release
 }
 
+// The question about a song without lyrics waits until the command that
+// changed the song has run: the song starts first, the question comes after.
+TEST_F(LyricsWindow, MissingLyricsAskAfterTheSongStartedAndTheWindowSaysNoLyrics) {
+    song("first", "[00:01.0]one\n");
+    open();
+    ASSERT_TRUE(dialogs.shown.isEmpty());
+    int askedWhile = -1;
+    dialogs.whileShown = [&] { askedWhile = option.Status(); };
+    song("silent", QByteArray());
+    form->LoadLyrics();
+    option.SetStatus(StatusOpening); // what the play request does right after the load
+    EXPECT_TRUE(dialogs.shown.isEmpty()) << "asked before the song was started";
+    ASSERT_TRUE(WaitFor([&] { return !dialogs.shown.isEmpty(); }, 2000));
+    EXPECT_EQ(askedWhile, int(StatusOpening));
+    EXPECT_EQ(dialogs.shown[0].text, QString("can't locate lyrics file, search in server?"));
+
+    // Declined: the list says so instead of staying blank.
+    EXPECT_EQ(view().Notice, QString("no lyrics"));
+    view().UpdateLyrics();
+    int lit = 0;
+    for (int y = 0; y < view().ListRect.height(); ++y)
+        for (int x = 0; x < view().ListSurface.width(); ++x)
+            lit += view().ListSurface.pixel(x, y) != kKeyPixel;
+    EXPECT_GT(lit, 20);
+
+    // A song with lyrics loaded before the question ran is not asked about.
+    dialogs.shown.clear();
+    song("third", QByteArray());
+    form->LoadLyrics();
+    song("fourth", "[00:01.0]four\n");
+    form->LoadLyrics();
+    QTest::qWait(50);
+    EXPECT_TRUE(dialogs.shown.isEmpty());
+    EXPECT_TRUE(view().Notice.isEmpty());
+}
+
 TEST_F(LyricsWindow, MissingLyricsAskOnceAndUntickingTurnsTheQuestionOff) {
     song("silent", QByteArray());
     dialogs.answer = MsgBox::IdOk;
     open();
+    ASSERT_TRUE(WaitFor([&] { return !dialogs.shown.isEmpty(); }, 2000));
     ASSERT_EQ(dialogs.shown.size(), 1);
     EXPECT_EQ(dialogs.shown[0].kind, "ask");
     EXPECT_EQ(dialogs.shown[0].text, QString("can't locate lyrics file, search in server?"));
@@ -183,10 +221,11 @@ TEST_F(LyricsWindow, MissingLyricsAskOnceAndUntickingTurnsTheQuestionOff) {
     dialogs.checkAnswer = false;
     dialogs.answer = MsgBox::IdCancel;
     form->LoadLyrics();
-    EXPECT_EQ(dialogs.shown.size(), 2);
+    ASSERT_TRUE(WaitFor([&] { return dialogs.shown.size() == 2; }, 2000));
     EXPECT_EQ(commands.size(), 1);
     EXPECT_FALSE(PlayerSettings::PromptDownLrc(store));
     form->LoadLyrics();
+    QTest::qWait(50);
     EXPECT_EQ(dialogs.shown.size(), 2);
 }
 
@@ -253,4 +292,36 @@ TEST_F(LyricsWindow, KeyColouredLinesAreInvisibleAndSettingsShowWhileStopped) {
         for (int x = 0; x < back.width() && !red; ++x)
             red = view().BackSurface.pixel(x, y) == qRgb(255, 0, 0);
     EXPECT_TRUE(red);
+}
+
+// Lyrics files are the user's: a line of megabytes or a thousand lines at one
+// time tag must not make each redraw cost seconds. Every line is cut once,
+// when loading, and the band only lays out what it can show.
+TEST_F(LyricsWindow, HugeLinesAreCutOnceAndTheBandDrawsOnlyWhatFits) {
+    struct Case {
+        const char* name;
+        QByteArray lrc;
+    } cases[] = {
+        {"one-huge-line", "[00:01.0]" + QByteArray(2 * 1024 * 1024, 'x') + "\n[00:09.0]end\n"},
+        {"huge-segmented", "[segmented]\n" + lines(2000, 0).replace("Line", QByteArray(300, 'w'))},
+        {"thousand-at-one-tag", lines(1000, 0) + "[00:09.0]end\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        song(c.name, c.lrc);
+        open();
+        ASSERT_TRUE(form->LyricsLoaded());
+        for (const QString& line : view().DisplayLines.Lines)
+            EXPECT_LE(line.size(), kMaxLyricsLineChars);
+        for (const QString& line : view().Lrc.Lines)
+            EXPECT_LE(line.size(), kMaxLyricsLineChars);
+        at(15);
+        ASSERT_GE(view().CurrentLine, 0);
+        // Pieces past the band's right edge are not laid out at all.
+        for (const BandPiece& piece : view().BandPieces())
+            EXPECT_LE(piece.x, view().BandSurface.width()) << piece.text.size();
+        EXPECT_LE(view().BandPieces().size(), size_t(view().BandSurface.width()) + 2);
+        delete form.data();
+        option.SetPlaying(false);
+    }
 }

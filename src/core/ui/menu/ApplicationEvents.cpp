@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QSystemTrayIcon>
 #include <QWindowStateChangeEvent>
 
 ApplicationEvents::ApplicationEvents(QWidget& mainWindow, CommandRunner post, QObject* parent)
@@ -37,9 +38,12 @@ bool ApplicationEvents::eventFilter(QObject* watched, QEvent* event) {
         const auto* change = static_cast<QWindowStateChangeEvent*>(event);
         const bool wasMinimized = change->oldState() & Qt::WindowMinimized;
         const bool minimized = main_->windowState() & Qt::WindowMinimized;
-        if (minimized && !wasMinimized && main_->isVisible())
+        // Sent to the tray only where there is one; otherwise the window
+        // manager's iconified window stays in the task bar.
+        const bool tray = trayAvailable_ ? trayAvailable_() : QSystemTrayIcon::isSystemTrayAvailable();
+        if (minimized && !wasMinimized && main_->isVisible() && tray)
             post_(QStringLiteral("#Minimize"));
-        else if (!minimized && wasMinimized && !main_->isVisible())
+        else if (!minimized && wasMinimized && (!main_->isVisible() || !tray))
             post_(QStringLiteral("#Normal"));
         break;
     }

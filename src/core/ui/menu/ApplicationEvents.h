@@ -25,6 +25,10 @@ public:
 
     // Another window (the display window) whose right clicks open the menu.
     void WatchForContextMenu(QWidget& window);
+    // Whether the desktop has a notification area (QSystemTrayIcon's answer
+    // unless replaced): only then does the window manager's minimize send the
+    // window to the tray; otherwise the iconified window stays in the task bar.
+    void SetTrayAvailable(std::function<bool()> available) { trayAvailable_ = std::move(available); }
 
 signals:
     void mainWindowHiddenChanged(bool hidden);
@@ -40,5 +44,6 @@ private:
 
     QPointer<QWidget> main_;
     CommandRunner post_;
+    std::function<bool()> trayAvailable_;
     bool hidden_ = false;
 };

@@ -18,7 +18,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     TLrcRec lrc;
     ParseLrcBytes(QByteArray(reinterpret_cast<const char*>(data + 1), qsizetype(size - 1)), lrc);
     SortLrcRec(lrc);
-    const TLrcRec lines = BuildDisplayLines(lrc);
+    // As the lyrics window loads them: every line cut once.
+    for (QString& line : lrc.Lines)
+        line = CapLyricsLine(line);
+    TLrcRec lines = BuildDisplayLines(lrc);
+    for (QString& line : lines.Lines)
+        line = CapLyricsLine(line);
     const QSize band(1 + (shape & 0x0F) * 40, 10 + (shape >> 4) * 8);
     const int perChar = 1 + (shape & 0x03) * 7;
     const TextWidth width = [perChar](const QString& s) { return int(s.size()) * perChar; };
