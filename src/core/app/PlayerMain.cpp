@@ -2,6 +2,7 @@
 
 #include "CommandLine.h"
 #include "DesktopShell.h"
+#include "FileName.h"
 #include "PlayerApplication.h"
 #include "PlayerQApplication.h"
 #include "PlayerTranslation.h"
@@ -19,10 +20,11 @@
 
 namespace {
 
+// File names keep their bytes, even when they are not UTF-8 (DecodeFileName).
 QStringList argumentsOf(int argc, char** argv) {
     QStringList list;
     for (int i = 1; i < argc; ++i)
-        list << QString::fromLocal8Bit(argv[i]);
+        list << DecodeFileName(QByteArray(argv[i]));
     return list;
 }
 

@@ -1,5 +1,7 @@
 #include "BackgroundPicture.h"
 
+#include "RegularFile.h"
+
 #include <csetjmp>
 #include <cstdio>
 #include <jpeglib.h>
@@ -70,8 +72,8 @@ QImage DecodeJpeg(const QByteArray& bytes) {
 QImage LoadBackgroundPicture(const QString& fileName) {
     if (fileName.isEmpty())
         return {};
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxPictureBytes)
+    QFile file;
+    if (!OpenRegularFile(file, fileName) || file.size() > kMaxPictureBytes)
         return {};
     const QByteArray bytes = file.readAll();
     QImage image = isJpeg(bytes) ? DecodeJpeg(bytes) : QImage::fromData(bytes);

@@ -1,5 +1,7 @@
 #include "SkinPicture.h"
 
+#include "RegularFile.h"
+
 #include <QFile>
 #include <QtEndian>
 
@@ -12,8 +14,8 @@ template <typename T> T at(const QByteArray& b, qint64 pos) {
 QImage WithBitmapAlpha(const QString& skinFile, qint64 offset, const QImage& decoded) {
     if (decoded.isNull() || decoded.hasAlphaChannel())
         return decoded;
-    QFile file(skinFile);
-    if (!file.open(QIODevice::ReadOnly) || !file.seek(offset))
+    QFile file;
+    if (!OpenRegularFile(file, skinFile) || !file.seek(offset))
         return decoded;
     const QByteArray sizeBytes = file.read(4);
     if (sizeBytes.size() != 4)

@@ -4,6 +4,7 @@
 #include "ObjectRecordReader.h"
 #include "SkinBitmap.h"
 #include "SkinPropertyReader.h"
+#include "RegularFile.h"
 
 #include <QFile>
 
@@ -25,9 +26,10 @@ SkinFile::SkinFile() = default;
 SkinFile::~SkinFile() = default;
 
 SkinLoadResult SkinFile::open(const QString& path) {
-    auto file = std::make_unique<QFile>(path);
-    if (!file->open(QIODevice::ReadOnly))
-        return Failure(SkinLoadError::CannotOpen, file->errorString());
+    // By the name's own bytes, regular files only.
+    auto file = std::make_unique<QFile>();
+    if (!OpenRegularFile(*file, path))
+        return Failure(SkinLoadError::CannotOpen, QStringLiteral("cannot open ") + path);
     return open(std::move(file));
 }
 
