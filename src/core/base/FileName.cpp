@@ -143,8 +143,12 @@ QList<FolderEntry> FolderEntries(const QString& folder) {
         const QByteArray name(entry->d_name);
         if (name == "." || name == "..")
             continue;
-        struct stat st {};
-        const bool folderEntry = ::stat((base + name).constData(), &st) == 0 && S_ISDIR(st.st_mode);
+        // The entry's type when the file system gives it; links and unknown types are looked up.
+        bool folderEntry = entry->d_type == DT_DIR;
+        if (entry->d_type == DT_UNKNOWN || entry->d_type == DT_LNK) {
+            struct stat st {};
+            folderEntry = ::stat((base + name).constData(), &st) == 0 && S_ISDIR(st.st_mode);
+        }
         entries.append({DecodeFileName(name), folderEntry});
     }
     ::closedir(dir);
