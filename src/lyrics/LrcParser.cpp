@@ -1,11 +1,11 @@
 #include "LrcParser.h"
 
 #include "LrcTimeTag.h"
+#include "RegularFile.h"
 #include "TextCodec.h"
 
 #include <algorithm>
 #include <QFile>
-#include <QFileInfo>
 
 namespace {
 
@@ -99,10 +99,8 @@ bool LoadLrcFile(const QString& fileName, TLrcRec& rec) {
     rec.Clear();
     // Only regular files: a FIFO or device named like a lyrics file would block
     // or never end.
-    if (fileName.isEmpty() || !QFileInfo(fileName).isFile())
-        return false;
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (fileName.isEmpty() || !OpenRegularFile(file, fileName))
         return false;
     QByteArray bytes = file.read(kMaxLrcFileBytes + 1);
     if (bytes.size() > kMaxLrcFileBytes) {

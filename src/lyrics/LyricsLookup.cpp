@@ -1,11 +1,12 @@
 #include "LyricsLookup.h"
 
+#include "FileName.h"
+
 #include <algorithm>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
 #include <dirent.h>
-#include <QFile>
 #include <QFileInfo>
 #include <QSet>
 #include <sys/stat.h>
@@ -76,7 +77,7 @@ template <typename OnFile> QList<QByteArray> ReadFolder(const QByteArray& folder
 // again through a symbolic link is skipped, so link loops end.
 template <typename Visit> void WalkLyricsFolders(const QString& root, Visit&& visit) {
     QSet<QByteArray> visited;
-    QList<QByteArray> pending{QFile::encodeName(root)};
+    QList<QByteArray> pending{EncodeFileName(root)};
     while (!pending.isEmpty()) {
         QByteArray folder = pending.takeLast();
         if (!folder.endsWith('/'))
@@ -123,7 +124,7 @@ QStringList ListLyricsFiles(const QString& folder) {
         });
         std::sort(names.begin(), names.end());
         for (const QByteArray& name : names)
-            files.append(QFile::decodeName(dir + name));
+            files.append(DecodeFileName(dir + name));
         return false;
     });
     return files;
@@ -160,7 +161,7 @@ QString FindLyricsFile(const TLyricsSong& song, const QString& lyricsFolder) {
     QSet<QByteArray> wanted;
     size_t longest = 0;
     for (const QString& candidate : candidates) {
-        const QByteArray bytes = QFile::encodeName(candidate);
+        const QByteArray bytes = EncodeFileName(candidate);
         wanted.insert(bytes);
         longest = std::max(longest, static_cast<size_t>(bytes.size()));
     }
@@ -181,7 +182,7 @@ QString FindLyricsFile(const TLyricsSong& song, const QString& lyricsFolder) {
         });
         if (best.isEmpty())
             return false;
-        found = QFile::decodeName(dir + best);
+        found = DecodeFileName(dir + best);
         return true;
     });
     return found;

@@ -1,5 +1,6 @@
 #include "M3uReader.h"
 
+#include "FileName.h"
 #include "PathResolve.h"
 #include "RegularFile.h"
 #include "TextCodec.h"
@@ -20,7 +21,7 @@ QString EntryPath(QString entry, const QString& listFolder) {
     // A list names streams of any scheme a plug-in might open; "://" marks them.
     if (IsUrl(entry) || HasUrlForm(entry)) {
         const QUrl url(entry);
-        return url.isLocalFile() ? url.toLocalFile() : entry;
+        return url.isLocalFile() ? LocalFileOfUrl(url) : entry;
     }
     entry.replace('\\', '/');
     if (entry.startsWith('/') || IsDrivePath(entry) || listFolder.isEmpty())
@@ -36,12 +37,23 @@ QStringList ParseM3U(const QByteArray& bytes, bool utf8, const QString& listFold
         body.remove(0, 3);
     const QString text = utf8 ? QString::fromUtf8(body) : DecodeText(body);
     QStringList entries;
-    for (const QString& rawLine : text.split('\n')) {
-        const QString line = rawLine.trimmed();
+    const QStringList lines = text.split('\n');
+    // The text's lines match the bytes' lines: no encoding used here has 0x0A
+    // inside a character.
+    const QList<QByteArray> rawLines = body.split('\n');
+    const bool decodedAsText = !utf8 && !IsValidUtf8(body);
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QString line = lines[i].trimmed();
         if (line.isEmpty() || line.startsWith('#'))
             continue;
         // An entry naming no file at all (a bare "file://") is skipped.
-        const QString path = EntryPath(line, listFolder);
+        QString path = EntryPath(line, listFolder);
+        // A list in mixed encodings: a line may be a file name as the disk holds it.
+        if (decodedAsText && rawLines.size() == lines.size()) {
+            const QString asName = EntryPath(DecodeFileName(rawLines[i]).trimmed(), listFolder);
+            if (PathExists(asName))
+                path = asName;
+        }
         if (!path.trimmed().isEmpty())
             entries << path;
     }

@@ -7,7 +7,7 @@ QString DisplayTitle(const QString& fileName, const TSongTag& tag) {
     if (!title.isEmpty())
         return title;
     const QString resolved = ResolvePath(fileName);
-    return resolved.mid(resolved.lastIndexOf('/') + 1);
+    return FileNameForDisplay(resolved.mid(resolved.lastIndexOf('/') + 1));
 }
 
 QString DisplayTitle(const TPlayItem& item) {
@@ -15,6 +15,6 @@ QString DisplayTitle(const TPlayItem& item) {
 }
 
 QString ListRowText(int number, const TPlayItem& item) {
-    const QString title = item.TagRead ? DisplayTitle(item) : item.FileName;
+    const QString title = item.TagRead ? DisplayTitle(item) : FileNameForDisplay(item.FileName);
     return QString::number(number) + QStringLiteral(". ") + title;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FileName.h"
+
 #include <array>
 #include <cstring>
 #include <QByteArray>
@@ -58,7 +60,7 @@ struct TPlayItem {
     QByteArray RawName;
 
     // Bytes written to the list file for this song.
-    QByteArray PathBytes() const { return RawName.isEmpty() ? FileName.toUtf8() : RawName; }
+    QByteArray PathBytes() const { return RawName.isEmpty() ? EncodeFileName(FileName) : RawName; }
 };
 
 // The title shown for a song: the tag's title, else the file name part (with

@@ -1,39 +1,38 @@
+#include "FileName.h"
 #include "M3uReader.h"
 #include "PathResolve.h"
 #include "TPlay.h"
 #include "UrlText.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
 
 namespace {
 
-bool NameBefore(const QFileInfo& a, const QFileInfo& b) {
-    const int folded = a.fileName().compare(b.fileName(), Qt::CaseInsensitive);
-    return folded != 0 ? folded < 0 : a.fileName() < b.fileName();
+bool NameBefore(const FolderEntry& a, const FolderEntry& b) {
+    const int folded = a.name.compare(b.name, Qt::CaseInsensitive);
+    return folded != 0 ? folded < 0 : a.name < b.name;
 }
 
 // Files of a folder (sorted by name) before the files of its subfolders, the
 // subfolders taken in name order; folders whose name starts with "." are
 // skipped. visited holds canonical folder paths, so a link back to a folder
-// already listed does not loop.
+// already listed does not loop. Names are read as the disk's bytes, so a name
+// that is not UTF-8 is added as the file it is.
 void CollectFolder(const QString& folder, QSet<QString>& visited, QStringList& files) {
-    const QString canonical = QFileInfo(folder).canonicalFilePath();
+    const QString canonical = CanonicalPath(folder);
     if (canonical.isEmpty() || visited.contains(canonical))
         return;
     visited.insert(canonical);
-    const QDir dir(folder);
-    QFileInfoList own = dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::System, QDir::Unsorted);
-    std::sort(own.begin(), own.end(), NameBefore);
-    for (const QFileInfo& file : own)
-        files << file.filePath();
-    QFileInfoList subfolders =
-        dir.entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Unsorted);
-    std::sort(subfolders.begin(), subfolders.end(), NameBefore);
-    for (const QFileInfo& subfolder : subfolders)
-        if (!subfolder.fileName().startsWith('.'))
-            CollectFolder(subfolder.filePath(), visited, files);
+    const QString prefix = folder.endsWith('/') ? folder : folder + '/';
+    QList<FolderEntry> entries = FolderEntries(folder);
+    std::sort(entries.begin(), entries.end(), NameBefore);
+    for (const FolderEntry& entry : entries)
+        if (!entry.isFolder)
+            files << prefix + entry.name;
+    for (const FolderEntry& entry : entries)
+        if (entry.isFolder && !entry.name.startsWith('.'))
+            CollectFolder(prefix + entry.name, visited, files);
 }
 
 // Entries added between two turns of the event loop while a long list or a big
@@ -83,17 +82,17 @@ void TPlay::AddFile(const QString& path) {
             batch_.FirstSkinFile = ResolvePath(trimmed);
     } else if (extension == QLatin1String(".pis")) {
         // plug-in files are never songs
-    } else if (!IsUrl(trimmed) && QFileInfo(ResolvePath(trimmed)).isDir()) {
+    } else if (!IsUrl(trimmed) && IsFolder(ResolvePath(trimmed))) {
         AddFolder(ResolvePath(trimmed));
     } else {
         // A name that exists exactly as given keeps its blanks.
-        AddSongPath(QFileInfo::exists(path) ? path : trimmed);
+        AddSongPath(PathExists(path) ? path : trimmed);
     }
 }
 
 void TPlay::AddSongPath(const QString& path) {
     QString file = ResolvePath(path);
-    if (!IsUrl(file) && QFileInfo::exists(file) && QFileInfo(file).isRelative())
+    if (!IsUrl(file) && PathExists(file) && QFileInfo(file).isRelative())
         file = QFileInfo(file).absoluteFilePath();
     // Kept in its own case: on a case-sensitive disk the lower-cased name may
     // be another file or none at all.
@@ -121,7 +120,7 @@ void TPlay::AppendSong(TPlayCategory& category, const QString& fileName) {
 void TPlay::AddFolder(const QString& path) {
     if (!addBusy_)
         return;
-    const QString canonical = QFileInfo(path).canonicalFilePath();
+    const QString canonical = CanonicalPath(path);
     if (canonical.isEmpty() || expanding_.contains(canonical))
         return;
     expanding_.insert(canonical);
@@ -140,7 +139,7 @@ void TPlay::ImportM3U(const QString& path) {
     if (!addBusy_)
         return;
     const QString file = ResolvePath(path);
-    const QString canonical = QFileInfo(file).canonicalFilePath();
+    const QString canonical = CanonicalPath(file);
     // A list already being read (one that names itself, or two lists naming
     // each other) is not read again.
     if (canonical.isEmpty() || expanding_.contains(canonical))

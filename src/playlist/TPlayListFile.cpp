@@ -1,4 +1,5 @@
 #include "AtomicFile.h"
+#include "FileName.h"
 #include "ListFile.h"
 #include "ProgramFolder.h"
 #include "RegularFile.h"
@@ -16,8 +17,10 @@ TPlayItem SongFromBytes(const QByteArray& bytes) {
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     item.FileName = utf8.decode(bytes);
     if (utf8.hasError()) {
-        // Kept so that a save writes back the very bytes that were read.
-        item.FileName = DecodeText(bytes);
+        // A name on disk that is not UTF-8 (a Latin-1 file name) is kept as that
+        // file's name; other bytes are text of an older list (GB18030). The bytes
+        // are kept so that a save writes back the very bytes that were read.
+        item.FileName = DecodeStoredPath(bytes);
         item.RawName = bytes;
     }
     return item;

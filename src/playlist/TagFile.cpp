@@ -1,5 +1,6 @@
 #include "TagFile.h"
 
+#include "FileName.h"
 #include "RegularFile.h"
 
 #include <QFile>
@@ -69,7 +70,7 @@ namespace {
 // Opens a regular file for reading and writing without ever blocking (a FIFO
 // or device named like a song is refused); -1 when it cannot.
 int OpenRegularFileForWriting(const QString& fileName) {
-    const int fd = ::open(QFile::encodeName(fileName).constData(), O_RDWR | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    const int fd = ::open(EncodeFileName(fileName).constData(), O_RDWR | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0)
         return -1;
     struct stat st {};

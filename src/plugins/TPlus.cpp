@@ -1,5 +1,6 @@
 #include "TPlus.h"
 
+#include "FileName.h"
 #include "ModuleTrust.h"
 #include "PluginDescription.h"
 #include "ProgramFolder.h"
@@ -80,7 +81,7 @@ void TPlus::readDescription(TPlusRec& rec) const {
     // so a deleted plug-in (no file types) is not chosen for new files.
     const bool loaded = rec.RefCount > 0 || rec.Module;
     const std::optional<PluginDescription> d =
-        ReadPluginDescriptionFile(QFile::encodeName(rec.Path).toStdString());
+        ReadPluginDescriptionFile(EncodeFileName(rec.Path).toStdString());
     if (!loaded)
         rec.ID.clear();
     rec.Name = QStringLiteral("Unknown");
@@ -162,7 +163,7 @@ void TPlus::Load(const QString& id) {
                 return;
             }
             dlerror();
-            void* module = dlopen(QFile::encodeName(rec.Path).constData(), RTLD_NOW | RTLD_LOCAL);
+            void* module = dlopen(EncodeFileName(rec.Path).constData(), RTLD_NOW | RTLD_LOCAL);
             if (!module) {
                 const char* reason = dlerror();
                 rec.LoadError =
@@ -211,7 +212,7 @@ int TPlus::SendAt(int index, int code, const QString& argument) {
     const PlusMessageFunc proc = items_[index].MessageProc;
     const QByteArray text =
         QByteArray::number(static_cast<qulonglong>(reinterpret_cast<quintptr>(items_[index].Module))) + '\1' +
-        QByteArray::number(code & 0xFF) + '\1' + argument.toUtf8();
+        QByteArray::number(code & 0xFF) + '\1' + EncodeFileName(argument);
     try {
         return proc(text.constData());
     } catch (abi::__forced_unwind&) {

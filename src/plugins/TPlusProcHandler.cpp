@@ -1,5 +1,6 @@
 #include "TPlusProcHandler.h"
 
+#include "FileName.h"
 #include "OptionsStore.h"
 #include "TOption.h"
 
@@ -30,7 +31,8 @@ int TPlusProcHandler::Handle(const QByteArray& text) {
     const int second = text.indexOf('\1', first + 1);
     const QString name =
         QString::fromUtf8(second < 0 ? text.mid(first + 1) : text.mid(first + 1, second - first - 1));
-    const QString argument = second < 0 ? QString() : QString::fromUtf8(text.mid(second + 1));
+    // File names keep their bytes (a name that is not UTF-8 still names its file).
+    const QString argument = second < 0 ? QString() : DecodeFileName(text.mid(second + 1));
 
     if (!name.startsWith('%')) {
         if (name.isEmpty())

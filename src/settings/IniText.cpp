@@ -1,5 +1,6 @@
 #include "IniText.h"
 
+#include "FileName.h"
 #include "TextCodec.h"
 
 IniText::IniText(const QByteArray& text) {
@@ -32,6 +33,12 @@ IniText::Line IniText::parse(const QByteArray& raw, const QString& text) {
         if (eq > 0) {
             line.isKey = true;
             line.key = t.left(eq).trimmed();
+            // A key that is not UTF-8 may be a file name as the disk holds it
+            // (the play counts' keys): then it is that name, so another file
+            // whose name reads the same as text keeps its own line.
+            const QByteArray keyBytes = rawKey(line);
+            if (!IsValidUtf8(keyBytes))
+                line.key = DecodeStoredPath(keyBytes);
             line.value = t.mid(eq + 1).trimmed();
         }
     }
@@ -52,16 +59,42 @@ int IniText::sectionEnd(int start) const {
     return i;
 }
 
-bool IniText::Find(const QString& section, const QString& key, QString& value) const {
+QByteArray IniText::rawKey(const Line& line) {
+    return line.raw.left(line.raw.indexOf('=')).trimmed();
+}
+
+QByteArray IniText::rawValue(const Line& line) {
+    return line.raw.mid(line.raw.indexOf('=') + 1).trimmed();
+}
+
+bool IniText::keyMatches(const Line& line, const QString& key) {
+    return line.isKey && line.key.compare(key, Qt::CaseInsensitive) == 0;
+}
+
+int IniText::keyLine(const QString& section, const QString& key) const {
     const int start = sectionStart(section);
     if (start < 0)
-        return false;
+        return -1;
     for (int i = start + 1, end = sectionEnd(start); i < end; ++i)
-        if (lines_[i].isKey && lines_[i].key.compare(key, Qt::CaseInsensitive) == 0) {
-            value = lines_[i].value;
-            return true;
-        }
-    return false;
+        if (keyMatches(lines_[i], key))
+            return i;
+    return -1;
+}
+
+bool IniText::Find(const QString& section, const QString& key, QString& value) const {
+    const int i = keyLine(section, key);
+    if (i < 0)
+        return false;
+    value = lines_[i].value;
+    return true;
+}
+
+bool IniText::FindRaw(const QString& section, const QString& key, QByteArray& value) const {
+    const int i = keyLine(section, key);
+    if (i < 0)
+        return false;
+    value = rawValue(lines_[i]);
+    return true;
 }
 
 QStringList IniText::Keys(const QString& section) const {
@@ -76,7 +109,8 @@ QStringList IniText::Keys(const QString& section) const {
 }
 
 void IniText::Set(const QString& section, const QString& key, const QString& value) {
-    const Line line = parse(key.toUtf8() + '=' + value.toUtf8());
+    const QByteArray valueBytes = EncodeFileName(value);
+    const Line line = parse(EncodeFileName(key) + '=' + valueBytes);
 
     int start = sectionStart(section);
     if (start < 0) {
@@ -88,12 +122,11 @@ void IniText::Set(const QString& section, const QString& key, const QString& val
     }
     const int end = sectionEnd(start);
     for (int i = start + 1; i < end; ++i)
-        if (lines_[i].isKey && lines_[i].key.compare(key, Qt::CaseInsensitive) == 0) {
-            if (lines_[i].value == value)
+        if (keyMatches(lines_[i], key)) {
+            if (lines_[i].value == value || rawValue(lines_[i]) == valueBytes)
                 return; // the bytes stay as they are
             // The key keeps its spelling and its bytes as the file has them.
-            const QByteArray& raw = lines_[i].raw;
-            lines_[i] = parse(raw.left(raw.indexOf('=')).trimmed() + '=' + value.toUtf8());
+            lines_[i] = parse(rawKey(lines_[i]) + '=' + valueBytes);
             return;
         }
     // After the section's last non-blank line.

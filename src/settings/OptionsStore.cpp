@@ -1,5 +1,6 @@
 #include "OptionsStore.h"
 
+#include "FileName.h"
 #include "IniText.h"
 
 #include "AtomicFile.h"
@@ -53,6 +54,11 @@ void OptionsStore::WriteBool(const QString& section, const QString& key, bool va
 QString OptionsStore::ReadString(const QString& section, const QString& key, const QString& defaultValue) const {
     QString value;
     return load(file_).Find(section, key, value) ? value : defaultValue;
+}
+
+QString OptionsStore::ReadPath(const QString& section, const QString& key, const QString& defaultValue) const {
+    QByteArray value;
+    return load(file_).FindRaw(section, key, value) ? DecodeStoredPath(value) : defaultValue;
 }
 
 qint64 OptionsStore::ReadInteger(const QString& section, const QString& key, qint64 defaultValue) const {

@@ -24,6 +24,9 @@ public:
     QString ReadString(const QString& section, const QString& key, const QString& defaultValue) const;
     qint64 ReadInteger(const QString& section, const QString& key, qint64 defaultValue) const;
     bool ReadBool(const QString& section, const QString& key, bool defaultValue) const;
+    // A value that is a path: the bytes a write of that path stored name the
+    // same file again, even when they are not UTF-8 (DecodeStoredPath).
+    QString ReadPath(const QString& section, const QString& key, const QString& defaultValue) const;
 
     // Keys of a section in file order (the hot-key table lists its section).
     QStringList ReadSectionKeys(const QString& section) const;

@@ -12,9 +12,9 @@ bool AutoPlay(const OptionsStore& s) { return s.ReadBool(kOption, QStringLiteral
 bool CheckAcc(const OptionsStore& s) { return s.ReadBool(kOption, QStringLiteral("CHECKACC"), true); }
 bool PlayOnAdd(const OptionsStore& s) { return s.ReadBool(kOption, QStringLiteral("PLAYONADD"), true); }
 bool PromptDownLrc(const OptionsStore& s) { return s.ReadBool(kOption, QStringLiteral("PROMPTDOWNLRC"), true); }
-QString Current(const OptionsStore& s) { return s.ReadString(kOption, QStringLiteral("CURRENT"), QString()); }
+QString Current(const OptionsStore& s) { return s.ReadPath(kOption, QStringLiteral("CURRENT"), QString()); }
 QString Skin(const OptionsStore& s) {
-    return s.ReadString(kOption, QStringLiteral("SKIN"), ProgramFile(QStringLiteral("default.eks")));
+    return s.ReadPath(kOption, QStringLiteral("SKIN"), ProgramFile(QStringLiteral("default.eks")));
 }
 bool SystemMixer(const OptionsStore& s) {
     return s.ReadString(kOption, QStringLiteral("MIXER"), QStringLiteral("stream")).trimmed().toLower() ==

@@ -18,7 +18,7 @@ TOption::TOption(OptionsStore& store, QObject* parent) : QObject(parent), store_
     connect(&queueTimer_, &QTimer::timeout, this, &TOption::drainQueue);
     tickTimer_.setInterval(100);
     connect(&tickTimer_, &QTimer::timeout, this, &TOption::onTick);
-    recentFolder_ = store_.ReadString(QStringLiteral("PATHS"), QStringLiteral("RECENT"), QString());
+    recentFolder_ = store_.ReadPath(QStringLiteral("PATHS"), QStringLiteral("RECENT"), QString());
 }
 
 TOption::~TOption() { store_.WriteString(QStringLiteral("PATHS"), QStringLiteral("RECENT"), recentFolder_); }

@@ -1,6 +1,7 @@
 #include "CommandInbox.h"
 #include "CommandLine.h"
 #include "CommandText.h"
+#include "FileName.h"
 #include "SingleInstance.h"
 #include "TempHome.h"
 
@@ -24,15 +25,20 @@ TEST(SingleInstance, SecondInstanceHandsItsCommandToTheFirst) {
     SingleInstance second(key);
     EXPECT_FALSE(second.TryBecomePrimary());
     // The first instance answers from its event loop; send from a helper thread.
+    // A name written by an old Latin-1 system keeps its byte 0xE9 on the way.
+    const QString latin1Name = DecodeFileName("/music/Caf\xE9.mp3");
     std::atomic<bool> sent{false};
     std::thread sender([&] {
         sent = second.SendToPrimary("#OpenFile,/a b.mp3\r\n/c,d.mp3\r\n");
         second.SendToPrimary("#Normal");
+        second.SendToPrimary("#OpenFile," + latin1Name + QChar(0));
     });
-    EXPECT_TRUE(WaitFor([&] { return received.size() == 2; }));
+    EXPECT_TRUE(WaitFor([&] { return received.size() == 3; }));
     sender.join();
     EXPECT_TRUE(sent);
-    EXPECT_EQ(received, (QStringList{"#OpenFile,/a b.mp3\r\n/c,d.mp3\r\n", "#Normal"}));
+    EXPECT_EQ(received, (QStringList{"#OpenFile,/a b.mp3\r\n/c,d.mp3\r\n", "#Normal",
+                                     "#OpenFile," + latin1Name + QChar(0)}));
+    EXPECT_EQ(EncodeFileName(received.value(2).mid(10).chopped(1)), QByteArray("/music/Caf\xE9.mp3"));
 }
 
 TEST(SingleInstance, NoAnsweringInstanceMeansFailureNotAHang) {

@@ -1,12 +1,16 @@
 // Finding a song's lyrics file in the lyrics folder.
 #include "LyricsLookup.h"
 
+#include "FileName.h"
+#include "LrcParser.h"
 #include "QtPrint.h"
 #include "TempHome.h"
 
 #include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -77,6 +81,24 @@ TEST_F(LyricsLookup, EachCandidateIsFound) {
         EXPECT_EQ(FindLyricsFile(c.song), path);
         QFile::remove(path);
     }
+}
+
+// A song from a Latin-1 disk ("Caf\xE9.mp3") finds and reads the lyrics file
+// named in the same bytes, not its UTF-8 twin.
+TEST_F(LyricsLookup, NameThatIsNotUtf8FindsItsOwnBytes) {
+    Lyrics(QString::fromUtf8("caf\xC3\xA9.lrc"));
+    const QByteArray latin1 = EncodeFileName(LyricsFolder()) + "caf\xE9.lrc";
+    const int fd = ::open(latin1.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::write(fd, "[00:01]latin\n", 13), 13);
+    ::close(fd);
+    const TLyricsSong song{DecodeFileName("/music/Caf\xE9.mp3"), "", "", "", ""};
+    const QString found = FindLyricsFile(song, LyricsFolder());
+    EXPECT_EQ(EncodeFileName(found), latin1);
+    TLrcRec rec;
+    EXPECT_TRUE(LoadLrcFile(found, rec));
+    EXPECT_EQ(rec.Lines, QStringList{"latin"});
+    ::unlink(latin1.constData()); // Qt cannot remove a name that is not UTF-8
 }
 
 TEST_F(LyricsLookup, NoMatch) {

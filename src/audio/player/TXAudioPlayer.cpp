@@ -1,12 +1,12 @@
 #include "TXAudioPlayer.h"
 
+#include "FileName.h"
 #include "ModuleTrust.h"
 #include "ProgramFolder.h"
 #include "TextCodec.h"
 #include "XAudioModuleState.h"
 
 #include <dlfcn.h>
-#include <QFile>
 #include <QMetaObject>
 
 TXAudioPlayer::TXAudioPlayer() : notifyWindow_(std::make_unique<QObject>()) {
@@ -16,9 +16,9 @@ TXAudioPlayer::TXAudioPlayer() : notifyWindow_(std::make_unique<QObject>()) {
     // module_ null, and every later call then returns -1 without a message.
     // A module another user could have written is not loaded (reported instead).
     const QString file = ProgramFolder() + "mpeg.so";
-    const QString refusal = QFile::exists(file) ? ModuleRefusal(file, ProgramFolder()) : QString();
+    const QString refusal = PathExists(file) ? ModuleRefusal(file, ProgramFolder()) : QString();
     if (refusal.isEmpty())
-        module_ = dlopen(QFile::encodeName(file).constData(), RTLD_NOW | RTLD_LOCAL);
+        module_ = dlopen(EncodeFileName(file).constData(), RTLD_NOW | RTLD_LOCAL);
     else
         ReportRefusedModule(file, refusal);
     if (auto create = reinterpret_cast<player_new_t>(Lookup("player_new")))

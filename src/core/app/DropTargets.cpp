@@ -1,6 +1,7 @@
 #include "DropTargets.h"
 
 #include "FileAdder.h"
+#include "FileName.h"
 #include "TOption.h"
 #include "TPlay.h"
 
@@ -33,7 +34,7 @@ DropTargets::Drop DropTargets::Classify(const QMimeData& data) {
     if (data.hasUrls()) {
         for (const QUrl& url : data.urls())
             if (url.isLocalFile())
-                drop.paths << url.toLocalFile();
+                drop.paths << LocalFileOfUrl(url);
         if (!drop.paths.isEmpty()) {
             drop.kind = Kind::Files;
             return drop;

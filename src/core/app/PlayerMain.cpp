@@ -4,6 +4,7 @@
 #include "CommandLine.h"
 #include "DesktopShell.h"
 #include "ModalWindows.h"
+#include "FileName.h"
 #include "PlayerApplication.h"
 #include "PlayerQApplication.h"
 #include "PlayerTranslation.h"
@@ -25,10 +26,11 @@ namespace {
 // player still starting, or busy in a long command, reads it late.
 constexpr int kHandoverTimeoutMs = 15000;
 
+// File names keep their bytes, even when they are not UTF-8 (DecodeFileName).
 QStringList argumentsOf(int argc, char** argv) {
     QStringList list;
     for (int i = 1; i < argc; ++i)
-        list << QString::fromLocal8Bit(argv[i]);
+        list << DecodeFileName(QByteArray(argv[i]));
     return list;
 }
 

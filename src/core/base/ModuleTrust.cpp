@@ -1,5 +1,7 @@
 #include "ModuleTrust.h"
 
+#include "FileName.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>
@@ -51,16 +53,16 @@ QString WritableByOthers(const struct stat& st) {
 } // namespace
 
 QString ModuleRefusal(const QString& file, const QString& programFolder) {
-    const QByteArray folder = RealPath(QFile::encodeName(programFolder));
+    const QByteArray folder = RealPath(EncodeFileName(programFolder));
     if (folder.isEmpty())
         return QStringLiteral("the program folder cannot be found");
-    const QByteArray target = RealPath(QFile::encodeName(file));
+    const QByteArray target = RealPath(EncodeFileName(file));
     if (target.isEmpty())
         return QStringLiteral("the file cannot be found");
     // Links are followed only as far as they stay inside the program folder.
     const QByteArray inside = folder.endsWith('/') ? folder : folder + '/';
     if (!target.startsWith(inside))
-        return QStringLiteral("it leads out of the program folder to ") + QFile::decodeName(target);
+        return QStringLiteral("it leads out of the program folder to ") + DecodeFileName(target);
 
     struct stat st {};
     if (::stat(target.constData(), &st) != 0)
@@ -81,7 +83,7 @@ QString ModuleRefusal(const QString& file, const QString& programFolder) {
         dir.truncate(slash > 0 ? slash : 1);
         if (::stat(dir.constData(), &st) != 0)
             return QString::fromLocal8Bit(std::strerror(errno));
-        const QString where = QStringLiteral("the folder ") + QFile::decodeName(dir);
+        const QString where = QStringLiteral("the folder ") + DecodeFileName(dir);
         if (!OwnedByUserOrRoot(st))
             return where + QStringLiteral(" belongs to another user");
         if (!(st.st_mode & S_ISVTX)) {

@@ -1,10 +1,11 @@
 #include "PathResolve.h"
 
-#include <QDir>
-#include <QFileInfo>
+#include "FileName.h"
+
+#include <algorithm>
 
 QString ResolvePath(const QString& path) {
-    if (path.isEmpty() || QFileInfo::exists(path))
+    if (path.isEmpty() || PathExists(path))
         return path;
     const bool absolute = path.startsWith('/');
     const QStringList parts = path.split('/', Qt::SkipEmptyParts);
@@ -12,17 +13,15 @@ QString ResolvePath(const QString& path) {
     for (int i = 0; i < parts.size(); ++i) {
         const QString& part = parts[i];
         QString candidate = resolved + part;
-        if (!QFileInfo::exists(candidate)) {
-            QDir dir(resolved.isEmpty() ? QStringLiteral(".") : resolved);
-            const QStringList entries = dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
-                                                          QDir::NoDotAndDotDot,
-                                                      QDir::Unsorted);
-            const auto match = std::find_if(entries.begin(), entries.end(), [&](const QString& entry) {
-                return entry.compare(part, Qt::CaseInsensitive) == 0;
+        if (!PathExists(candidate)) {
+            // Raw names of the folder, so a name that is not UTF-8 is matched and kept.
+            const QList<FolderEntry> entries = FolderEntries(resolved);
+            const auto match = std::find_if(entries.begin(), entries.end(), [&](const FolderEntry& entry) {
+                return entry.name.compare(part, Qt::CaseInsensitive) == 0;
             });
             if (match == entries.end())
                 return path;
-            candidate = resolved + *match;
+            candidate = resolved + match->name;
         }
         resolved = candidate;
         if (i + 1 < parts.size())

@@ -1,5 +1,7 @@
 #include "ProgramFolder.h"
 
+#include "FileName.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -33,7 +35,7 @@ QString& fixedFolder() {
 QString ChooseProgramFolder(const QString& sorviHome, const QString& exeFolder, const QString& userHome) {
     if (!sorviHome.isEmpty())
         return withSlash(QDir(sorviHome).absolutePath());
-    if (!exeFolder.isEmpty() && ::access(QFile::encodeName(exeFolder).constData(), W_OK) == 0)
+    if (!exeFolder.isEmpty() && ::access(EncodeFileName(exeFolder).constData(), W_OK) == 0)
         return withSlash(exeFolder);
     return withSlash(userHome + QStringLiteral("/.local/share/sorvi"));
 }

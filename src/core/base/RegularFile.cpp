@@ -1,6 +1,6 @@
 #include "RegularFile.h"
 
-#include <QFile>
+#include "FileName.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -12,13 +12,13 @@ bool IsRegularFile(const QString& path) {
     if (path.isEmpty())
         return false;
     struct stat st {};
-    return ::stat(QFile::encodeName(path).constData(), &st) == 0 && S_ISREG(st.st_mode);
+    return ::stat(EncodeFileName(path).constData(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
 int OpenRegularFileForReading(const QString& path) {
     if (path.isEmpty())
         return -1;
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    const int fd = ::open(EncodeFileName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0)
         return -1;
     struct stat st {};
@@ -30,6 +30,17 @@ int OpenRegularFileForReading(const QString& path) {
     if (flags >= 0)
         ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
     return fd;
+}
+
+bool OpenRegularFile(QFile& file, const QString& path) {
+    const int fd = OpenRegularFileForReading(path);
+    if (fd < 0)
+        return false;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return false;
+    }
+    return true;
 }
 
 namespace {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFile>
 #include <QString>
 
 #include <optional>
@@ -17,6 +18,10 @@ bool IsRegularFile(const QString& path);
 // Opens `path` for reading when it is a regular file; returns the descriptor
 // (blocking mode restored, close-on-exec) or -1. The caller closes it.
 int OpenRegularFileForReading(const QString& path);
+
+// Opens `file` read-only on `path` when it is a regular file, by the name's own
+// bytes (EncodeFileName; QFile's own encoding loses bytes that are not UTF-8).
+bool OpenRegularFile(QFile& file, const QString& path);
 
 // The whole file when it is a regular file of at most `maxBytes` bytes;
 // std::nullopt when it is not a regular file, cannot be read or is larger.

@@ -1,12 +1,13 @@
 #include "BackgroundPicture.h"
 
+#include "RegularFile.h"
+
 #include <csetjmp>
 #include <cstdio>
 #include <jpeglib.h>
 #include <QBuffer>
 #include <QImageReader>
 
-#include "RegularFile.h"
 
 namespace {
 

@@ -1,15 +1,16 @@
 #include "TPlayControl.h"
 
+#include "FileName.h"
 #include "PathResolve.h"
 #include "PlayerSettings.h"
 #include "PlaybackHost.h"
 #include "TOption.h"
 #include "TPlay.h"
 
-#include <QFile>
 #include <algorithm>
 #include <chrono>
 #include <random>
+#include <sys/stat.h>
 
 TPlayControl::TPlayControl(TPlay& play, TOption& option, PlaybackHost& host, CommandRunner runCommand)
     : play_(play), option_(option), host_(host), runCommand_(std::move(runCommand)) {
@@ -85,9 +86,10 @@ void TPlayControl::LoadCurrent() {
 void TPlayControl::PlayCurrent() {
     const QString file = play_.Current().FileName;
     // A read-only song is made writable so that its tag can be saved.
-    const QFile::Permissions permissions = QFile::permissions(file);
-    if (QFile::exists(file) && !(permissions & QFile::WriteOwner))
-        QFile::setPermissions(file, permissions | QFile::WriteOwner);
+    const QByteArray name = EncodeFileName(file);
+    struct stat st {};
+    if (::stat(name.constData(), &st) == 0 && S_ISREG(st.st_mode) && !(st.st_mode & S_IWUSR))
+        ::chmod(name.constData(), (st.st_mode & 07777) | S_IWUSR);
     setPlayed(option_.CurrentIndex(), true);
     option_.SetStatus(StatusOpening);
     host_.PlayFile(file);

@@ -16,15 +16,8 @@ QImage WithBitmapAlpha(const QString& skinFile, qint64 offset, const QImage& dec
     if (decoded.isNull() || decoded.hasAlphaChannel())
         return decoded;
     // The skin file is the user's: opened again only while it is a regular file.
-    const int fd = OpenRegularFileForReading(skinFile);
-    if (fd < 0)
-        return decoded;
     QFile file;
-    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        return decoded;
-    }
-    if (!file.seek(offset))
+    if (!OpenRegularFile(file, skinFile) || !file.seek(offset))
         return decoded;
     const QByteArray sizeBytes = file.read(4);
     if (sizeBytes.size() != 4)

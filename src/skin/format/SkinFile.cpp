@@ -27,16 +27,11 @@ SkinFile::SkinFile() = default;
 SkinFile::~SkinFile() = default;
 
 SkinLoadResult SkinFile::open(const QString& path) {
-    // Only a regular file is opened, without blocking: a FIFO or device named
-    // like a skin must not hang the window.
-    const int fd = OpenRegularFileForReading(path);
-    if (fd < 0)
-        return Failure(SkinLoadError::CannotOpen, QStringLiteral("not a readable regular file"));
+    // Only a regular file is opened, by the name's own bytes and without
+    // blocking: a FIFO or device named like a skin must not hang the window.
     auto file = std::make_unique<QFile>();
-    if (!file->open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        return Failure(SkinLoadError::CannotOpen, file->errorString());
-    }
+    if (!OpenRegularFile(*file, path))
+        return Failure(SkinLoadError::CannotOpen, QStringLiteral("not a readable regular file"));
     if (file->size() > kMaxSkinFileBytes)
         return Failure(SkinLoadError::CannotOpen, QStringLiteral("larger than a skin can be"));
     return open(std::move(file));

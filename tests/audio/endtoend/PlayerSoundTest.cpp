@@ -2,10 +2,13 @@
 // command line are heard one after the other on the sound server (recorded from
 // the null sink's monitor), their play counts grow, and the library keeps them
 // for the next start.
+#include "FileName.h"
 #include "TPlay.h"
 #include "TempHome.h"
 
 #include <QFile>
+#include <algorithm>
+#include <cstdio>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <cmath>
@@ -130,4 +133,61 @@ TEST(PlayerSound, TwoSongsFromTheCommandLineAreHeardInOrderAndKept) {
     ASSERT_EQ(library.Default().Count(), 2);
     EXPECT_EQ(library.Default().Song(0).FileName, low);
     EXPECT_EQ(library.Default().Song(1).FileName, high);
+}
+
+// A song whose name is not UTF-8 (written by an older Latin-1 system), given on
+// the command line exactly as the shell passes it, is heard, counted under its
+// own bytes, kept as the current song and found in the library at the next start.
+TEST(PlayerSound, ASongNamedInLatin1IsHeardCountedAndKept) {
+    QTemporaryDir home;
+    const QString tone = makeTone(home.path(), "tone", 440, 2.0);
+    const QByteArray song = EncodeFileName(home.path()) + "/Caf\xE9 tone.mp3";
+    ASSERT_EQ(::rename(EncodeFileName(tone).constData(), song.constData()), 0);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("SORVI_HOME", home.path());
+    env.insert("SORVI_TRACE_COMMANDS", home.path() + "/trace.txt");
+
+    QProcess recorder;
+    const QString raw = home.path() + "/heard.raw";
+    recorder.setStandardOutputFile(raw);
+    recorder.start("parec", {"-d", "sorvi_null.monitor", "--raw", "--format=s16le", "--rate=44100",
+                             "--channels=2", "--latency-msec=20"});
+    ASSERT_TRUE(recorder.waitForStarted());
+
+    // QProcess would pass the argument as UTF-8; the shell passes the file's bytes.
+    QProcess player;
+    player.setProcessEnvironment(env);
+    player.setProcessChannelMode(QProcess::ForwardedChannels);
+    player.start("sh", {"-c", "exec \"$0\" \"$(printf \"$1\")\"", QStringLiteral(SORVI_BUILD_DIR) + "/sorvi",
+                        home.path() + "/Caf\\351 tone.mp3"});
+    ASSERT_TRUE(player.waitForStarted());
+
+    auto fileHolds = [&](const QString& name, const QByteArray& text) {
+        QFile f(home.path() + "/" + name);
+        return f.open(QIODevice::ReadOnly) && f.readAll().contains(text);
+    };
+    const bool counted = WaitFor([&] { return fileHolds("count", song + "=1"); }, 30000);
+    WaitFor([&] { return fileHolds("trace.txt", "#Stop"); }, 10000);
+    recorder.terminate();
+    recorder.waitForFinished(5000);
+    EXPECT_TRUE(counted);
+    EXPECT_TRUE(fileHolds("Options.ini", "CURRENT=" + song + "\n"));
+
+    QFile rawFile(raw);
+    ASSERT_TRUE(rawFile.open(QIODevice::ReadOnly));
+    const QList<int> pitches = pitchPerWindow(rawFile.readAll());
+    EXPECT_GE(std::count_if(pitches.begin(), pitches.end(), [](int pitch) { return near(pitch, 440); }), 15);
+
+    QProcess exit;
+    exit.setProcessEnvironment(env);
+    exit.start(QStringLiteral(SORVI_BUILD_DIR) + "/sorvi", {"--command", "#Exit"});
+    exit.waitForFinished(5000);
+    ASSERT_TRUE(player.waitForFinished(10000));
+
+    TPlay library;
+    EXPECT_EQ(library.LoadList(home.path() + "/default.lst"), 0);
+    ::unlink(song.constData()); // Qt cannot remove a name that is not UTF-8
+    ASSERT_EQ(library.Default().Count(), 1);
+    EXPECT_EQ(EncodeFileName(library.Default().Song(0).FileName), song);
+
 }

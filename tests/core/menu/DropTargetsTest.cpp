@@ -3,6 +3,7 @@
 #include "DropTargets.h"
 
 #include "FileAdder.h"
+#include "FileName.h"
 #include "MenuHarness.h"
 #include "Messenger.h"
 #include "TPlay.h"
@@ -104,6 +105,16 @@ TEST(DropKinds, WhatADragCarries) {
         EXPECT_EQ(drop.kind, c.kind) << data->text().toStdString() << " " << data->urls().size();
         EXPECT_EQ(drop.url, c.url);
     }
+}
+
+// A file manager percent-encodes a name's bytes; a name that is not UTF-8
+// ("Caf\xE9" from a Latin-1 disk) must come out as that file's name.
+TEST(DropKinds, DroppedNamesKeepTheirBytes) {
+    std::unique_ptr<QMimeData> data(urls({QUrl("file:///music/Caf%E9.mp3"), QUrl("file:///music/Caf%C3%A9.mp3")}));
+    const DropTargets::Drop drop = DropTargets::Classify(*data);
+    ASSERT_EQ(drop.paths.size(), 2);
+    EXPECT_EQ(EncodeFileName(drop.paths[0]), QByteArray("/music/Caf\xE9.mp3"));
+    EXPECT_EQ(drop.paths[1], QString::fromUtf8("/music/Caf\xC3\xA9.mp3"));
 }
 
 TEST_F(Drops, FolderDropAddsItsFilesAndPlaysTheFirst) {
