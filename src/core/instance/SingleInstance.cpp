@@ -1,5 +1,6 @@
 #include "SingleInstance.h"
 
+#include "FileName.h"
 #include "UrlText.h"
 
 #include <QCryptographicHash>
@@ -58,8 +59,10 @@ QString runtimeFolder(QString& problem) {
     return folder;
 }
 
+// Commands carry file names, which keep their bytes even when they are not
+// UTF-8: the file-name codec is UTF-8 for every other text.
 QByteArray frame(const QString& command) {
-    const QByteArray text = command.toUtf8();
+    const QByteArray text = EncodeFileName(command);
     QByteArray out;
     QDataStream stream(&out, QIODevice::WriteOnly);
     stream << quint32(text.size());
@@ -148,7 +151,7 @@ void SingleInstance::onNewConnection() {
                 }
                 if (quint32(buffer->size()) < 4 + length)
                     return;
-                const QString command = QString::fromUtf8(buffer->mid(4, int(length)));
+                const QString command = DecodeFileName(buffer->mid(4, int(length)));
                 buffer->remove(0, int(4 + length));
                 // A sender that gave up waiting has told its user the request
                 // was not delivered: then it is not run either.
