@@ -509,6 +509,10 @@
         <source>Always Ask</source>
         <translation>总是询问</translation>
     </message>
+    <message>
+        <source>no lyrics</source>
+        <translation>没有歌词</translation>
+    </message>
 </context>
 <context>
     <name>TOption</name>
@@ -534,6 +538,21 @@
     <message>
         <source>File was processing, was unable to respond. please try again soon.</source>
         <translation>正在处理文件，无法响应，请稍后再试。</translation>
+    </message>
+    <message>
+        <source>The play list could not be saved: </source>
+        <translation>无法保存播放列表：</translation>
+    </message>
+</context>
+<context>
+    <name>TPlayControl</name>
+    <message>
+        <source>None of the songs could be played: they are missing or cannot be opened.</source>
+        <translation>没有可以播放的歌曲：文件不存在或无法打开。</translation>
+    </message>
+    <message>
+        <source>The sound server does not answer. Playback starts again when it is back.</source>
+        <translation>声音服务器没有响应。恢复后将重新开始播放。</translation>
     </message>
 </context>
 <context>
