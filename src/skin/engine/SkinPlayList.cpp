@@ -16,7 +16,7 @@ SkinPlayList::SkinPlayList(QWidget* owner, const SkinEnvironment& env)
     connect(list_, &TKvListView::OnItemActivated, this, [this](int row) { PlayRow(row); });
     connect(list_, &TKvListView::OnCtrlKeyDown, this, [this](QKeyEvent* key) {
         if (key->key() == Qt::Key_Delete)
-            DeleteRow(list_->ItemIndex());
+            DeleteSelectedRows();
     });
 }
 
@@ -83,11 +83,22 @@ void SkinPlayList::PlayRow(int row) {
     env_.doCommand(QStringLiteral("#Play,") + env_.play->Default().Song(row).FileName, nullptr);
 }
 
-void SkinPlayList::DeleteRow(int row) {
-    if (!attached_ || !env_.play || row < 0 || row >= env_.play->Default().Count())
+void SkinPlayList::DeleteSelectedRows() {
+    if (!attached_ || !env_.play)
         return;
-    env_.play->DeleteSong(TPlay::kDefaultId, row, true);
+    QList<int> rows = list_->SelectedRows();
+    if (rows.isEmpty())
+        rows << list_->ItemIndex();
+    // From the last to the first, so the rows still to go keep their numbers.
+    bool deleted = false;
+    for (auto row = rows.crbegin(); row != rows.crend(); ++row) {
+        if (*row < 0 || *row >= env_.play->Default().Count())
+            continue;
+        env_.play->DeleteSong(TPlay::kDefaultId, *row, true);
+        deleted = true;
+    }
     // Numbers the rows again, places the current index on the playing song and
     // saves the list, as every other delete does.
-    env_.play->Renumber(false);
+    if (deleted)
+        env_.play->Renumber(false);
 }

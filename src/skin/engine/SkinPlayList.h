@@ -34,7 +34,8 @@ public:
 
     // The row's song starts ("#Play," + its file).
     void PlayRow(int row);
-    void DeleteRow(int row);
+    // The selected rows (or the cursor row) leave DEFAULT, which is renumbered and saved.
+    void DeleteSelectedRows();
 
 private:
     TFrameList* list_;

@@ -313,7 +313,8 @@ TEST_F(EngineTest, PlayListViewMirrorsTheListAndPlaysTheActivatedRow) {
     commands.clear();
     emit list->List()->OnItemActivated(1);
     EXPECT_EQ(commands, QStringList{"#Play," + play.Default().Song(1).FileName});
-    list->DeleteRow(0);
+    list->List()->SetItemIndex(0);
+    list->DeleteSelectedRows();
     EXPECT_EQ(play.Default().Count(), 1);
     EXPECT_EQ(list->List()->Items().size(), 1) << "the store tells its views";
     // A face taken down leaves the store: later changes reach no dead view.
@@ -339,7 +340,7 @@ TEST_F(EngineTest, DeletingRowsRenumbersFollowsTheCurrentSongAndIsSaved) {
     w.sections[0].objects.push_back(
         Object(1, SkinItemKind::PlayListView,
                Place(2, 2) + std::vector{SkinWriterProperty::Int(SkinCode::Width, 30),
-                                         SkinWriterProperty::Int(SkinCode::Height, 20)}));
+                                         SkinWriterProperty::Int(SkinCode::Height, 60)}));
     ASSERT_TRUE(skin->LoadSkin(&window, Write("a.eks", w), 0));
     SkinPlayList* list = Find(SkinItemKind::PlayListView)->list;
     ASSERT_NE(list, nullptr);
@@ -360,6 +361,19 @@ TEST_F(EngineTest, DeletingRowsRenumbersFollowsTheCurrentSongAndIsSaved) {
     ASSERT_EQ(restarted.LoadDefaultList(), 0);
     ASSERT_EQ(restarted.Default().Count(), 3) << "the deletion was saved";
     EXPECT_EQ(restarted.Default().Song(0).FileName.section('/', -1), "b.mp3");
+
+    // Every selected row goes with one Delete: a click and a Shift-click select two.
+    TKvListView* view = list->List();
+    auto rowPoint = [view](int row) {
+        return QPoint(view->SurfaceRect().left() + 5,
+                      view->SurfaceRect().top() + 3 + row * view->RowHeight() + view->RowHeight() / 2);
+    };
+    QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier, rowPoint(0));
+    QTest::mouseClick(view, Qt::LeftButton, Qt::ShiftModifier, rowPoint(1));
+    ASSERT_EQ(list->List()->SelectedRows(), (QList<int>{0, 1}));
+    QTest::keyClick(list->List(), Qt::Key_Delete); // "b.mp3" and "c.mp3" go
+    EXPECT_EQ(list->List()->Items(), QStringList{"1. d.mp3"});
+    EXPECT_EQ(option.CurrentIndex(), 0) << "the playing song keeps its mark";
     skin->ClearAll(); // the face leaves the store before the store goes
     skin->env().play = nullptr;
 }
