@@ -65,27 +65,6 @@ TSongTag ParseTagTail(const QByteArray& tail) {
     return tag;
 }
 
-namespace {
-
-// Opens a regular file for reading and writing without ever blocking (a FIFO
-// or device named like a song is refused); -1 when it cannot.
-int OpenRegularFileForWriting(const QString& fileName) {
-    const int fd = ::open(EncodeFileName(fileName).constData(), O_RDWR | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0)
-        return -1;
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        return -1;
-    }
-    const int flags = ::fcntl(fd, F_GETFL);
-    if (flags >= 0)
-        ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
-    return fd;
-}
-
-} // namespace
-
 bool ReadTag(const QString& fileName, TSongTag& tag) {
     tag = ParseTagTail(QByteArray());
     // Reading needs no write access: a read-only file still shows its tag.

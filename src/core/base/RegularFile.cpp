@@ -15,10 +15,14 @@ bool IsRegularFile(const QString& path) {
     return ::stat(EncodeFileName(path).constData(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
-int OpenRegularFileForReading(const QString& path) {
+namespace {
+
+// Opens with O_NONBLOCK (so a FIFO returns at once), keeps the descriptor only
+// when it is a regular file, then restores blocking mode for ordinary reads.
+int OpenRegular(const QString& path, int accessMode) {
     if (path.isEmpty())
         return -1;
-    const int fd = ::open(EncodeFileName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    const int fd = ::open(EncodeFileName(path).constData(), accessMode | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0)
         return -1;
     struct stat st {};
@@ -30,6 +34,16 @@ int OpenRegularFileForReading(const QString& path) {
     if (flags >= 0)
         ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
     return fd;
+}
+
+} // namespace
+
+int OpenRegularFileForReading(const QString& path) {
+    return OpenRegular(path, O_RDONLY);
+}
+
+int OpenRegularFileForWriting(const QString& path) {
+    return OpenRegular(path, O_RDWR);
 }
 
 bool OpenRegularFile(QFile& file, const QString& path) {

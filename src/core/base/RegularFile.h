@@ -18,6 +18,8 @@ bool IsRegularFile(const QString& path);
 // Opens `path` for reading when it is a regular file; returns the descriptor
 // (blocking mode restored, close-on-exec) or -1. The caller closes it.
 int OpenRegularFileForReading(const QString& path);
+// The same for reading and writing (tag writes); never creates the file.
+int OpenRegularFileForWriting(const QString& path);
 
 // Opens `file` read-only on `path` when it is a regular file, by the name's own
 // bytes (EncodeFileName; QFile's own encoding loses bytes that are not UTF-8).

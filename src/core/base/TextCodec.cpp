@@ -14,36 +14,6 @@ bool IsValidUtf8(const QByteArray& bytes) {
     return !decoder.hasError();
 }
 
-QString DecodeGb18030(const QByteArray& bytes) {
-    iconv_t cd = iconv_open("UTF-8", "GB18030");
-    if (cd == reinterpret_cast<iconv_t>(-1))
-        return QString::fromLatin1(bytes);
-    QByteArray out;
-    out.resize(bytes.size() * 4 + 16);
-    char* in = const_cast<char*>(bytes.constData());
-    size_t inLeft = static_cast<size_t>(bytes.size());
-    char* dst = out.data();
-    size_t outLeft = static_cast<size_t>(out.size());
-    while (inLeft > 0) {
-        if (iconv(cd, &in, &inLeft, &dst, &outLeft) != static_cast<size_t>(-1))
-            break;
-        if (errno == E2BIG)
-            break; // cannot happen with 4x room
-        // An invalid or truncated sequence: show a replacement and skip one byte.
-        static const char replacement[] = "\xEF\xBF\xBD";
-        if (outLeft < 3)
-            break;
-        memcpy(dst, replacement, 3);
-        dst += 3;
-        outLeft -= 3;
-        ++in;
-        --inLeft;
-    }
-    iconv_close(cd);
-    out.truncate(static_cast<int>(dst - out.data()));
-    return QString::fromUtf8(out);
-}
-
 namespace {
 
 // Converts all of bytes between two iconv encodings; nothing when any byte does not convert.

@@ -27,8 +27,6 @@ QByteArray EncodeText(const QString& text, TextEncoding encoding);
 
 bool IsValidUtf8(const QByteArray& bytes);
 
-// GB18030 bytes to text (invalid sequences become U+FFFD).
-QString DecodeGb18030(const QByteArray& bytes);
 
 // UTF-8 bytes of text, cut to at most maxBytes without splitting a character.
 QByteArray Utf8Truncated(const QString& text, int maxBytes);
