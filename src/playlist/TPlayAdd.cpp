@@ -92,8 +92,8 @@ void TPlay::AddFile(const QString& path) {
 
 void TPlay::AddSongPath(const QString& path) {
     QString file = ResolvePath(path);
-    if (!IsUrl(file) && PathExists(file) && QFileInfo(file).isRelative())
-        file = QFileInfo(file).absoluteFilePath();
+    if (!IsUrl(file) && PathExists(file))
+        file = AbsoluteFileName(file);
     // Kept in its own case: on a case-sensitive disk the lower-cased name may
     // be another file or none at all.
     if (batch_.FirstAudioFile.isEmpty())

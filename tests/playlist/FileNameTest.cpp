@@ -115,6 +115,20 @@ TEST(NonUtf8FileNames, AddedPlayedTaggedSavedAndCountedAsTheFileOnDisk) {
             EXPECT_EQ(EncodeFileName(one.Default().Song(0).FileName), path) << c.what;
         }
 
+        // Given relative to the working folder, as a shell hands a name over.
+        {
+            char previous[4096];
+            ASSERT_TRUE(::getcwd(previous, sizeof previous));
+            ASSERT_EQ(::chdir(folder.constData()), 0);
+            TPlay one;
+            ASSERT_TRUE(one.BeginAdd(TPlay::kDefaultId));
+            one.AddFile(DecodeFileName(c.name));
+            one.EndAdd();
+            ASSERT_EQ(::chdir(previous), 0);
+            ASSERT_EQ(one.Default().Count(), 1) << c.what;
+            EXPECT_EQ(EncodeFileName(one.Default().Song(0).FileName), path) << c.what;
+        }
+
         // A tag written goes into this file and no other.
         TSongTag tag = song->Tag;
         SetTagText(tag.Title, QStringLiteral("new %1").arg(i));

@@ -2,12 +2,14 @@
 
 #include "TextCodec.h"
 
+#include <QDir>
 #include <QUrl>
 
 #include <algorithm>
 #include <cstdlib>
 #include <dirent.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -153,4 +155,15 @@ QList<FolderEntry> FolderEntries(const QString& folder) {
     }
     ::closedir(dir);
     return entries;
+}
+
+QString AbsoluteFileName(const QString& path) {
+    if (path.isEmpty() || path.startsWith(QLatin1Char('/')))
+        return path;
+    char* folder = ::getcwd(nullptr, 0);
+    if (!folder)
+        return path;
+    const QString absolute = DecodeFileName(QByteArray(folder)) + QLatin1Char('/') + path;
+    std::free(folder);
+    return QDir::cleanPath(absolute);
 }

@@ -34,6 +34,9 @@ QString LocalFileOfUrl(const QUrl& url);
 // bytes of EncodeFileName. Symbolic links are followed.
 bool PathExists(const QString& path);
 bool IsFolder(const QString& path);
+// A relative path made absolute against the working folder, by the bytes of
+// both (Qt's own absoluteFilePath goes through its lossy name encoding).
+QString AbsoluteFileName(const QString& path);
 // The absolute path with every link and "." or ".." resolved; empty when the
 // path does not exist.
 QString CanonicalPath(const QString& path);
