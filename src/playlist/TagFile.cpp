@@ -42,8 +42,7 @@ template <std::size_t N> void Put(QByteArray& out, const std::array<char, N>& fi
 } // namespace
 
 TSongTag ParseTagTail(const QByteArray& tail) {
-    TSongTag tag;
-    tag.Genre = 0;
+    TSongTag tag; // without a tag block: no genre (255), as ID3v1 writers store it
     if (HasMarker(tail, kTagTailSize, "lyrics")) {
         const qsizetype at = tail.size() - kTagTailSize + 6;
         SetTagBytes(tag.LyricsName, CleanField(tail.mid(at, 30)));
