@@ -27,8 +27,10 @@ void CollectFolder(const QString& folder, QSet<QString>& visited, QStringList& f
     const QString prefix = folder.endsWith('/') ? folder : folder + '/';
     QList<FolderEntry> entries = FolderEntries(folder);
     std::sort(entries.begin(), entries.end(), NameBefore);
+    // Only regular files are songs: a FIFO, device or socket would leave the
+    // engine waiting on it, and a dangling link names nothing.
     for (const FolderEntry& entry : entries)
-        if (!entry.isFolder)
+        if (entry.isFile)
             files << prefix + entry.name;
     for (const FolderEntry& entry : entries)
         if (entry.isFolder && !entry.name.startsWith('.'))

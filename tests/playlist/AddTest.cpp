@@ -145,10 +145,11 @@ TEST(AddFolder, FifoInAFolderOrNamedAsAListDoesNotHangTheBatch) {
     const QString list = MakeFifo(home.file("list.m3u"));
     TPlay play;
     EXPECT_FALSE(BlocksOnFifo(fifo, [&] { AddAll(play, {home.file("music")}); })) << "the tag scan";
-    EXPECT_EQ(FilesOf(play.Default()), (QStringList{song, fifo}));
+    // A FIFO is no song: playing it would leave the engine waiting for a writer.
+    EXPECT_EQ(FilesOf(play.Default()), QStringList{song});
     EXPECT_FALSE(BlocksOnFifo(list, [&] { EXPECT_TRUE(ReadM3UFile(list).isEmpty()); }));
     EXPECT_FALSE(BlocksOnFifo(list, [&] { AddAll(play, {list}); }));
-    EXPECT_EQ(play.Default().Count(), 2);
+    EXPECT_EQ(play.Default().Count(), 1);
 }
 
 TEST(ImportM3U, LongListLetsEventsRunWhileItIsAdded) {

@@ -147,11 +147,14 @@ QList<FolderEntry> FolderEntries(const QString& folder) {
             continue;
         // The entry's type when the file system gives it; links and unknown types are looked up.
         bool folderEntry = entry->d_type == DT_DIR;
+        bool fileEntry = entry->d_type == DT_REG;
         if (entry->d_type == DT_UNKNOWN || entry->d_type == DT_LNK) {
             struct stat st {};
-            folderEntry = ::stat((base + name).constData(), &st) == 0 && S_ISDIR(st.st_mode);
+            const bool found = ::stat((base + name).constData(), &st) == 0;
+            folderEntry = found && S_ISDIR(st.st_mode);
+            fileEntry = found && S_ISREG(st.st_mode);
         }
-        entries.append({DecodeFileName(name), folderEntry});
+        entries.append({DecodeFileName(name), folderEntry, fileEntry});
     }
     ::closedir(dir);
     return entries;

@@ -44,6 +44,7 @@ QString CanonicalPath(const QString& path);
 struct FolderEntry {
     QString name;
     bool isFolder = false; // a folder, or a link to one
+    bool isFile = false;   // a regular file, or a link to one (not a FIFO, device or socket)
 };
 // Entries of a folder (hidden ones too, without "." and ".."), in listing order.
 QList<FolderEntry> FolderEntries(const QString& folder);
