@@ -1,14 +1,8 @@
 #include "TagFile.h"
 
-#include "FileName.h"
 #include "RegularFile.h"
 
 #include <QFile>
-
-#include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -68,14 +62,9 @@ bool ReadTag(const QString& fileName, TSongTag& tag) {
     tag = ParseTagTail(QByteArray());
     // Reading needs no write access: a read-only file still shows its tag.
     // Regular files only, so a FIFO or device never blocks the tag scan.
-    const int fd = OpenRegularFileForReading(fileName);
-    if (fd < 0)
-        return false;
     QFile file;
-    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
+    if (!OpenRegularFile(file, fileName))
         return false;
-    }
     const qint64 size = file.size();
     const qint64 start = std::max<qint64>(0, size - kTagTailSize);
     if (!file.seek(start))
@@ -116,14 +105,9 @@ TagWritePlan PlanTagWrite(const QByteArray& tail, qint64 fileSize, const TSongTa
 
 TagWriteResult WriteTag(const QString& fileName, const TSongTag& tag) {
     // Never created: a song whose file is gone must not come back as a tag stub.
-    const int fd = OpenRegularFileForWriting(fileName);
-    if (fd < 0)
-        return TagWriteResult::CannotOpen;
     QFile file;
-    if (!file.open(fd, QIODevice::ReadWrite, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
+    if (!OpenRegularFile(file, fileName, QIODevice::ReadWrite))
         return TagWriteResult::CannotOpen;
-    }
     const qint64 size = file.size();
     const qint64 start = std::max<qint64>(0, size - kTagTailSize);
     if (!file.seek(start))

@@ -10,20 +10,16 @@ IniText::IniText(const QByteArray& text) {
     for (QByteArray& line : raw) {
         if (line.endsWith('\r'))
             line.chop(1);
-        // DecodeText skips a byte order mark (on the first line).
-        lines_.append(parse(line, DecodeText(line)));
+        // Decoded by DecodeText, which skips a byte order mark (on the first line).
+        lines_.append(parse(line));
     }
 }
 
 IniText::Line IniText::parse(const QByteArray& raw) {
-    return parse(raw, DecodeText(raw));
-}
-
-IniText::Line IniText::parse(const QByteArray& raw, const QString& text) {
     Line line;
     line.raw = raw;
-    line.text = text;
-    const QString t = text.trimmed();
+    line.text = DecodeText(raw);
+    const QString t = line.text.trimmed();
     if (t.startsWith('[')) {
         const int close = t.indexOf(']');
         line.isSection = true;

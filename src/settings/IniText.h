@@ -46,7 +46,6 @@ private:
         bool isSection = false;
         bool isKey = false;
     };
-    static Line parse(const QByteArray& raw, const QString& text);
     static Line parse(const QByteArray& raw);
     static QByteArray rawKey(const Line& line);
     static QByteArray rawValue(const Line& line);

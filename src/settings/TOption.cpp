@@ -1,13 +1,9 @@
 #include "TOption.h"
 
+#include "HandedOverFiles.h"
+
 namespace {
 const QString kOption = QStringLiteral("OPTION");
-const QString kHandoverPrefix = QStringLiteral("#OpenFile,");
-
-// "#OpenFile," with names each followed by NUL, as a second start hands them over.
-bool isHandover(const QString& command) {
-    return command.startsWith(kHandoverPrefix, Qt::CaseInsensitive) && command.endsWith(QChar(0));
-}
 constexpr int kTrayTipLength = 63;
 } // namespace
 
@@ -39,9 +35,9 @@ void TOption::drainQueue() {
         // Lists handed over by later starts that are already waiting run as
         // one add batch: one song change for all of them, so that a command
         // behind them (a quit) is not kept waiting by each in turn.
-        if (isHandover(command))
-            while (!queue_.empty() && isHandover(queue_.front())) {
-                command += queue_.front().mid(kHandoverPrefix.size());
+        if (IsHandedOverFileList(command))
+            while (!queue_.empty() && IsHandedOverFileList(queue_.front())) {
+                JoinHandedOverFileLists(command, queue_.front());
                 queue_.pop_front();
             }
         if (runner_)

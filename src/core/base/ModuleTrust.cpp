@@ -6,7 +6,6 @@
 #include <QFileInfo>
 #include <cerrno>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <grp.h>
 #include <pwd.h>
@@ -14,15 +13,6 @@
 #include <unistd.h>
 
 namespace {
-
-QByteArray RealPath(const QByteArray& path) {
-    char* resolved = ::realpath(path.constData(), nullptr);
-    if (!resolved)
-        return QByteArray();
-    QByteArray result(resolved);
-    std::free(resolved);
-    return result;
-}
 
 bool OwnedByUserOrRoot(const struct stat& st) { return st.st_uid == ::geteuid() || st.st_uid == 0; }
 
@@ -53,10 +43,10 @@ QString WritableByOthers(const struct stat& st) {
 } // namespace
 
 QString ModuleRefusal(const QString& file, const QString& programFolder) {
-    const QByteArray folder = RealPath(EncodeFileName(programFolder));
+    const QByteArray folder = EncodeFileName(CanonicalPath(programFolder));
     if (folder.isEmpty())
         return QStringLiteral("the program folder cannot be found");
-    const QByteArray target = RealPath(EncodeFileName(file));
+    const QByteArray target = EncodeFileName(CanonicalPath(file));
     if (target.isEmpty())
         return QStringLiteral("the file cannot be found");
     // Links are followed only as far as they stay inside the program folder.

@@ -51,21 +51,21 @@ void SetProgramFolder(const QString& folder) { fixedFolder() = withSlash(folder)
 
 bool MakeProgramFolder(QString* error) {
     const QString folder = QDir::cleanPath(ProgramFolder());
-    if (QFileInfo(folder).isDir())
+    if (IsFolder(folder))
         return true;
     // Each missing folder on the way is made for the user alone (0700, as
     // ~/.local/share itself would be).
     QString path;
     for (const QString& part : folder.split('/', Qt::SkipEmptyParts)) {
         path += '/' + part;
-        if (::mkdir(QFile::encodeName(path).constData(), 0700) != 0 && errno != EEXIST) {
+        if (::mkdir(EncodeFileName(path).constData(), 0700) != 0 && errno != EEXIST) {
             if (error)
                 *error = QStringLiteral("Cannot create the folder \"%1\": %2")
                              .arg(path, QString::fromLocal8Bit(std::strerror(errno)));
             return false;
         }
     }
-    if (QFileInfo(folder).isDir())
+    if (IsFolder(folder))
         return true;
     if (error)
         *error = QStringLiteral("Cannot create the folder \"%1\": a file of that name is in the way").arg(folder);

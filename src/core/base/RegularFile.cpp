@@ -46,11 +46,12 @@ int OpenRegularFileForWriting(const QString& path) {
     return OpenRegular(path, O_RDWR);
 }
 
-bool OpenRegularFile(QFile& file, const QString& path) {
-    const int fd = OpenRegularFileForReading(path);
+bool OpenRegularFile(QFile& file, const QString& path, QIODevice::OpenMode mode) {
+    const bool write = mode.testFlag(QIODevice::WriteOnly);
+    const int fd = write ? OpenRegularFileForWriting(path) : OpenRegularFileForReading(path);
     if (fd < 0)
         return false;
-    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+    if (!file.open(fd, write ? QIODevice::ReadWrite : QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
         return false;
     }

@@ -21,9 +21,10 @@ int OpenRegularFileForReading(const QString& path);
 // The same for reading and writing (tag writes); never creates the file.
 int OpenRegularFileForWriting(const QString& path);
 
-// Opens `file` read-only on `path` when it is a regular file, by the name's own
-// bytes (EncodeFileName; QFile's own encoding loses bytes that are not UTF-8).
-bool OpenRegularFile(QFile& file, const QString& path);
+// Opens `file` on `path` when it is a regular file, by the name's own bytes
+// (EncodeFileName; QFile's own encoding loses bytes that are not UTF-8).
+// `mode` is ReadOnly or ReadWrite; the file is never created.
+bool OpenRegularFile(QFile& file, const QString& path, QIODevice::OpenMode mode = QIODevice::ReadOnly);
 
 // The whole file when it is a regular file of at most `maxBytes` bytes;
 // std::nullopt when it is not a regular file, cannot be read or is larger.

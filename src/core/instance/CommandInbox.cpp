@@ -1,14 +1,7 @@
 #include "CommandInbox.h"
 
 #include "CommandText.h"
-
-namespace {
-const QString kFileList = QStringLiteral("#OpenFile,");
-
-bool isFileList(const QString& command) {
-    return command.startsWith(kFileList, Qt::CaseInsensitive) && command.endsWith(QChar(0));
-}
-} // namespace
+#include "HandedOverFiles.h"
 
 CommandInbox::CommandInbox(int gatherMs, QObject* parent) : QObject(parent) {
     gatherTimer_.setSingleShot(true);
@@ -39,11 +32,11 @@ void CommandInbox::Open(Sink sink) {
 }
 
 void CommandInbox::post(const QString& command) {
-    if (isFileList(command)) {
+    if (IsHandedOverFileList(command)) {
         if (gathered_.isEmpty())
             gathered_ = command;
         else
-            gathered_ += command.mid(kFileList.size());
+            JoinHandedOverFileLists(gathered_, command);
         if (!gatherTimer_.isActive())
             gatherTimer_.start();
         return;
