@@ -53,19 +53,18 @@ TAudioMixer::TAudioMixer(Target target, QObject* parent) : QObject(parent), targ
     if (target_ == Target::Stream) {
         // The level the server remembers from the last run, else that of a
         // stream already playing, else full.
+        auto keep = [this](const PulseStreamState& level) {
+            const StereoReading reading = ReadStereo(level.map, level.volume);
+            keptLeft_ = reading.left;
+            keptRight_ = reading.right;
+            keptMute_ = level.mute;
+        };
         PulseStreamState remembered;
         std::vector<PulseStreamState> streams;
-        if (engine_->ReadRemembered(kRememberedKey, remembered)) {
-            const StereoReading reading = ReadStereo(remembered.map, remembered.volume);
-            keptLeft_ = reading.left;
-            keptRight_ = reading.right;
-            keptMute_ = remembered.mute;
-        } else if (engine_->QueryOwnStreams(streams) && !streams.empty()) {
-            const StereoReading reading = ReadStereo(streams.front().map, streams.front().volume);
-            keptLeft_ = reading.left;
-            keptRight_ = reading.right;
-            keptMute_ = streams.front().mute;
-        }
+        if (engine_->ReadRemembered(kRememberedKey, remembered))
+            keep(remembered);
+        else if (engine_->QueryOwnStreams(streams) && !streams.empty())
+            keep(streams.front());
         engine_->SetStreamLevel(keptLeft_, keptRight_, keptMute_);
     }
     takeSnapshot(false);

@@ -3,7 +3,6 @@
 #include "RegularFile.h"
 
 #include <QFile>
-#include <unistd.h>
 #include <QtEndian>
 
 namespace {

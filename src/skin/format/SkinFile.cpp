@@ -7,7 +7,6 @@
 #include "RegularFile.h"
 
 #include <QFile>
-#include <unistd.h>
 
 namespace {
 
