@@ -1,5 +1,7 @@
 #include "PlayerApplication.h"
 
+#include "FileAssociations.h"
+
 #include "CommandTrace.h"
 #include "FileAdder.h"
 #include "DropTargets.h"
@@ -83,6 +85,7 @@ void PlayerApplication::createGlobalObjects() {
     play_->LoadDefaultList();
     plus_ = std::make_unique<TPlus>(&InternalPlusMessage);
     shortKey_ = std::make_unique<TShortKey>(store_);
+    associations_ = std::make_unique<NoFileAssociations>();
     mixer_ = std::make_unique<TAudioMixer>(PlayerSettings::SystemMixer(store_) ? TAudioMixer::Target::System
                                                                                : TAudioMixer::Target::Stream);
 }

@@ -27,6 +27,7 @@ class DropTargets;
 class LyricsLayer;
 class TKvMp3PlayForm;
 class TFrameForm;
+class FileAssociations;
 
 // The running player: creates the global objects in their order, the main and
 // display windows, runs the start-up commands, and on close runs the close
@@ -67,6 +68,8 @@ public:
     Messenger& messenger() { return *messenger_; }
     TKvMp3PlayForm& mainWindow() { return *mainWindow_; }
     TFrameForm* displayWindow() { return displayWindow_.get(); }
+    // Which program opens the player's file types on the desktop.
+    FileAssociations& associations() { return *associations_; }
 
     // The close sequence of the main window; runs once. Nothing runs after it.
     void CloseMainWindow();
@@ -105,6 +108,7 @@ private:
     std::unique_ptr<TPlay> play_;
     std::unique_ptr<TPlus> plus_;
     std::unique_ptr<TShortKey> shortKey_;
+    std::unique_ptr<FileAssociations> associations_;
 
     // Helpers around them: the system mixer, the play controller and the
     // plug-in callback's handler.

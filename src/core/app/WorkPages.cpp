@@ -1,0 +1,13 @@
+#include "WorkPages.h"
+
+#include "PlayerApplication.h"
+#include "WorkPage.h"
+
+WorkPage* CreateWorkPage(PlayerApplication& player, int number, QWidget* parent) {
+    (void)player;
+    (void)parent;
+    switch (number) {
+    default:
+        return nullptr;
+    }
+}
