@@ -16,9 +16,18 @@ QString Skin(const OptionsStore& store);       // SKIN, program folder + "defaul
 // MIXER: "stream" (the default: the player's own stream in the sound server)
 // or "system" (the default sink, so every program). Anything else is stream.
 bool SystemMixer(const OptionsStore& store);
+// [LYRICS] AUTOFETCH, false: when a song starts without a lyrics file, look
+// its lyrics up on the lyrics service in the background. Off by default, as
+// it sends the song's names to a web service.
+bool AutoFetchLyrics(const OptionsStore& store);
+// [OPTION] NOTIFY, true: tell the desktop when a new song starts while the
+// player window is hidden or minimized.
+bool NotifySongs(const OptionsStore& store);
 
 void SetPromptDownLrc(OptionsStore& store, bool flag);
 void SetCurrent(OptionsStore& store, const QString& file);
 void SetSkin(OptionsStore& store, const QString& file);
+void SetAutoFetchLyrics(OptionsStore& store, bool flag);
+void SetNotifySongs(OptionsStore& store, bool flag);
 
 } // namespace PlayerSettings

@@ -28,6 +28,7 @@ class LyricsLayer;
 class TKvMp3PlayForm;
 class TFrameForm;
 class FileAssociations;
+class WorkPage;
 
 // The running player: creates the global objects in their order, the main and
 // display windows, runs the start-up commands, and on close runs the close
@@ -70,6 +71,9 @@ public:
     TFrameForm* displayWindow() { return displayWindow_.get(); }
     // Which program opens the player's file types on the desktop.
     FileAssociations& associations() { return *associations_; }
+    // Runs "#WorkForm" and shows page `number` (WorkPageNumber) of the tool
+    // window; returns the page, or null when the tool window could not show it.
+    WorkPage* ShowWorkPage(int number);
 
     // The close sequence of the main window; runs once. Nothing runs after it.
     void CloseMainWindow();

@@ -11,3 +11,9 @@ WorkPage* CreateWorkPage(PlayerApplication& player, int number, QWidget* parent)
         return nullptr;
     }
 }
+
+// The tool window is not built yet: no page can show.
+WorkPage* PlayerApplication::ShowWorkPage(int number) {
+    (void)number;
+    return nullptr;
+}
