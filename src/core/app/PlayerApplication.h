@@ -74,6 +74,9 @@ public:
     // Runs "#WorkForm" and shows page `number` (WorkPageNumber) of the tool
     // window; returns the page, or null when the tool window could not show it.
     WorkPage* ShowWorkPage(int number);
+    // Shows the add-URL window ("#Url"), created on first use, with the
+    // category that its address goes into (0, DEFAULT, for "#Url").
+    void OpenUrlWindow(int targetCategory);
 
     // The close sequence of the main window; runs once. Nothing runs after it.
     void CloseMainWindow();

@@ -30,6 +30,10 @@ public:
     // Widgets for the tool window's status bar, left to right.
     virtual QList<QWidget*> StatusPanels() { return {}; }
 
+    // The command that showed the page carried an argument
+    // ("#EditLrc,<file>" gives the lyrics editor a file to open).
+    virtual void CommandArgument(const QString& argument) { (void)argument; }
+
     // The page is placed and visible.
     virtual void PageShown() {}
     // The page is taken out: another page is shown or the tool window closes.
