@@ -91,6 +91,7 @@ void SkinLayer::Install() {
     connect(&p.control(), &TPlayControl::currentSongLoaded, info_.get(), &TInfomation::UpdateAll);
     connect(&p.play(), &TPlay::currentTagChanged, info_.get(), &TInfomation::UpdateAll);
     installCommands();
+    p.mainWindow().installEventFilter(this);
 
     // Keys and the wheel on the main window; the skin knows which of its
     // controls is the position slider and which the play list.
@@ -169,6 +170,16 @@ void SkinLayer::SetGroupValue(int group, int value) {
 
 bool SkinLayer::DisplayArea(int mode) {
     return skin_->DisplayCommand(&player_.mainWindow(), mode);
+}
+
+bool SkinLayer::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (watched == &player_.mainWindow() &&
+        (type == QEvent::Show || type == QEvent::Hide || type == QEvent::WindowStateChange)) {
+        const QWidget& main = player_.mainWindow();
+        info_->SetEnabled(main.isVisible() && !main.isMinimized());
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void SkinLayer::SetInformationEnabled(bool on) {

@@ -46,6 +46,11 @@ public:
     // window, installed by whoever builds that page.
     void SetSkinManagerPage(std::function<void()> open) { openSkinManager_ = std::move(open); }
 
+protected:
+    // The scrolling title runs only while the main window is on screen,
+    // whether the player or the window manager minimized or hid it.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void installCommands();
 

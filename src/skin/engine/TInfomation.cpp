@@ -5,29 +5,38 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+namespace {
+
+// Steps until a moving text's pixel column changes (at least one).
+int ticksToNextPixel(ScrollState s, int labelWidth, int scale) {
+    const int x = ScrollDrawX(s, scale);
+    for (int n = 1;; ++n) {
+        AdvanceScroll(s, labelWidth, scale);
+        if (ScrollDrawX(s, scale) != x || n > TInfomation::kHold + 4)
+            return n;
+    }
+}
+
+} // namespace
+
 TInfomation::TInfomation(SongSource song, QObject* parent) : QObject(parent), song_(std::move(song)) {
-    // The title moves at a steady pace on a coarse timer; each tick draws
-    // off-screen and hands the label one finished picture.
-    timer_.setInterval(16);
-    connect(&timer_, &QTimer::timeout, this, [this] {
-        timer_.stop();
-        Tick();
-        timer_.start();
-    });
-    timer_.start();
+    timer_.setSingleShot(true);
+    connect(&timer_, &QTimer::timeout, this, [this] { step(pendingTicks_); });
 }
 
 void TInfomation::Register(TKvLabel* label, BackgroundSource background) {
     if (!label)
         return;
-    lines_.push_back(ScrollLine{label, std::move(background), {}, {}, {}});
+    lines_.push_back(ScrollLine{label, std::move(background), {}, {}, {}, false, {}, {}, INT_MIN});
     updateText(lines_.back());
+    schedule();
 }
 
 void TInfomation::Unregister(TKvLabel* label) {
     lines_.erase(std::remove_if(lines_.begin(), lines_.end(),
                                 [label](const ScrollLine& l) { return l.label == label; }),
                  lines_.end());
+    schedule();
 }
 
 const TInfomation::ScrollLine* TInfomation::Line(const TKvLabel* label) const {
@@ -40,6 +49,18 @@ const TInfomation::ScrollLine* TInfomation::Line(const TKvLabel* label) const {
 void TInfomation::UpdateAll() {
     for (ScrollLine& line : lines_)
         updateText(line);
+    schedule();
+}
+
+void TInfomation::SetEnabled(bool flag) {
+    if (flag == enabled_)
+        return;
+    enabled_ = flag;
+    // Back on screen: the faces show where the texts are now.
+    if (enabled_)
+        for (ScrollLine& line : lines_)
+            draw(line, line.drawnX == INT_MIN ? 0 : ScrollDrawX(line.scroll, kScale));
+    schedule();
 }
 
 void TInfomation::updateText(ScrollLine& line) {
@@ -48,14 +69,17 @@ void TInfomation::updateText(ScrollLine& line) {
     const SongInfoText song = song_ ? song_() : SongInfoText{};
     line.full = InfoText(song);
     const QFontMetrics metrics(line.label->font());
-    if (!paused_) {
-        line.shown = line.full;
-        line.scroll.hold = kHold;
-        line.scroll.offset =
-            song.current ? metrics.horizontalAdvance(QString::fromLatin1(kInfoPrefix)) << kScale : 0;
-        draw(line, -line.scroll.offset);
-    }
     line.scroll.limit = metrics.horizontalAdvance(line.full) << kScale;
+    line.back = line.label->Transparent() && line.background ? line.background() : QImage();
+    if (paused_)
+        return;
+    line.shown = line.full;
+    line.scroll.hold = kHold;
+    line.scroll.offset = song.current ? metrics.horizontalAdvance(QString::fromLatin1(kInfoPrefix)) << kScale : 0;
+    // What shows from the starting point on fits the label: nothing to scroll.
+    line.still = (line.scroll.limit - line.scroll.offset) >> kScale <= line.label->width();
+    shapeText(line);
+    draw(line, ScrollDrawX(line.scroll, kScale));
 }
 
 void TInfomation::ShowText(const QString& text) {
@@ -63,7 +87,9 @@ void TInfomation::ShowText(const QString& text) {
         return;
     for (ScrollLine& line : lines_) {
         line.shown = text;
-        draw(line, 0, true);
+        shapeText(line);
+        const QFontMetrics metrics(line.label ? line.label->font() : QFont());
+        draw(line, line.label ? (line.label->width() - metrics.horizontalAdvance(text)) / 2 : 0);
     }
 }
 
@@ -71,42 +97,80 @@ void TInfomation::Pause(bool flag) {
     if (!enabled_)
         return;
     paused_ = flag;
-    if (flag)
-        return;
-    for (ScrollLine& line : lines_) {
-        line.shown = line.full;
-        draw(line, -line.scroll.offset);
-    }
+    if (!flag)
+        for (ScrollLine& line : lines_) {
+            line.shown = line.full;
+            shapeText(line);
+            draw(line, ScrollDrawX(line.scroll, kScale));
+        }
+    schedule();
 }
 
-void TInfomation::Tick() {
+bool TInfomation::moving(const ScrollLine& line) const { return line.label && !line.still; }
+
+void TInfomation::Tick() { step(1); }
+
+void TInfomation::step(int ticks) {
     if (!enabled_ || paused_)
         return;
-    for (ScrollLine& line : lines_)
-        draw(line, -line.scroll.offset);
+    for (ScrollLine& line : lines_) {
+        if (!moving(line))
+            continue;
+        for (int i = 0; i < ticks; ++i)
+            AdvanceScroll(line.scroll, line.label->width(), kScale);
+        const int x = ScrollDrawX(line.scroll, kScale);
+        // A label that is not on screen (the other window mode) is drawn
+        // again within a step of being shown.
+        if (x != line.drawnX && line.label->isVisible())
+            draw(line, x);
+    }
+    schedule();
 }
 
-void TInfomation::draw(ScrollLine& line, int x, bool centred) {
+void TInfomation::schedule() {
+    int next = 0;
+    if (enabled_ && !paused_)
+        for (const ScrollLine& line : lines_)
+            if (moving(line)) {
+                const int n = ticksToNextPixel(line.scroll, line.label->width(), kScale);
+                next = next == 0 ? n : std::min(next, n);
+            }
+    if (next == 0) {
+        timer_.stop();
+        return;
+    }
+    pendingTicks_ = next;
+    timer_.start(next * kTickMs);
+}
+
+void TInfomation::shapeText(ScrollLine& line) {
+    TKvLabel* label = line.label;
+    line.text = QImage();
+    if (!label || line.shown.isEmpty())
+        return;
+    const QFontMetrics metrics(label->font());
+    const int width = std::max(metrics.horizontalAdvance(line.shown), 1);
+    line.text = QImage(QSize(width + 2, std::max(label->height(), 1)), QImage::Format_ARGB32_Premultiplied);
+    line.text.fill(Qt::transparent);
+    QPainter p(&line.text);
+    p.setFont(label->font());
+    p.setPen(label->palette().color(QPalette::WindowText));
+    p.drawText(0, metrics.ascent(), line.shown);
+}
+
+void TInfomation::draw(ScrollLine& line, int x) {
     TKvLabel* label = line.label;
     if (!label)
         return;
-    const QSize size = label->size() + QSize(100, 100);
-    if (buffer_.size() != size)
-        buffer_ = QImage(size, QImage::Format_ARGB32_Premultiplied);
-    buffer_.fill(label->Transparent() ? QColor(Qt::transparent) : label->BackColor());
-    QPainter p(&buffer_);
-    if (label->Transparent() && line.background) {
-        const QImage back = line.background();
-        if (!back.isNull())
-            p.drawImage(0, 0, back);
-    }
-    p.setFont(label->font());
-    p.setPen(label->palette().color(QPalette::WindowText));
-    const QFontMetrics metrics(label->font());
-    const int px = centred ? (label->width() - metrics.horizontalAdvance(line.shown)) / 2 : x >> kScale;
-    p.drawText(px, metrics.ascent(), line.shown);
+    line.drawnX = x;
+    QImage face(label->size(), QImage::Format_ARGB32_Premultiplied);
+    face.fill(label->Transparent() ? QColor(Qt::transparent) : label->BackColor());
+    QPainter p(&face);
+    if (!line.back.isNull())
+        p.drawImage(0, 0, line.back);
+    if (!line.text.isNull())
+        p.drawImage(x, 0, line.text);
     p.end();
-    label->SetFace(buffer_.copy(0, 0, label->width(), label->height()));
-    if (!paused_ && !centred)
-        AdvanceScroll(line.scroll, label->width(), kScale);
+    label->SetFace(face);
+    ++draws_;
 }

@@ -240,6 +240,9 @@ void TKvListView::Recalculate() {
 }
 
 void TKvListView::Repaint() {
+    // Every change of rows, selection, colours, fonts, pictures or scroll
+    // position comes through here; other paints reuse the picture.
+    surfaceStale_ = true;
     update();
 }
 
@@ -299,7 +302,12 @@ void TKvListView::paintEvent(QPaintEvent*) {
     }
     if (surface_.isEmpty())
         return;
-    const QImage image = RenderSurface();
+    if (surfaceStale_ || surfaceImage_.size() != QSize(std::max(surface_.width(), 1), std::max(surface_.height(), 1))) {
+        surfaceImage_ = RenderSurface();
+        surfaceStale_ = false;
+        ++renders_;
+    }
+    const QImage& image = surfaceImage_;
     // Above a horizontal bar the surface's bottom 3 pixels keep the plain background.
     const int keep = horz_->Visible() ? std::max(surface_.height() - kMargin, 0) : surface_.height();
     painter.drawImage(surface_.topLeft(), image, QRect(0, 0, surface_.width(), keep));

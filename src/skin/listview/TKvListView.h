@@ -111,6 +111,8 @@ public:
     KvListView::TKvPanel* CornerPanel() const { return corner_; }
     // The lines drawn off-screen at the surface's size (what the control shows).
     QImage RenderSurface() const;
+    // How often paint events rendered the lines anew (tests).
+    int Renders() const { return renders_; }
 
 signals:
     void OnCtrlKeyDown(QKeyEvent* event);
@@ -149,6 +151,9 @@ private:
     QColor fontColor_;
     QColor color_;
     QStringList items_;
+    QImage surfaceImage_;      // the rows as last rendered
+    bool surfaceStale_ = true; // something shown changed since
+    int renders_ = 0;
     std::vector<bool> selected_;
     int itemIndex_ = -1;
     int itemFocus_ = -1;

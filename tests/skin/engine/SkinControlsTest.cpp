@@ -282,16 +282,47 @@ TEST_F(EngineTest, TitleScrollsAfterTheHold) {
     EXPECT_EQ(line->scroll.limit, QFontMetrics(title->font()).horizontalAdvance(line->full) * 2);
     // Every drawing counts down the hold, the first ones included.
     EXPECT_GT(line->scroll.hold, TInfomation::kHold - 5);
+    EXPECT_TRUE(info.Running()) << "the text is wider than its label";
+    const int drawsBefore = info.Draws();
     for (int i = line->scroll.hold; i > 0; --i)
         info.Tick();
     EXPECT_EQ(line->scroll.offset, 0);
+    EXPECT_EQ(info.Draws(), drawsBefore) << "the held text is not drawn again";
     info.Tick();
     EXPECT_EQ(line->scroll.offset, 1);
-    info.SetEnabled(false);
     info.Tick();
-    EXPECT_EQ(line->scroll.offset, 1) << "no scrolling while minimized";
+    info.Tick();
+    EXPECT_EQ(line->scroll.offset, 3);
+    EXPECT_EQ(info.Draws(), drawsBefore + 2) << "three half-pixel steps cross two whole pixels";
+    info.SetEnabled(false);
+    EXPECT_FALSE(info.Running()) << "nothing wakes the player while minimized";
+    info.Tick();
+    EXPECT_EQ(line->scroll.offset, 3) << "no scrolling while minimized";
+    info.SetEnabled(true);
+    EXPECT_TRUE(info.Running());
     skin->ClearAll();
     EXPECT_EQ(info.Count(), 0);
+}
+
+TEST_F(EngineTest, TitleThatFitsStandsStillAndNoTimerRuns) {
+    QWidget parent;
+    TKvLabel label(&parent);
+    label.resize(400, 14);
+    SongInfoText song;
+    TInfomation still([&song] { return song; });
+    still.Register(&label);
+    EXPECT_FALSE(still.Running()) << "\"***  Sorvi Audio  ***\" fits 400 pixels";
+    for (int i = 0; i < 300; ++i)
+        still.Tick();
+    EXPECT_EQ(still.Line(&label)->scroll.offset, 0);
+    // A long title scrolls; a short one again stands still.
+    song.current = true;
+    song.title = QString(80, 'W');
+    still.UpdateAll();
+    EXPECT_TRUE(still.Running());
+    song.title = "Short";
+    still.UpdateAll();
+    EXPECT_FALSE(still.Running());
 }
 
 TEST_F(EngineTest, PlayListViewMirrorsTheListAndPlaysTheActivatedRow) {

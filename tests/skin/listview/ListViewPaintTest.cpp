@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 using namespace listviewtest;
 
 namespace {
@@ -153,3 +155,33 @@ TEST_F(ListViewPaintTest, BottomStripAboveAHorizontalBarKeepsTheBackground) {
 }
 
 } // namespace
+
+// The shown picture is rendered once per change and reused by other paints
+// (a parent repainting around the list), yet follows every change.
+TEST_F(ListViewPaintTest, PaintsReuseThePictureUntilSomethingShownChanges) {
+    list.SetItems({"one", "two", "three", "four"});
+    list.show(); // a hidden control is laid out anew at every grab
+    list.grab();
+    const QImage first = list.grab().toImage();
+    const int renders = list.Renders();
+    list.update();
+    EXPECT_EQ(list.grab().toImage(), first);
+    EXPECT_EQ(list.Renders(), renders) << "nothing changed: no new rendering";
+    const std::vector<std::pair<const char*, std::function<void()>>> changes = {
+        {"cursor", [&] { list.SetItemIndex(1); }},
+        {"focus row", [&] { list.SetItemFocus(2); }},
+        {"row text", [&] { list.SetItemText(0, "ONE!"); }},
+        {"row removed", [&] { list.RemoveItem(3); }},
+        {"colour", [&] { list.SetColor(Qt::darkGreen); }},
+    };
+    QImage before = first;
+    for (const auto& [what, change] : changes) {
+        change();
+        const QImage after = list.grab().toImage();
+        EXPECT_NE(after, before) << what;
+        const QImage shown = after.copy(list.SurfaceRect()).convertToFormat(QImage::Format_RGB32);
+        EXPECT_EQ(shown.copy(0, 0, 30, 20), list.RenderSurface().convertToFormat(QImage::Format_RGB32).copy(0, 0, 30, 20))
+            << what << ": the shown picture is the current one";
+        before = after;
+    }
+}
