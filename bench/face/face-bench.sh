@@ -78,9 +78,6 @@ for round in $(seq 1 "$rounds"); do
   waiter=$!
   wait_trace '#PlayStatusChanged'
   wait "$waiter" 2>/dev/null && awk -v s="$start" '{ printf "%.1f\n", ($1 - s) / 1e6 }' <(tail -n 1 "$work/maps.raw") >>"$work/maps"
-  "$sorvi" --command "#Lyrics"; sleep 0.5; "$sorvi" --command "#Lyrics" >/dev/null 2>&1
-  measure play+lrc "$pid"
-  xdotool search --name "^Lyrics Shower$" windowactivate --sync key --clearmodifiers alt+F4 2>/dev/null || true
   measure play "$pid"
   awk '/^VmHWM/ { print $2 / 1024 }' "/proc/$pid/status" >>"$work/rss"
   "$sorvi" --command "#Minimize"
@@ -89,6 +86,10 @@ for round in $(seq 1 "$rounds"); do
   measure idle-hidden "$pid"
   "$sorvi" --command "#Normal"
   measure idle "$pid"
+  # Last, as the lyrics window stays open once shown.
+  "$sorvi" --command "#Play"
+  "$sorvi" --command "#Lyrics"
+  measure play+lrc "$pid"
   "$sorvi" --command "#Exit"; wait "$pid"
 done
 
