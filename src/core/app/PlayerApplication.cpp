@@ -1,5 +1,8 @@
 #include "PlayerApplication.h"
 
+#include "DesktopAssociations.h"
+#include "DesktopBus.h"
+#include "DesktopCommands.h"
 #include "FileAssociations.h"
 
 #include "CommandTrace.h"
@@ -72,6 +75,7 @@ PlayerApplication::PlayerApplication(Setup setup)
 
     plus_->Start();
     LoadWindowPlacement(*mainWindow_, store_);
+    desktopBus_ = std::make_unique<DesktopBus>(*this);
 
     for (const QString& problem : problems)
         messenger_->ShowMessageBox(problem, MsgBox::IconStop);
@@ -85,7 +89,7 @@ void PlayerApplication::createGlobalObjects() {
     play_->LoadDefaultList();
     plus_ = std::make_unique<TPlus>(&InternalPlusMessage);
     shortKey_ = std::make_unique<TShortKey>(store_);
-    associations_ = std::make_unique<NoFileAssociations>();
+    associations_ = std::make_unique<DesktopAssociations>(QCoreApplication::applicationFilePath());
     mixer_ = std::make_unique<TAudioMixer>(PlayerSettings::SystemMixer(store_) ? TAudioMixer::Target::System
                                                                                : TAudioMixer::Target::Stream);
 }
@@ -124,6 +128,14 @@ void PlayerApplication::installCommands() {
     InstallStandardCommands(*dispatcher_, *option_, site_, ports);
     InstallPlayCommands(*dispatcher_, *control_);
     InstallWindowCommands(*dispatcher_, *this);
+    DesktopCommandPorts desktop;
+    desktop.associations = associations_.get();
+    desktop.messenger = messenger_.get();
+    desktop.store = &store_;
+    desktop.site = &site_;
+    desktop.fileTypes = [this] { return plus_->FileTypes(); };
+    desktop.run = run;
+    InstallDesktopCommands(*dispatcher_, desktop);
     dispatcher_->SetHandler(QStringLiteral("#OPENFILE"),
                             [this](const CommandCall& call) { adder_->OpenFileCommand(call.argument); });
 }
@@ -264,6 +276,7 @@ void PlayerApplication::CloseMainWindow() {
 
 PlayerApplication::~PlayerApplication() {
     CloseMainWindow();
+    desktopBus_.reset();
     lyrics_->Close();
     if (displayWindow_ && displayWindow_->isVisible())
         displayWindow_->close();
