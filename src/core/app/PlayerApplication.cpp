@@ -232,7 +232,9 @@ void PlayerApplication::runStartupCommands() {
     }
     if (!batch.FirstLrcFile.isEmpty())
         DoCommand(QStringLiteral("#EditLrc,") + batch.FirstLrcFile);
-    if (PlayerSettings::CheckAcc(store_))
+    // SORVI_NO_ASSOCIATION_CHECK: test runs start the real program in fresh
+    // folders, where the question would otherwise open on every start.
+    if (PlayerSettings::CheckAcc(store_) && qEnvironmentVariableIsEmpty("SORVI_NO_ASSOCIATION_CHECK"))
         DoCommand(QStringLiteral("#CheckLink"));
     DoCommand(QStringLiteral("#Skin,") +
               (batch.FirstSkinFile.isEmpty() ? PlayerSettings::Skin(store_) : batch.FirstSkinFile));
