@@ -2,6 +2,7 @@
 // driven by playerctl and gdbus as desktop panels and media keys drive it.
 #include "SkinnedPlayer.h"
 
+#include <QDBusConnection>
 #include <QDir>
 #include <QUrl>
 #include <gtest/gtest.h>
@@ -22,6 +23,20 @@ QString TaggedTone(const QString& folder, const QString& name, int hertz, const 
                      wav, mp3});
     return mp3;
 }
+
+// A desktop's notification server, as far as the player uses it.
+class FakeNotifications : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
+public:
+    QStringList shown; // "summary|body"
+public slots:
+    uint Notify(const QString&, uint, const QString&, const QString& summary, const QString& body,
+                const QStringList&, const QVariantMap&, int) {
+        shown << summary + "|" + body;
+        return uint(shown.size());
+    }
+};
 
 struct MediaPlayerBus : SkinnedPlayer {};
 
@@ -85,4 +100,36 @@ TEST_F(MediaPlayerBus, PlayerctlControlsAndReadsThePlayingSong) {
     EXPECT_TRUE(player.waitForFinished(10000));
 }
 
+TEST_F(MediaPlayerBus, NewSongWhileMinimizedIsNotifiedUnlessTurnedOff) {
+    FakeNotifications server;
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    ASSERT_TRUE(bus.registerObject("/org/freedesktop/Notifications", &server, QDBusConnection::ExportAllSlots));
+    ASSERT_TRUE(bus.registerService("org.freedesktop.Notifications"));
+    const QString first = TaggedTone(home.path(), "first", 440, "First Tone", "Sorvi Tester");
+    const QString second = TaggedTone(home.path(), "second", 660, "Second Tone", "Other Tester");
+
+    for (const bool enabled : {true, false}) {
+        SCOPED_TRACE(enabled ? "NOTIFY=1" : "NOTIFY=0");
+        server.shown.clear();
+        QFile options(home.path() + "/Options.ini");
+        ASSERT_TRUE(options.open(QIODevice::WriteOnly));
+        options.write(enabled ? "[OPTION]\nNOTIFY=1\n" : "[OPTION]\nNOTIFY=0\n");
+        options.close();
+        start({first, second});
+        ASSERT_TRUE(WaitFor([] { return Playerctl({"metadata", "title"}) == "First Tone"; }, 20000));
+        EXPECT_TRUE(server.shown.isEmpty()) << "the window is shown"; // the call comes before the answer
+
+        command("#Minimize");
+        Playerctl({"next"});
+        ASSERT_TRUE(WaitFor([] { return Playerctl({"metadata", "title"}) == "Second Tone"; }, 10000));
+        WaitFor([&] { return !server.shown.isEmpty(); }, enabled ? 5000 : 500);
+        EXPECT_EQ(server.shown, enabled ? QStringList{"Second Tone|Other Tester"} : QStringList());
+
+        command("#Exit");
+        ASSERT_TRUE(player.waitForFinished(10000));
+    }
+}
+
 } // namespace
+
+#include "MediaPlayerBusTest.moc"
