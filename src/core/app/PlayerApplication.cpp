@@ -135,6 +135,7 @@ void PlayerApplication::installCommands() {
     desktop.site = &site_;
     desktop.fileTypes = [this] { return plus_->FileTypes(); };
     desktop.run = run;
+    desktop.programPath = QCoreApplication::applicationFilePath();
     InstallDesktopCommands(*dispatcher_, desktop);
     dispatcher_->SetHandler(QStringLiteral("#OPENFILE"),
                             [this](const CommandCall& call) { adder_->OpenFileCommand(call.argument); });

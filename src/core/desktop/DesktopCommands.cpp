@@ -3,6 +3,7 @@
 #include "FileAssociations.h"
 #include "Messenger.h"
 #include "PlayerSettings.h"
+#include "Shortcut.h"
 #include "SiteAddresses.h"
 #include "TCommandDispatcher.h"
 #include "UpdateCheck.h"
@@ -60,4 +61,6 @@ void InstallDesktopCommands(TCommandDispatcher& d, DesktopCommandPorts ports) {
     });
     d.SetHandler(QStringLiteral("#CHECKUPDATE"),
                  [ports](const CommandCall&) { CheckUpdate(*ports.site, *ports.messenger, ports.run, true); });
+    d.SetHandler(QStringLiteral("#CREATESHORTCUT"),
+                 [ports](const CommandCall&) { CreateShortcut(ports.programPath, *ports.messenger); });
 }

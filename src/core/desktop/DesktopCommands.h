@@ -32,8 +32,9 @@ struct DesktopCommandPorts {
     OptionsStore* store = nullptr;
     const SiteAddresses* site = nullptr;
     std::function<QString()> fileTypes;
+    QString programPath;
     std::function<void(const QString&)> run;
 };
 
-// Installs "#CheckLink" and "#CheckUpdate".
+// Installs "#CheckLink", "#CheckUpdate" and "#CreateShortcut".
 void InstallDesktopCommands(TCommandDispatcher& dispatcher, DesktopCommandPorts ports);

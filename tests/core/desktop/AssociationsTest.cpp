@@ -7,6 +7,7 @@
 #include "MimeAppsList.h"
 #include "PlayerSettings.h"
 #include "ScriptedDialogs.h"
+#include "Shortcut.h"
 #include "TOption.h"
 #include "TempHome.h"
 
@@ -183,6 +184,44 @@ TEST(CheckLinkCommand, AsksOnceAndKeepsTheCheckBox) {
     assoc.ours = {".mp3", ".wav"};
     CheckLink(assoc, "*.mp3;*.wav", messenger, store, run);
     EXPECT_EQ(dialogs.shown.size(), 2); // all ours: no question
+}
+
+// Create Shortcut: the menu entry, and the launcher on the desktop folder the
+// user's xdg-user-dirs names (here not called "Desktop").
+TEST_F(Associations, ShortcutGoesIntoTheMenuAndOnTheDesktop) {
+    const QByteArray oldHome = qgetenv("HOME");
+    qputenv("HOME", (root + "/home").toUtf8());
+    write("config/user-dirs.dirs", "XDG_DESKTOP_DIR=\"$HOME/Työpöytä\"\n");
+    TempHome home;
+    OptionsStore store(home.file("Options.ini"));
+    TOption option(store);
+    ScriptedDialogs dialogs;
+    Messenger messenger(option, dialogs);
+
+    // The desktop folder does not exist yet: the menu entry alone.
+    CreateShortcut(program, messenger);
+    EXPECT_EQ(dialogs.messages(), QStringList{"Cannot send Shortcut to Desktop."});
+    EXPECT_TRUE(QFileInfo(root + "/data/applications/sorvi.desktop").isFile());
+
+    dialogs.shown.clear();
+    QDir().mkpath(root + "/home/Työpöytä");
+    CreateShortcut(program, messenger);
+    EXPECT_TRUE(dialogs.messages().isEmpty());
+    const QFileInfo launcher(root + "/home/Työpöytä/sorvi.desktop");
+    EXPECT_TRUE(launcher.isFile() && launcher.isExecutable());
+    QProcess validate;
+    validate.start("desktop-file-validate", {launcher.filePath()});
+    validate.waitForFinished(10000);
+    EXPECT_EQ(validate.exitCode(), 0) << validate.readAllStandardOutput().constData();
+    EXPECT_TRUE(read("home/Työpöytä/sorvi.desktop").contains("Exec=" + program.toUtf8() + " %F\n"));
+
+    // A file where the applications folder should be.
+    QDir(root + "/data/applications").removeRecursively();
+    write("data/applications", "in the way");
+    dialogs.shown.clear();
+    CreateShortcut(program, messenger);
+    EXPECT_EQ(dialogs.messages(), QStringList{"Could not Create Shortcut!"});
+    qputenv("HOME", oldHome);
 }
 
 } // namespace
