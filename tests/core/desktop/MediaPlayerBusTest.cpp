@@ -73,6 +73,14 @@ TEST_F(MediaPlayerBus, PlayerctlControlsAndReadsThePlayingSong) {
     EXPECT_EQ(Playerctl({"loop"}), "Track");
     Playerctl({"loop", "None"});
     EXPECT_EQ(Playerctl({"loop"}), "None");
+    Playerctl({"shuffle", "On"});
+    EXPECT_EQ(Playerctl({"shuffle"}), "On");
+    Playerctl({"shuffle", "Off"});
+    // The volume moves in the player's own steps of 1024 in 65535.
+    for (const double level : {0.25, 0.75}) {
+        Playerctl({"volume", QString::number(level)});
+        EXPECT_NEAR(Playerctl({"volume"}).toDouble(), level, 0.01);
+    }
 
     // The song change arrives as a signal, with the next song's metadata.
     QProcess monitor;
@@ -95,6 +103,11 @@ TEST_F(MediaPlayerBus, PlayerctlControlsAndReadsThePlayingSong) {
 
     Playerctl({"stop"});
     EXPECT_TRUE(WaitFor([] { return Playerctl({"status"}) == "Stopped"; }));
+    // A file opened from the desktop joins the list and plays.
+    const QString third = TaggedTone(home.path(), "third", 550, "Third Tone", "Sorvi Tester");
+    Playerctl({"open", QUrl::fromLocalFile(third).toString()});
+    EXPECT_TRUE(WaitFor([] { return Playerctl({"metadata", "title"}) == "Third Tone"; }, 10000));
+    EXPECT_EQ(Playerctl({"status"}), "Playing");
     RunTool("gdbus", {"call", "--session", "-d", "org.mpris.MediaPlayer2.sorvi", "-o", "/org/mpris/MediaPlayer2", "-m",
                       "org.mpris.MediaPlayer2.Quit"});
     EXPECT_TRUE(player.waitForFinished(10000));
