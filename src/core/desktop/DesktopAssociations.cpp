@@ -241,7 +241,11 @@ bool DesktopAssociations::Associate(const QString& extension, bool remove) {
     if (!previous) {
         // Recorded once: associating again keeps the first owner. An empty
         // value records that the user's list had no line for the type.
-        const QString owner = MimeAppsList::Value(list, kDefaults, mime).value_or(QString());
+        // A line naming our own entry (left by an install of another
+        // program path) is no owner to give the type back to.
+        QString owner = MimeAppsList::Value(list, kDefaults, mime).value_or(QString());
+        if (owner.section(';', 0, 0).trimmed() == QLatin1String(kEntryId))
+            owner.clear();
         if (!WriteList(recordFile, MimeAppsList::WithValue(record, kPrevious, mime, owner)))
             return false;
     }

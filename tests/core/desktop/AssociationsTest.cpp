@@ -129,6 +129,9 @@ TEST_F(Associations, AnEntryThatStartsAnotherProgramIsNotOurs) {
     // Associating writes the user's entry for this program.
     ASSERT_TRUE(assoc.Associate(".mp3", false));
     EXPECT_TRUE(assoc.IsAssociated(".mp3"));
+    // Our own old line is no previous owner to give the type back to.
+    ASSERT_TRUE(assoc.Associate(".mp3", true));
+    EXPECT_EQ(read("config/mimeapps.list"), "[Default Applications]\n");
 }
 
 TEST(MimeAppsListEdit, KeepsEverythingButTheLine) {
