@@ -134,6 +134,20 @@ TEST_F(Associations, AnEntryThatStartsAnotherProgramIsNotOurs) {
     EXPECT_EQ(read("config/mimeapps.list"), "[Default Applications]\n");
 }
 
+TEST_F(Associations, ProgramPathWithSpacesIsQuotedAndRecognised) {
+    write("my music/bin/sorvi", "#!/bin/sh\n");
+    const QString spaced = root + "/my music/bin/sorvi";
+    DesktopAssociations assoc(spaced);
+    ASSERT_TRUE(assoc.Associate(".mp3", false));
+    EXPECT_TRUE(read("data/applications/sorvi.desktop").contains("Exec=\"" + spaced.toUtf8() + "\" %F\n"));
+    EXPECT_TRUE(assoc.IsAssociated(".mp3"));
+    EXPECT_FALSE(DesktopAssociations(program).IsAssociated(".mp3"));
+    QProcess validate;
+    validate.start("desktop-file-validate", {root + "/data/applications/sorvi.desktop"});
+    validate.waitForFinished(10000);
+    EXPECT_EQ(validate.exitCode(), 0) << validate.readAllStandardOutput().constData();
+}
+
 TEST(MimeAppsListEdit, KeepsEverythingButTheLine) {
     struct Case {
         QByteArray text;
