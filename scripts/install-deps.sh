@@ -15,6 +15,8 @@ PACKAGES=(
   xvfb xauth x11-utils xdotool openbox pulseaudio pulseaudio-utils sox libsox-fmt-mp3 lame espeak-ng mpg123
   python3 imagemagick procps time
   fonts-wqy-microhei  # a Chinese font for the pictures of the translated face
+  # desktop integration: session bus, media controls, associations, install and package
+  dbus-daemon libglib2.0-bin playerctl xdg-utils xdg-user-dirs shared-mime-info desktop-file-utils appstream dpkg-dev file
 )
 
 missing=()

@@ -49,6 +49,9 @@ void SetSkin(OptionsStore& s, const QString& file) {
 void SetAutoFetchLyrics(OptionsStore& s, bool flag) {
     s.WriteBool(QStringLiteral("LYRICS"), QStringLiteral("AUTOFETCH"), flag);
 }
+void SetCheckAcc(OptionsStore& s, bool flag) {
+    s.WriteBool(kOption, QStringLiteral("CHECKACC"), flag);
+}
 void SetNotifySongs(OptionsStore& s, bool flag) {
     s.WriteBool(kOption, QStringLiteral("NOTIFY"), flag);
 }

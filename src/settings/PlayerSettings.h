@@ -24,6 +24,7 @@ bool AutoFetchLyrics(const OptionsStore& store);
 // player window is hidden or minimized.
 bool NotifySongs(const OptionsStore& store);
 
+void SetCheckAcc(OptionsStore& store, bool flag);
 void SetPromptDownLrc(OptionsStore& store, bool flag);
 void SetCurrent(OptionsStore& store, const QString& file);
 void SetSkin(OptionsStore& store, const QString& file);

@@ -1,20 +1,22 @@
 #!/usr/bin/env bash
-# with-services.sh [--pulse] [--x11] [--wm] -- command...
+# with-services.sh [--pulse] [--x11] [--wm] [--dbus] -- command...
 # Runs one command with private services started for it alone and stopped after:
 #   --pulse  a PulseAudio daemon with a null sink "sorvi_null" as the default sink
 #            (PULSE_SERVER, PULSE_RUNTIME_PATH exported)
 #   --x11    an Xvfb server (DISPLAY exported; QT_QPA_PLATFORM=xcb)
 #   --wm     the same Xvfb server managed by openbox, a real window manager
 #            (implies --x11); the command starts once openbox manages the screen
+#   --dbus   a private D-Bus session bus (dbus-run-session) for the command
 # Without --x11 the command gets Qt's offscreen platform. SORVI_HOME is always a
 # fresh temporary folder, removed afterwards.
 set -u
-want_pulse=0 want_x11=0 want_wm=0
+want_pulse=0 want_x11=0 want_wm=0 want_dbus=0
 while [ $# -gt 0 ]; do
   case "$1" in
     --pulse) want_pulse=1 ;;
     --x11) want_x11=1 ;;
     --wm) want_x11=1 want_wm=1 ;;
+    --dbus) want_dbus=1 ;;
     --) shift; break ;;
     *) break ;;
   esac
@@ -36,6 +38,10 @@ export XDG_RUNTIME_DIR="$scratch/run"
 mkdir -p "$XDG_RUNTIME_DIR"; chmod 700 "$XDG_RUNTIME_DIR"
 export HOME="$scratch/userhome"
 mkdir -p "$HOME"
+# The desktop's settings of this run alone: a test never changes the user's
+# file associations, and fresh starts do not ask about them.
+export XDG_CONFIG_HOME="$HOME/.config" XDG_DATA_HOME="$HOME/.local/share"
+export SORVI_NO_ASSOCIATION_CHECK=1
 # English texts whatever the desktop's language; a test that wants another
 # language sets LANG (or installs the translator) itself.
 unset LC_ALL LC_MESSAGES LANGUAGE
@@ -74,4 +80,14 @@ else
   export QT_QPA_PLATFORM=offscreen
 fi
 
-"$@"
+# Without --dbus the command sees no session bus at all: neither the user's
+# nor one that a D-Bus library would launch on the X display by itself.
+if [ $want_dbus -eq 0 ]; then
+  export DBUS_SESSION_BUS_ADDRESS="unix:path=$scratch/no-session-bus"
+fi
+
+if [ $want_dbus -eq 1 ]; then
+  dbus-run-session -- "$@"
+else
+  "$@"
+fi

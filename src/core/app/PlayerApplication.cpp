@@ -1,5 +1,8 @@
 #include "PlayerApplication.h"
 
+#include "DesktopAssociations.h"
+#include "DesktopBus.h"
+#include "DesktopCommands.h"
 #include "FileAssociations.h"
 
 #include "CommandTrace.h"
@@ -72,6 +75,7 @@ PlayerApplication::PlayerApplication(Setup setup)
 
     plus_->Start();
     LoadWindowPlacement(*mainWindow_, store_);
+    desktopBus_ = std::make_unique<DesktopBus>(*this);
 
     for (const QString& problem : problems)
         messenger_->ShowMessageBox(problem, MsgBox::IconStop);
@@ -85,7 +89,7 @@ void PlayerApplication::createGlobalObjects() {
     play_->LoadDefaultList();
     plus_ = std::make_unique<TPlus>(&InternalPlusMessage);
     shortKey_ = std::make_unique<TShortKey>(store_);
-    associations_ = std::make_unique<NoFileAssociations>();
+    associations_ = std::make_unique<DesktopAssociations>(QCoreApplication::applicationFilePath());
     mixer_ = std::make_unique<TAudioMixer>(PlayerSettings::SystemMixer(store_) ? TAudioMixer::Target::System
                                                                                : TAudioMixer::Target::Stream);
 }
@@ -124,6 +128,15 @@ void PlayerApplication::installCommands() {
     InstallStandardCommands(*dispatcher_, *option_, site_, ports);
     InstallPlayCommands(*dispatcher_, *control_);
     InstallWindowCommands(*dispatcher_, *this);
+    DesktopCommandPorts desktop;
+    desktop.associations = associations_.get();
+    desktop.messenger = messenger_.get();
+    desktop.store = &store_;
+    desktop.site = &site_;
+    desktop.fileTypes = [this] { return plus_->FileTypes(); };
+    desktop.run = run;
+    desktop.programPath = QCoreApplication::applicationFilePath();
+    InstallDesktopCommands(*dispatcher_, desktop);
     dispatcher_->SetHandler(QStringLiteral("#OPENFILE"),
                             [this](const CommandCall& call) { adder_->OpenFileCommand(call.argument); });
 }
@@ -220,7 +233,9 @@ void PlayerApplication::runStartupCommands() {
     }
     if (!batch.FirstLrcFile.isEmpty())
         DoCommand(QStringLiteral("#EditLrc,") + batch.FirstLrcFile);
-    if (PlayerSettings::CheckAcc(store_))
+    // SORVI_NO_ASSOCIATION_CHECK: test runs start the real program in fresh
+    // folders, where the question would otherwise open on every start.
+    if (PlayerSettings::CheckAcc(store_) && qEnvironmentVariableIsEmpty("SORVI_NO_ASSOCIATION_CHECK"))
         DoCommand(QStringLiteral("#CheckLink"));
     DoCommand(QStringLiteral("#Skin,") +
               (batch.FirstSkinFile.isEmpty() ? PlayerSettings::Skin(store_) : batch.FirstSkinFile));
@@ -264,6 +279,7 @@ void PlayerApplication::CloseMainWindow() {
 
 PlayerApplication::~PlayerApplication() {
     CloseMainWindow();
+    desktopBus_.reset();
     lyrics_->Close();
     if (displayWindow_ && displayWindow_->isVisible())
         displayWindow_->close();

@@ -28,6 +28,7 @@ class LyricsLayer;
 class TKvMp3PlayForm;
 class TFrameForm;
 class FileAssociations;
+class DesktopBus;
 class WorkPage;
 
 // The running player: creates the global objects in their order, the main and
@@ -128,6 +129,7 @@ private:
     std::unique_ptr<LyricsLayer> lyrics_;
     std::unique_ptr<MenuLayer> menu_;
     std::unique_ptr<DropTargets> drops_;
+    std::unique_ptr<DesktopBus> desktopBus_; // media keys and song notifications
 
     std::unique_ptr<TCommandDispatcher> dispatcher_;
     std::unique_ptr<Messenger> messenger_;

@@ -35,7 +35,13 @@ QString& fixedFolder() {
 QString ChooseProgramFolder(const QString& sorviHome, const QString& exeFolder, const QString& userHome) {
     if (!sorviHome.isEmpty())
         return withSlash(QDir(sorviHome).absolutePath());
-    if (!exeFolder.isEmpty() && ::access(EncodeFileName(exeFolder).constData(), W_OK) == 0)
+    // An installed program (".../bin/sorvi" beside ".../share/sorvi/") keeps
+    // the user's files in the user's folder even when the user may write to
+    // the program's folder (root, or a prefix in the home folder).
+    const QDir exe(exeFolder);
+    const bool installed = exe.dirName() == QLatin1String("bin") &&
+                           QFileInfo(exe.absoluteFilePath(QStringLiteral("../share/sorvi"))).isDir();
+    if (!exeFolder.isEmpty() && !installed && ::access(EncodeFileName(exeFolder).constData(), W_OK) == 0)
         return withSlash(exeFolder);
     return withSlash(userHome + QStringLiteral("/.local/share/sorvi"));
 }

@@ -6,7 +6,8 @@
 // "mpeg.so" and the folders "Lyrics/", "Plusin/" and "Skins/".
 //
 // It is SORVI_HOME when that is set; otherwise the executable's folder when it is
-// writable (the portable layout); otherwise ~/.local/share/sorvi/. The result
+// writable and not an installed layout ("bin/" beside "share/sorvi/"): the
+// portable layout; otherwise ~/.local/share/sorvi/. The result
 // always ends with "/". The folder is computed once and then fixed for the run.
 QString ProgramFolder();
 

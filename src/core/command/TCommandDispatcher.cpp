@@ -12,6 +12,8 @@ const QStringList& TCommandDispatcher::Vocabulary() {
         "#STOP", "#SHUFFLE", "#REPEAT", "#TIME", "#LYRICS", "#OPENFILE", "#FORWARD", "#REWIND", "#SOUNDUP",
         "#SOUNDDOWN", "#SILENT", "#MINIMIZE", "#NORMAL", "#NEXT", "#PREV", "#ID3", "#ONTOP", "#ONLY",
         "#ABOUT", "#HELP", "#SETUP", "#SEARCHLRC", "#EXPLORER", "#CHECKLINK", "#CHECKUPDATE", "#EXIT",
+        // The options window's Create Shortcut.
+        "#CREATESHORTCUT",
     };
     return names;
 }
