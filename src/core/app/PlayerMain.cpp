@@ -11,6 +11,7 @@
 #include "ProgramFolder.h"
 #include "QtDialogLayer.h"
 #include "SingleInstance.h"
+#include "SiteScheme.h"
 #include "TOption.h"
 #include "TSplashForm.h"
 #include "TerminationSignals.h"
@@ -19,6 +20,7 @@
 #include <QDir>
 #include <QTimer>
 #include <cstdio>
+#include <unistd.h>
 
 namespace {
 
@@ -72,6 +74,14 @@ int RunPlayer(int argc, char** argv) {
         break;
     }
 
+    // The built-in lyrics site's scheme must be known before the application
+    // object exists; this does not start the web engine, which loads only when
+    // the browser window is first opened.
+    RegisterSiteScheme();
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // The engine's sandbox refuses to run as root; any other user keeps it.
+    if (geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     PlayerQApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("sorvi"));
     QApplication::setApplicationVersion(QStringLiteral(SORVI_VERSION));

@@ -1,0 +1,115 @@
+#include "BrowserLayer.h"
+
+#include "BuiltinSite.h"
+#include "LrclibClient.h"
+#include "LyricsDownloader.h"
+#include "LyricsLayer.h"
+#include "LyricsSaveFlow.h"
+#include "PlayerApplication.h"
+#include "ProgramFolder.h"
+#include "SiteScheme.h"
+#include "TLrcForm.h"
+#include "TWebForm.h"
+#include "WindowPlacement.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QWebEngineProfile>
+
+QByteArray PlayerUserAgent() {
+    return QByteArrayLiteral("Sorvi Audio Player/") + QCoreApplication::applicationVersion().toUtf8();
+}
+
+BrowserLayer::BrowserLayer(PlayerApplication& player) : player_(player) {}
+
+BrowserLayer::~BrowserLayer() {
+    Close();
+}
+
+void BrowserLayer::Install() {
+    player_.dispatcher().SetHandler(QStringLiteral("#EXPLORER"),
+                                    [this](const CommandCall& call) { Explore(call.argument); });
+}
+
+void BrowserLayer::Close() {
+    if (form_) {
+        form_->close();
+        delete form_.data();
+    }
+}
+
+LrclibClient& BrowserLayer::lrclib() {
+    if (!lrclib_)
+        lrclib_ = std::make_unique<LrclibClient>(player_.site().Lrclib(), PlayerUserAgent());
+    return *lrclib_;
+}
+
+BuiltinSite& BrowserLayer::site() {
+    if (!site_) {
+        BuiltinSite::Info info;
+        info.version = QCoreApplication::applicationVersion();
+        info.skins = [] {
+            QStringList skins;
+            for (const QString& folder : {SkinsFolder(), ProgramFolder()}) {
+                const QDir dir(folder);
+                for (const QString& name : dir.entryList({QStringLiteral("*.eks")}, QDir::Files, QDir::Name))
+                    skins << dir.filePath(name);
+            }
+            return skins;
+        };
+        site_ = std::make_unique<BuiltinSite>(lrclib(), std::move(info));
+    }
+    return *site_;
+}
+
+void BrowserLayer::Explore(const QString& address) {
+    const SiteAddresses& addresses = player_.site();
+    if (!form_) {
+        if (!profile_) {
+            // Private to this run: no cookies or cache on disk.
+            profile_ = new QWebEngineProfile(this);
+            scheme_ = new SiteSchemeHandler(site(), this);
+            profile_->installUrlSchemeHandler(BuiltinSite::kScheme, scheme_);
+        }
+        if (!downloader_)
+            downloader_ = std::make_unique<LyricsDownloader>(site(), PlayerUserAgent());
+        TWebFormContext context;
+        context.profile = profile_;
+        context.downloader = downloader_.get();
+        context.links = {addresses.SiteBase(), QString::fromLatin1(BuiltinSite::kBase), addresses.LyricsDownloadHost()};
+        if (addresses.BuiltinSite()) {
+            context.mountedBases << addresses.SiteBase();
+            if (addresses.SecondBase().compare(QLatin1String(SiteAddresses::kDefaultSecondBase), Qt::CaseInsensitive) == 0)
+                context.mountedBases << addresses.SecondBase();
+        }
+        context.run = [this](const QString& command) { player_.DoCommand(command); };
+        context.saveLyrics = [this](const QString& file, const QString& name) { saveLyrics(file, name); };
+        auto* form = new TWebForm(std::move(context));
+        form_ = form;
+        LoadWindowPlacement(*form, player_.store());
+        connect(form, &TWebForm::closing, this, [this, form] { SaveWindowPlacement(*form, player_.store()); });
+    }
+    form_->Navigate(address.trimmed().isEmpty() ? addresses.Index() : address.trimmed());
+    if (form_->isMinimized())
+        form_->showNormal();
+    form_->show();
+    form_->raise();
+    form_->activateWindow();
+}
+
+void BrowserLayer::saveLyrics(const QString& file, const QString& name) {
+    Messenger& messenger = player_.messenger();
+    LyricsSavePorts ports{
+        player_.play(),
+        LyricsFolder(),
+        [&messenger](const QString& title, const QString& start, const QString& filter) {
+            return messenger.Modal([&](DialogLayer& d) { return d.SaveFile(title, start, filter); });
+        },
+        [&messenger](const QString& text, int flags) { return messenger.ShowMessageBox(text, flags); },
+        [this] {
+            if (TLrcForm* lyrics = player_.lyrics().lyricsWindow())
+                lyrics->LoadLyrics();
+        },
+    };
+    SaveDownloadedLyrics(file, name, ports);
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "TWebForm.h"
+
+#include <QObject>
+#include <QPointer>
+#include <memory>
+
+class BuiltinSite;
+class LrclibClient;
+class LyricsDownloader;
+class PlayerApplication;
+class QWebEngineProfile;
+class SiteSchemeHandler;
+
+// The browser window's place in the running player: "#Explorer" and
+// "#Explorer,<address>". Nothing of the web engine is created before the
+// first "#Explorer": the window, its profile and the built-in site come then.
+class BrowserLayer : public QObject {
+    Q_OBJECT
+public:
+    explicit BrowserLayer(PlayerApplication& player);
+    ~BrowserLayer() override;
+
+    void Install();
+    void Close();
+
+    // Creates the window if needed, restores and shows it, and loads the
+    // address (the site's home page when empty).
+    void Explore(const QString& address);
+
+    TWebForm* window() const { return form_.data(); }
+    // The LRCLIB client and the built-in site, created on first use.
+    LrclibClient& lrclib();
+    BuiltinSite& site();
+
+private:
+    void saveLyrics(const QString& file, const QString& name);
+
+    PlayerApplication& player_;
+    std::unique_ptr<LrclibClient> lrclib_;
+    std::unique_ptr<BuiltinSite> site_;
+    std::unique_ptr<LyricsDownloader> downloader_;
+    QWebEngineProfile* profile_ = nullptr; // owned by this, made on first use
+    SiteSchemeHandler* scheme_ = nullptr;
+    QPointer<TWebForm> form_;
+};
+
+// The User-Agent of the player's requests: its name and version.
+QByteArray PlayerUserAgent();
