@@ -69,8 +69,9 @@ QString SaveDownloadedLyrics(const QString& downloadedFile, const QString& offer
                               MsgBox::IconExclamation);
             } else {
                 TSongTag tag = current.Tag;
+                // A song whose tag has not been read yet keeps the fields in its file.
                 TSongTag read;
-                if (ports.play.GetTag(current.FileName, read))
+                if (!current.TagRead && ports.play.GetTag(current.FileName, read))
                     tag = read;
                 SetTagText(tag.LyricsName, name);
                 ports.play.SetTag(current.FileName, tag);
