@@ -8,6 +8,7 @@ Prints its port on the first line of standard output, then serves:
   /api/get?artist_name=&track_name=&album_name=&duration=   exact match or 404
   /big                5 MB of text (a download past any sane lyrics size)
   /last-agent         the User-Agent of the last request
+  /last-search        the key of the last search
 """
 import json
 import sys
@@ -30,6 +31,7 @@ SONGS = [
      "duration": 3.0, "instrumental": False, "plainLyrics": "Moon rises\nMoon sets", "syncedLyrics": SYNCED_B},
 ]
 last_agent = ""
+last_search = ""
 
 
 class Handler(BaseHTTPRequestHandler):
@@ -45,17 +47,20 @@ class Handler(BaseHTTPRequestHandler):
         self.wfile.write(data)
 
     def do_GET(self):
-        global last_agent
+        global last_agent, last_search
         url = urllib.parse.urlsplit(self.path)
         query = urllib.parse.parse_qs(url.query, keep_blank_values=True)
-        if url.path != "/last-agent":
+        if not url.path.startswith("/last-"):
             last_agent = self.headers.get("User-Agent", "")
         if url.path == "/last-agent":
             return self.send(200, last_agent, "text/plain")
+        if url.path == "/last-search":
+            return self.send(200, last_search, "text/plain")
         if url.path == "/big":
             return self.send(200, b"[00:00.00]x\n" * (5 * 1024 * 1024 // 12 + 1), "text/plain")
         if url.path == "/api/search":
             key = query.get("q", [""])[0]
+            last_search = key
             if key == "error":
                 return self.send(500, '{"message":"internal"}')
             if key == "stall":

@@ -64,6 +64,11 @@ TWebForm::TWebForm(TWebFormContext context, QWidget* parent)
             browser_->forward();
     });
 
+    auto* close = new QAction(this);
+    close->setShortcut(QKeySequence::Close);
+    connect(close, &QAction::triggered, this, &QWidget::close);
+    addAction(close);
+
     status_ = new QLabel(this);
     status_->setMinimumWidth(50);
     statusBar()->addWidget(status_, 1);
