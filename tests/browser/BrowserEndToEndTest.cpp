@@ -77,4 +77,22 @@ TEST_F(BrowserEndToEnd, SearchlrcOpensTheBrowserOnResults) {
                 before, opened, closed, static_cast<long long>(toResults));
 }
 
+TEST_F(BrowserEndToEnd, AutomaticFetchSavesTheLyricsOfAStartedSong) {
+    QFile ini(home.path() + "/Options.ini");
+    ASSERT_TRUE(ini.open(QIODevice::Append));
+    ini.write("[LYRICS]\nAUTOFETCH=1\n");
+    ini.close();
+    const QString wav = home.path() + "/tone.wav";
+    const QString mp3 = home.path() + "/Sun Track.mp3";
+    RunTool("sox", {"-n", "-r", "44100", "-c", "2", wav, "synth", "4", "sine", "440", "vol", "0.3"});
+    RunTool("lame", {"--quiet", "--id3v1-only", "--tt", "Sun Song", "--ta", "Tone Makers", wav, mp3});
+    ASSERT_TRUE(QFile::exists(mp3));
+    start({mp3});
+    const QString lyrics = home.path() + "/Lyrics/Sun Track.lrc";
+    ASSERT_TRUE(WaitFor([&lyrics] { return QFile::exists(lyrics); }, 20000));
+    QFile saved(lyrics);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(saved.readAll().contains("[00:04.50]Second line of the sun"));
+}
+
 } // namespace

@@ -6,6 +6,7 @@
 #include "LinkRules.h"
 #include "LrcParser.h"
 #include "LrclibClient.h"
+#include "LyricsAutoFetch.h"
 #include "LyricsDownloader.h"
 #include "LyricsSaveFlow.h"
 #include "ProgramFolder.h"
@@ -18,6 +19,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
 #include <optional>
@@ -253,6 +255,58 @@ TEST_F(SavingLyrics, DeclinedBindingKeepsTheSongAndANameTooLongForTheTagIsNotBou
     EXPECT_TRUE(play.PendingTags().isEmpty());
     ASSERT_EQ(messages.size(), 3);
     EXPECT_TRUE(messages[2].contains("too long"));
+}
+
+} // namespace
+
+namespace {
+
+// Fetching lyrics when a song starts without any.
+struct AutoFetch : LyricsSite {
+    LyricsAutoFetch fetch{client};
+    TLyricsSong song{"/music/Track 01.mp3", "Sun Song", "Tone Makers", "Daylight", ""};
+
+    // The saved path, or empty when nothing was saved within a few seconds.
+    QString run(const TLyricsSong& s, int seconds = 185) {
+        QString saved;
+        fetch.Fetch(s, seconds, LyricsFolder(), [&saved](const QString& path) { saved = path; });
+        WaitFor([&saved] { return !saved.isEmpty(); }, 1500);
+        return saved;
+    }
+};
+
+TEST_F(AutoFetch, SyncedMatchIsSavedUnderTheFirstLookupNameAndFound) {
+    const QString saved = run(song);
+    ASSERT_EQ(saved, LyricsFolder() + "Track 01.lrc");
+    EXPECT_EQ(LyricsCandidates(song).first(), "track 01.lrc");
+    EXPECT_EQ(FindLyricsFile(song, LyricsFolder()), saved);
+    TLrcRec rec;
+    ASSERT_TRUE(LoadLrcFile(saved, rec));
+    EXPECT_EQ(rec.Count, 2);
+    EXPECT_EQ(lrclib->fetch("/last-agent"), kAgent);
+}
+
+TEST_F(AutoFetch, NothingIsSavedOnFailuresStaleAnswersOrAnExistingFile) {
+    TLyricsSong plainOnly = song;
+    plainOnly.Artist = "Plain Band";
+    TLyricsSong unknown = song;
+    unknown.Title = "No Such Song";
+    TLyricsSong untitled = song;
+    untitled.Title.clear();
+    for (const TLyricsSong& s : {plainOnly, unknown, untitled})
+        EXPECT_TRUE(run(s).isEmpty()) << s.Artist.toStdString() << " " << s.Title.toStdString();
+    EXPECT_TRUE(run(song, 0).isEmpty()); // length not known
+
+    // The song changed before the answer came.
+    QString saved;
+    fetch.Fetch(song, 185, LyricsFolder(), [&saved](const QString& path) { saved = path; });
+    fetch.Cancel();
+    QTest::qWait(800);
+    EXPECT_TRUE(saved.isEmpty());
+
+    home.write("Lyrics/Track 01.lrc", "mine");
+    EXPECT_TRUE(run(song).isEmpty());
+    EXPECT_EQ(home.read("Lyrics/Track 01.lrc"), "mine");
 }
 
 } // namespace

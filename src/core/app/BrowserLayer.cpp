@@ -2,13 +2,19 @@
 
 #include "BuiltinSite.h"
 #include "LrclibClient.h"
+#include "LyricsAutoFetch.h"
 #include "LyricsDownloader.h"
+#include "PlayerSettings.h"
 #include "LyricsLayer.h"
 #include "LyricsSaveFlow.h"
 #include "PlayerApplication.h"
 #include "ProgramFolder.h"
 #include "SiteScheme.h"
+#include "SongTag.h"
 #include "TLrcForm.h"
+#include "TOption.h"
+#include "TPlay.h"
+#include "TPlayControl.h"
 #include "TWebForm.h"
 #include "WindowPlacement.h"
 
@@ -29,6 +35,43 @@ BrowserLayer::~BrowserLayer() {
 void BrowserLayer::Install() {
     player_.dispatcher().SetHandler(QStringLiteral("#EXPLORER"),
                                     [this](const CommandCall& call) { Explore(call.argument); });
+    connect(&player_.control(), &TPlayControl::currentSongLoaded, this, &BrowserLayer::songLoaded);
+    connect(&player_.option(), &TOption::durationChanged, this, &BrowserLayer::durationKnown);
+}
+
+namespace {
+
+TLyricsSong lyricsSong(const TPlayItem& item) {
+    return {item.FileName, TagText(item.Tag.Title), TagText(item.Tag.Artist), TagText(item.Tag.Album),
+            TagText(item.Tag.LyricsName)};
+}
+
+} // namespace
+
+void BrowserLayer::songLoaded() {
+    if (autoFetch_)
+        autoFetch_->Cancel();
+    fetchFor_.clear();
+    const TPlayItem& current = player_.play().Current();
+    if (current.FileName.isEmpty() || !PlayerSettings::AutoFetchLyrics(player_.store()))
+        return;
+    if (FindLyricsFile(lyricsSong(current)).isEmpty())
+        fetchFor_ = current.FileName;
+}
+
+void BrowserLayer::durationKnown(int seconds) {
+    const TPlayItem& current = player_.play().Current();
+    if (seconds <= 0 || fetchFor_.isEmpty() || fetchFor_ != current.FileName)
+        return;
+    fetchFor_.clear();
+    if (!autoFetch_)
+        autoFetch_ = std::make_unique<LyricsAutoFetch>(lrclib());
+    autoFetch_->Fetch(lyricsSong(current), seconds, LyricsFolder(), [this](const QString&) {
+        if (TLrcForm* lyrics = player_.lyrics().lyricsWindow()) {
+            lyrics->LoadLyrics();
+            lyrics->UpdateLyrics();
+        }
+    });
 }
 
 void BrowserLayer::Close() {

@@ -8,6 +8,7 @@
 
 class BuiltinSite;
 class LrclibClient;
+class LyricsAutoFetch;
 class LyricsDownloader;
 class PlayerApplication;
 class QWebEngineProfile;
@@ -36,11 +37,17 @@ public:
 
 private:
     void saveLyrics(const QString& file, const QString& name);
+    // Automatic lyrics fetch ([LYRICS] AUTOFETCH): a new song without lyrics
+    // is asked for once its length is known.
+    void songLoaded();
+    void durationKnown(int seconds);
 
     PlayerApplication& player_;
     std::unique_ptr<LrclibClient> lrclib_;
     std::unique_ptr<BuiltinSite> site_;
     std::unique_ptr<LyricsDownloader> downloader_;
+    std::unique_ptr<LyricsAutoFetch> autoFetch_;
+    QString fetchFor_; // the current song while its lyrics may be fetched
     QWebEngineProfile* profile_ = nullptr; // owned by this, made on first use
     SiteSchemeHandler* scheme_ = nullptr;
     QPointer<TWebForm> form_;
