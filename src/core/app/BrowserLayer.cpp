@@ -112,7 +112,7 @@ void BrowserLayer::Explore(const QString& address) {
             // Private to this run: no cookies or cache on disk.
             profile_ = new QWebEngineProfile(this);
             scheme_ = new SiteSchemeHandler(site(), this);
-            profile_->installUrlSchemeHandler(BuiltinSite::kScheme, scheme_);
+            InstallSiteSchemes(*profile_, *scheme_, this);
         }
         if (!downloader_)
             downloader_ = std::make_unique<LyricsDownloader>(site(), PlayerUserAgent());
