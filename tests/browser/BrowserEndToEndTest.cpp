@@ -30,6 +30,12 @@ bool engineRunning(qint64 pid) {
     return RunTool("ps", {"--ppid", QString::number(pid), "-o", "comm="}).contains("QtWebEngine");
 }
 
+// Whether the web engine's library is mapped into the player.
+bool engineLoaded(qint64 pid) {
+    QFile maps(QStringLiteral("/proc/%1/maps").arg(pid));
+    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libQt6WebEngineCore");
+}
+
 struct BrowserEndToEnd : SkinnedPlayer {
     FakeLrclib lrclib;
     void SetUp() override {
@@ -51,6 +57,7 @@ TEST_F(BrowserEndToEnd, SearchlrcOpensTheBrowserOnResults) {
     ASSERT_TRUE(WaitFor([this] { return !traced().isEmpty(); }, 15000));
     QTest::qWait(1500);
     EXPECT_FALSE(engineRunning(player.processId())) << "the web engine starts only with the browser";
+    EXPECT_FALSE(engineLoaded(player.processId())) << "the web engine is loaded only with the browser";
     const long before = residentKb(player.processId());
 
     QElapsedTimer clock;
@@ -61,6 +68,7 @@ TEST_F(BrowserEndToEnd, SearchlrcOpensTheBrowserOnResults) {
     EXPECT_EQ(lrclib.fetch("/last-search"), "Sun Song");
     EXPECT_TRUE(lrclib.fetch("/last-agent").startsWith("Sorvi Audio Player/"));
     EXPECT_TRUE(engineRunning(player.processId()));
+    EXPECT_TRUE(engineLoaded(player.processId()));
     QTest::qWait(1500); // let the page paint
     const QImage shot = screenshot("browser-search-results");
     EXPECT_FALSE(shot.isNull());

@@ -33,7 +33,7 @@ public:
     explicit TWebForm(TWebFormContext context, QWidget* parent = nullptr);
 
     // Stores the address and loads it in the visible browser.
-    void Navigate(const QString& url);
+    Q_INVOKABLE void Navigate(const QString& url);
     QString Url() const { return url_; }
     QWebEngineView* browser() const { return browser_; }
 

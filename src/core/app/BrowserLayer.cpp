@@ -9,18 +9,18 @@
 #include "LyricsSaveFlow.h"
 #include "PlayerApplication.h"
 #include "ProgramFolder.h"
-#include "SiteScheme.h"
+#include "BrowserModuleApi.h"
 #include "SongTag.h"
 #include "TLrcForm.h"
 #include "TOption.h"
 #include "TPlay.h"
 #include "TPlayControl.h"
-#include "TWebForm.h"
 #include "WindowPlacement.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QWebEngineProfile>
+#include <QEvent>
+#include <QLibrary>
 
 QByteArray PlayerUserAgent() {
     return QByteArrayLiteral("Sorvi Audio Player/") + QCoreApplication::applicationVersion().toUtf8();
@@ -105,34 +105,52 @@ BuiltinSite& BrowserLayer::site() {
     return *site_;
 }
 
-void BrowserLayer::Explore(const QString& address) {
+QMainWindow* BrowserLayer::createWindow() {
+    static CreateBrowserWindowFn create = nullptr;
+    if (!create) {
+        QLibrary module(QCoreApplication::applicationDirPath() + QLatin1Char('/') +
+                        QLatin1String(kBrowserModuleFile));
+        create = reinterpret_cast<CreateBrowserWindowFn>(module.resolve(kCreateBrowserWindow));
+        if (!create) {
+            player_.messenger().ShowMessageBox(tr("The browser cannot be started: %1").arg(module.errorString()),
+                                               MsgBox::IconStop);
+            return nullptr;
+        }
+    }
     const SiteAddresses& addresses = player_.site();
+    if (!downloader_)
+        downloader_ = std::make_unique<LyricsDownloader>(site(), PlayerUserAgent());
+    BrowserWindowSetup setup;
+    setup.site = &site();
+    setup.downloader = downloader_.get();
+    setup.links = {addresses.SiteBase(), QString::fromLatin1(BuiltinSite::kBase), addresses.LyricsDownloadHost()};
+    if (addresses.BuiltinSite()) {
+        setup.mountedBases << addresses.SiteBase();
+        if (addresses.SecondBase().compare(QLatin1String(SiteAddresses::kDefaultSecondBase), Qt::CaseInsensitive) == 0)
+            setup.mountedBases << addresses.SecondBase();
+    }
+    setup.run = [this](const QString& command) { player_.DoCommand(command); };
+    setup.saveLyrics = [this](const QString& file, const QString& name) { saveLyrics(file, name); };
+    return create(setup);
+}
+
+bool BrowserLayer::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == form_.data() && event->type() == QEvent::Close)
+        SaveWindowPlacement(*form_, player_.store());
+    return QObject::eventFilter(watched, event);
+}
+
+void BrowserLayer::Explore(const QString& address) {
     if (!form_) {
-        if (!profile_) {
-            // Private to this run: no cookies or cache on disk.
-            profile_ = new QWebEngineProfile(this);
-            scheme_ = new SiteSchemeHandler(site(), this);
-            InstallSiteSchemes(*profile_, *scheme_, this);
-        }
-        if (!downloader_)
-            downloader_ = std::make_unique<LyricsDownloader>(site(), PlayerUserAgent());
-        TWebFormContext context;
-        context.profile = profile_;
-        context.downloader = downloader_.get();
-        context.links = {addresses.SiteBase(), QString::fromLatin1(BuiltinSite::kBase), addresses.LyricsDownloadHost()};
-        if (addresses.BuiltinSite()) {
-            context.mountedBases << addresses.SiteBase();
-            if (addresses.SecondBase().compare(QLatin1String(SiteAddresses::kDefaultSecondBase), Qt::CaseInsensitive) == 0)
-                context.mountedBases << addresses.SecondBase();
-        }
-        context.run = [this](const QString& command) { player_.DoCommand(command); };
-        context.saveLyrics = [this](const QString& file, const QString& name) { saveLyrics(file, name); };
-        auto* form = new TWebForm(std::move(context));
+        QMainWindow* form = createWindow();
+        if (!form)
+            return;
         form_ = form;
         LoadWindowPlacement(*form, player_.store());
-        connect(form, &TWebForm::closing, this, [this, form] { SaveWindowPlacement(*form, player_.store()); });
+        form->installEventFilter(this);
     }
-    form_->Navigate(address.trimmed().isEmpty() ? addresses.Index() : address.trimmed());
+    const QString target = address.trimmed().isEmpty() ? player_.site().Index() : address.trimmed();
+    QMetaObject::invokeMethod(form_.data(), "Navigate", Qt::DirectConnection, Q_ARG(QString, target));
     if (form_->isMinimized())
         form_->showNormal();
     form_->show();

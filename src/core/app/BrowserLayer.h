@@ -1,7 +1,6 @@
 #pragma once
 
-#include "TWebForm.h"
-
+#include <QMainWindow>
 #include <QObject>
 #include <QPointer>
 #include <memory>
@@ -11,8 +10,6 @@ class LrclibClient;
 class LyricsAutoFetch;
 class LyricsDownloader;
 class PlayerApplication;
-class QWebEngineProfile;
-class SiteSchemeHandler;
 
 // The browser window's place in the running player: "#Explorer" and
 // "#Explorer,<address>". Nothing of the web engine is created before the
@@ -30,12 +27,17 @@ public:
     // address (the site's home page when empty).
     void Explore(const QString& address);
 
-    TWebForm* window() const { return form_.data(); }
+    QMainWindow* window() const { return form_.data(); }
     // The LRCLIB client and the built-in site, created on first use.
     LrclibClient& lrclib();
     BuiltinSite& site();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    // The browser module's window factory, loaded on first use; null when it cannot be loaded.
+    QMainWindow* createWindow();
     void saveLyrics(const QString& file, const QString& name);
     // Automatic lyrics fetch ([LYRICS] AUTOFETCH): a new song without lyrics
     // is asked for once its length is known.
@@ -48,9 +50,7 @@ private:
     std::unique_ptr<LyricsDownloader> downloader_;
     std::unique_ptr<LyricsAutoFetch> autoFetch_;
     QString fetchFor_; // the current song while its lyrics may be fetched
-    QWebEngineProfile* profile_ = nullptr; // owned by this, made on first use
-    SiteSchemeHandler* scheme_ = nullptr;
-    QPointer<TWebForm> form_;
+    QPointer<QMainWindow> form_;
 };
 
 // The User-Agent of the player's requests: its name and version.

@@ -11,7 +11,6 @@
 #include "ProgramFolder.h"
 #include "QtDialogLayer.h"
 #include "SingleInstance.h"
-#include "SiteScheme.h"
 #include "TOption.h"
 #include "TSplashForm.h"
 #include "TerminationSignals.h"
@@ -74,10 +73,8 @@ int RunPlayer(int argc, char** argv) {
         break;
     }
 
-    // The built-in lyrics site's scheme must be known before the application
-    // object exists; this does not start the web engine, which loads only when
-    // the browser window is first opened.
-    RegisterSiteScheme();
+    // The browser module, loaded when the browser is first opened, needs the
+    // shared OpenGL contexts, which can only be asked for before the application.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     // The engine's sandbox refuses to run as root; any other user keeps it.
     if (geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
