@@ -48,7 +48,7 @@ struct CommandHelp {
 
 // The command vocabulary with what each argument means.
 const CommandHelp kCommands[] = {
-    {"#Play", "", QT_TRANSLATE_NOOP("SitePages", "Plays the current song, or resumes it.")},
+    {"#Play", "[file]", QT_TRANSLATE_NOOP("SitePages", "Plays the current song or resumes it; with a file, plays that file.")},
     {"#Pause", "", QT_TRANSLATE_NOOP("SitePages", "Pauses or resumes playback.")},
     {"#PlayPause", "", QT_TRANSLATE_NOOP("SitePages", "Pauses while playing, plays otherwise.")},
     {"#Stop", "", QT_TRANSLATE_NOOP("SitePages", "Stops playback.")},
@@ -65,7 +65,7 @@ const CommandHelp kCommands[] = {
     {"#Time", "[0|1]", QT_TRANSLATE_NOOP("SitePages", "Shows elapsed or remaining time, like #Shuffle.")},
     {"#OnTop", "[0|1]", QT_TRANSLATE_NOOP("SitePages", "Keeps the player above other windows, like #Shuffle.")},
     {"#Only", "[0|1]", QT_TRANSLATE_NOOP("SitePages", "Stops after the current song, like #Shuffle.")},
-    {"#OpenFile", "[file,...]", QT_TRANSLATE_NOOP("SitePages", "Adds files to the play list and plays the first; without argument, asks for files.")},
+    {"#OpenFile", "[file]", QT_TRANSLATE_NOOP("SitePages", "Adds files to the play list and plays the first; without argument, asks for files. Giving files to the program (sorvi a.mp3 b.mp3) does the same.")},
     {"#URL", "", QT_TRANSLATE_NOOP("SitePages", "Opens the window for adding a stream address.")},
     {"#List", "", QT_TRANSLATE_NOOP("SitePages", "Shows or hides the play list.")},
     {"#Lyrics", "", QT_TRANSLATE_NOOP("SitePages", "Shows the lyrics window.")},
