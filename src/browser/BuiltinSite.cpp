@@ -40,8 +40,13 @@ QUrl SiteAddress(const QString& address, const QStringList& mountedBases) {
         if (!mounted.isEmpty() && address.startsWith(mounted, Qt::CaseInsensitive) && mounted.size() > base.size())
             base = mounted;
     }
-    if (base.isEmpty())
-        return QUrl::fromUserInput(address);
+    if (base.isEmpty()) {
+        const QUrl url = QUrl::fromUserInput(address.trimmed());
+        // A script address would run inside the page shown (the player's own site too).
+        if (url.scheme().compare(QLatin1String("javascript"), Qt::CaseInsensitive) == 0)
+            return QUrl();
+        return url;
+    }
     QString path = address.mid(base.size());
     const QString search = QStringLiteral("lrcsearch.php?key=");
     if (path.startsWith(search, Qt::CaseInsensitive))

@@ -54,7 +54,8 @@ private:
 // (the configured site addresses while they are left at their defaults) is
 // moved onto the built-in site, and there the key of a search page, given
 // unencoded, is percent-encoded whole so that "&", "#" and "+" stay part of it.
-// Every other address is taken as it is.
+// Every other address is taken as it is, except a "javascript:" address
+// (empty result: nothing is loaded).
 QUrl SiteAddress(const QString& address, const QStringList& mountedBases);
 
 // The search key of a built-in search address, decoded (a "+" from a form is a blank).

@@ -32,7 +32,7 @@ QString SaveDownloadedLyrics(const QString& downloadedFile, const QString& offer
                              const LyricsSavePorts& ports) {
     QDir().mkpath(ports.lyricsFolder);
     QString chosen =
-        ports.saveDialog(tr("Save"), ports.lyricsFolder + offeredName, tr("Lyrics files (*.lrc)"));
+        ports.saveDialog(tr("Save"), ports.lyricsFolder + offeredName, tr("Lyrics files(*.lrc)"));
     if (chosen.isEmpty())
         return QString();
     if (QFileInfo(chosen).suffix().isEmpty())

@@ -100,6 +100,9 @@ TEST(SiteAddress, DefaultSiteIsServedByThePlayerWithTheKeyKeptWhole) {
     EXPECT_TRUE(search.fragment().isEmpty());
     // A form submits blanks as "+".
     EXPECT_EQ(SearchKey(QUrl("sorvi://site/lrcsearch.php?key=sun+song")), "sun song");
+    // Script addresses are not loaded: they would run inside the page shown, the player's own site included.
+    EXPECT_TRUE(SiteAddress("javascript:location.href='kvscript:#Exit'", mounted).isEmpty());
+    EXPECT_TRUE(SiteAddress(" JavaScript:alert(1)", mounted).isEmpty());
     // Another site is left alone, key and all.
     EXPECT_EQ(SiteAddress("https://other.example/lrcsearch.php?key=a&b", mounted).toString(),
               "https://other.example/lrcsearch.php?key=a&b");

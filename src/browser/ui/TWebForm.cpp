@@ -93,8 +93,11 @@ void TWebForm::closeEvent(QCloseEvent* event) {
 }
 
 void TWebForm::Navigate(const QString& url) {
+    const QUrl target = SiteAddress(url, context_.mountedBases);
+    if (target.isEmpty())
+        return;
     url_ = url;
-    browser_->load(SiteAddress(url, context_.mountedBases));
+    browser_->load(target);
 }
 
 bool TWebForm::navigation(const QUrl& target, const QUrl& origin) {
