@@ -113,8 +113,15 @@ QByteArray SearchForm(const QString& key) {
 }
 
 QString OfferedFileName(const LrclibTrack& track) {
-    const QString title = track.trackName.trimmed();
-    const QString artist = track.artistName.trimmed();
+    // A slash in a name ("AC/DC") would make the download keep only what follows it.
+    auto plain = [](QString text) {
+        text = text.trimmed();
+        text.replace(QLatin1Char('/'), QLatin1Char('_'));
+        text.replace(QLatin1Char('\\'), QLatin1Char('_'));
+        return text;
+    };
+    const QString title = plain(track.trackName);
+    const QString artist = plain(track.artistName);
     return (artist.isEmpty() ? title : artist + QLatin1Char('-') + title) + QStringLiteral(".lrc");
 }
 

@@ -2,6 +2,7 @@
 // page or download, and which file names a download may use.
 #include "BuiltinSite.h"
 #include "LinkRules.h"
+#include "SitePages.h"
 
 #include <gtest/gtest.h>
 
@@ -79,6 +80,16 @@ TEST(LinkRules, HostileFileNamesBecomePlainNamesOrAreRefused) {
     // A cut never leaves half of a character made of two UTF-16 units.
     const QString emoji = SafeLyricsFileName(QString("a") + QString::fromUtf8("\xF0\x9F\x8E\xB5").repeated(100));
     EXPECT_FALSE(emoji.chopped(4).back().isHighSurrogate());
+}
+
+TEST(LinkRules, OfferedNameKeepsAllOfATitleWithASlash) {
+    LrclibTrack track;
+    track.id = 7;
+    track.artistName = "AC/DC";
+    track.trackName = "Back\\Front";
+    const LrcLink link = ParseLrcLink(QUrl(SitePages::DownloadLink(track, "sorvi://site/")).toString().mid(6));
+    EXPECT_EQ(link.url, "sorvi://site/lrcfile.php?id=7");
+    EXPECT_EQ(SafeLyricsFileName(link.fileName), "AC_DC-Back_Front.lrc");
 }
 
 TEST(LinkRules, OnlyWebAndBuiltinAddressesAreDownloaded) {
