@@ -1,5 +1,6 @@
 #include "LyricsLayer.h"
 
+#include "BrowserLayer.h"
 #include "PathResolve.h"
 #include "PlayerApplication.h"
 #include "TCommandDispatcher.h"
@@ -25,6 +26,9 @@ void LyricsLayer::Install() {
         std::make_unique<TID3Forms>(TID3FormContext{player_.play(), player_.messenger(), player_.store(),
                                                     &player_.mainWindow()});
     connect(tagForms_.get(), &TID3Forms::openCountChanged, this, &LyricsLayer::tagWindowsChanged);
+
+    browser_ = std::make_unique<BrowserLayer>(player_);
+    browser_->Install();
 
     TCommandDispatcher& d = player_.dispatcher();
     d.SetHandler(QStringLiteral("#LYRICS"), [this](const CommandCall&) { ShowLyrics(); });
@@ -78,6 +82,8 @@ void LyricsLayer::OpenTag(const QString& argument) {
 }
 
 void LyricsLayer::Close() {
+    if (browser_)
+        browser_->Close();
     if (lyricsForm_) {
         lyricsForm_->close();
         delete lyricsForm_.data();

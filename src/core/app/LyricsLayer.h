@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QPointer>
 
+class BrowserLayer;
 class PlayerApplication;
 class TLrcForm;
 class TID3Forms;
@@ -32,6 +33,8 @@ public:
     // The lyrics window while it exists, else null.
     TLrcForm* lyricsWindow() const;
     TID3Forms* tagWindows() const { return tagForms_.get(); }
+    // The lyrics site's browser ("#Explorer").
+    BrowserLayer& browser() { return *browser_; }
 
 signals:
     void lyricsShownChanged(bool shown); // indicator group 3
@@ -42,4 +45,5 @@ private:
     PlayerApplication& player_;
     QPointer<TLrcForm> lyricsForm_;
     std::unique_ptr<TID3Forms> tagForms_;
+    std::unique_ptr<BrowserLayer> browser_;
 };

@@ -19,6 +19,7 @@
 #include <QDir>
 #include <QTimer>
 #include <cstdio>
+#include <unistd.h>
 
 namespace {
 
@@ -72,6 +73,12 @@ int RunPlayer(int argc, char** argv) {
         break;
     }
 
+    // The browser module, loaded when the browser is first opened, needs the
+    // shared OpenGL contexts, which can only be asked for before the application.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // The engine's sandbox refuses to run as root; any other user keeps it.
+    if (geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     PlayerQApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("sorvi"));
     QApplication::setApplicationVersion(QStringLiteral(SORVI_VERSION));

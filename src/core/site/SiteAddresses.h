@@ -15,6 +15,10 @@ public:
     QString SiteBase() const;           // absolute, ends with "/"
     QString SecondBase() const;         // absolute, ends with "/"
     QString LyricsDownloadHost() const; // host name only
+    // The open lyrics database the built-in site searches (key LRCLIB), no "/" at the end.
+    QString Lrclib() const;
+    // True while BASE is left at its default: the player serves the site itself.
+    bool BuiltinSite() const;
 
     QString Page(const QString& path) const { return SiteBase() + path; }
     QString SecondPage(const QString& path) const { return SecondBase() + path; }
@@ -35,6 +39,7 @@ public:
     static const char* const kDefaultBase;
     static const char* const kDefaultSecondBase;
     static const char* const kDefaultLyricsHost;
+    static const char* const kDefaultLrclib;
 
 private:
     const OptionsStore& store_;
