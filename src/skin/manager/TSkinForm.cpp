@@ -24,6 +24,7 @@
 namespace {
 constexpr int kIconInformation = 64;
 constexpr int kPathRole = Qt::UserRole + 1;
+constexpr QSize kPreviewMax(240, 160);
 } // namespace
 
 TSkinForm::TSkinForm(SkinManagerHooks hooks, QWidget* parent) : WorkPage(parent), hooks_(std::move(hooks)) {
@@ -121,7 +122,7 @@ void TSkinForm::buildFace() {
     paneLayout->addLayout(fields);
     memo_ = new QPlainTextEdit(pane);
     memo_->setReadOnly(true);
-    memo_->setMaximumHeight(90);
+    memo_->setMaximumHeight(70);
     paneLayout->addWidget(memo_);
 
     image_ = new QLabel(pane);
@@ -217,8 +218,13 @@ void TSkinForm::showInfo(int row) {
         qqEdit_->setText(info.qq);
         homeLabel_->setText(info.homePage);
         memo_->setPlainText(info.comment);
-        if (!info.preview.isNull())
-            image_->setPixmap(QPixmap::fromImage(info.preview));
+        // A large preview is shown smaller, whole; a small one as it is.
+        if (!info.preview.isNull()) {
+            QImage preview = info.preview;
+            if (preview.width() > kPreviewMax.width() || preview.height() > kPreviewMax.height())
+                preview = preview.scaled(kPreviewMax, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+            image_->setPixmap(QPixmap::fromImage(preview));
+        }
     } else {
         titleLabel_->setText(tr("Invalid File"));
         for (QLineEdit* edit : {authorEdit_, icqEdit_, qqEdit_})

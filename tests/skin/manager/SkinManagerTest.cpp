@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QCoreApplication>
 #include <QPlainTextEdit>
 #include <QStandardPaths>
 #include <QTreeWidget>
@@ -234,6 +235,23 @@ TEST_F(SkinManagerTest, EditStartsTheEditorWithThePathAsOneArgument) {
     editor = "/usr/bin/skin-editor";
     form->EditActionExecute();
     EXPECT_EQ(started, (QStringList{"/usr/bin/skin-editor", path}));
+}
+
+TEST_F(SkinManagerTest, ShippedSkinsAreListedWithTheirPreviews) {
+    ASSERT_TRUE(QFile::copy(QString(SKIN_BUILD_FOLDER) + "/default.eks", home.file("default.eks")));
+    QDir().mkpath(home.file("Skins"));
+    ASSERT_TRUE(QFile::copy(QString(SKIN_BUILD_FOLDER) + "/light.eks", home.file("Skins/light.eks")));
+    form->resize(640, 420);
+    form->show();
+    form->Refresh();
+    EXPECT_EQ(Rows(), (QStringList{"Sorvi Default|Sorvi Audio Player", "Sorvi Light|Sorvi Audio Player"}));
+    for (int row : {0, 1}) {
+        form->SelectRow(row);
+        EXPECT_FALSE(form->Image()->pixmap().isNull()) << row;
+        EXPECT_TRUE(form->NoImage()->isHidden()) << row;
+    }
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(form->grab().save(TestOutputFolder() + "/skin-manager.png"));
 }
 
 TEST(SkinEditorLookup, ConfiguredEditorElseDesktopDefaultUnlessItIsThePlayer) {
