@@ -162,6 +162,43 @@ QImage scrollArrows() {
     return image;
 }
 
+// The compact skin's faces (drawn with the default palette into the same
+// folder): a single strip, its control drawer on the right with the handle
+// peeking out, and a smaller small mode.
+constexpr int kStripWidth = 680;
+constexpr int kStripHeight = 40;
+
+QImage strip() {
+    QImage image = Plate(kStripWidth, kStripHeight, 12, kBodyTop, kBodyBottom);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kAccent);
+    p.drawEllipse(QRectF(12, 14, 12, 12));
+    p.setPen(QPen(kHairline, 1));
+    p.setBrush(kScreen);
+    p.drawRoundedRect(QRectF(30.5, 7.5, 220, 25), 6, 6);
+    return image;
+}
+
+QImage compactDrawer() {
+    QImage image = Plate(480, 36, 10, kDrawerTop, kDrawerBottom);
+    QPainter p(&image);
+    p.setPen(QPen(kHairline, 1));
+    p.drawLine(QPointF(463.5, 6), QPointF(463.5, 30));
+    return image;
+}
+
+QImage compactPreview() {
+    QImage image(700, 230, QImage::Format_ARGB32_Premultiplied);
+    image.fill(QColor(0x8A, 0x94, 0xA0));
+    QPainter p(&image);
+    p.drawImage(20, 42, listDrawer());
+    p.drawImage(10, 10, strip());
+    p.end();
+    return image.scaledToWidth(240, Qt::SmoothTransformation);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -195,6 +232,15 @@ int main(int argc, char** argv) {
     barBottom.setAlpha(235);
     QImage bar = Plate(300, 56, 12, barTop, barBottom);
     save("bar", bar);
+    save("strip", strip());
+    save("cdrawer", compactDrawer());
+    save("cpreview", compactPreview());
+    save("csmall", Plate(250, 26, 13, kBodyTop, kBodyBottom));
+    button("crewind", "rewind", 24, false);
+    button("cpause", "pause", 24, false);
+    button("cforward", "forward", 24, false);
+    button("cchevron", "chevron", 16, false);
+    save("track-compact", Track(130, 14, 4));
     save("vscroll-track", scrollTrack());
     save("vscroll-thumb", scrollThumbs());
     save("vscroll-arrows", scrollArrows());

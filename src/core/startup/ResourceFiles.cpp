@@ -20,7 +20,7 @@ struct EmbeddedFile {
 constexpr EmbeddedFile kProgramFiles[] = {{"skin", "default.eks"}, {"mpeg", "mpeg.so"}};
 // The other shipped skins: written only when missing, so a user's change to
 // them (or their removal of one folder's worth) is not undone at every start.
-constexpr EmbeddedFile kShippedSkins[] = {{"skin-light", "Skins/light.eks"}};
+constexpr EmbeddedFile kShippedSkins[] = {{"skin-light", "Skins/light.eks"}, {"skin-compact", "Skins/compact.eks"}};
 
 QByteArray resourceBytes(const QString& name) {
     QFile source(resourcePath(name));

@@ -12,33 +12,45 @@ TEST_F(SkinnedPlayer, EveryShippedSkinAppliesShowsBothModesAndPlays) {
     start({song});
     ASSERT_TRUE(WaitFor([&] { return counts().contains("=1") && traced().contains("#Stop"); }, 30000))
         << traced().join("\n").toStdString();
-    const QString light = home.path() + "/Skins/light.eks";
-    EXPECT_TRUE(QFileInfo(light).isFile()) << "the light skin was not written out";
+    for (const char* name : {"light", "compact"})
+        EXPECT_TRUE(QFileInfo(home.path() + "/Skins/" + name + ".eks").isFile()) << name << " was not written out";
 
+    struct Skin {
+        QString name, file;
+        int smallWidth;
+        QPoint play; // the play/stop button in the main window
+    };
+    const Skin skins[] = {
+        {"light", home.path() + "/Skins/light.eks", 380, {112, 143}},
+        {"compact", home.path() + "/Skins/compact.eks", 250, {293, 178}}, // below the room of the list
+        {"default", home.path() + "/default.eks", 380, {112, 143}},
+    };
     int plays = 1;
-    for (const QString& name : {QString("light"), QString("default")}) {
+    for (const Skin& skin : skins) {
+        const QString& name = skin.name;
         SCOPED_TRACE(name.toStdString());
-        const QString file = name == "default" ? home.path() + "/default.eks" : light;
-        command("#Skin," + file);
-        ASSERT_TRUE(WaitFor([&] { return window(594).isValid(); }, 10000)) << "no skinned main window";
-        main = window(594);
+        command("#Skin," + skin.file);
+        WaitFor([] { return false; }, 700);
+        ASSERT_TRUE(WaitFor([&] { return window().isValid(); }, 10000)) << "no skinned main window";
+        main = window();
         WaitFor([] { return false; }, 700);
         EXPECT_FALSE(screenshot("shipped-" + name + "-normal").isNull());
 
         // The play/stop button plays the song again.
-        click({112, 143});
+        click(skin.play);
         ++plays;
         EXPECT_TRUE(WaitFor([&] { return counts().contains(QString("=%1").arg(plays)); }, 15000))
             << counts().toStdString();
         WaitFor([&] { return traced().count("#Stop") >= plays; }, 10000);
 
         command("#SwitchSmall");
-        EXPECT_TRUE(WaitFor([&] { return window(380).isValid(); }, 5000)) << "no small window";
-        main = window(380);
+        EXPECT_TRUE(WaitFor([&] { return window(skin.smallWidth).isValid(); }, 5000)) << "no small window";
+        main = window(skin.smallWidth);
         WaitFor([] { return false; }, 500);
         EXPECT_FALSE(screenshot("shipped-" + name + "-small").isNull());
         command("#SwitchSmall");
-        EXPECT_TRUE(WaitFor([&] { return window(594).isValid(); }, 5000)) << "normal mode did not come back";
+        EXPECT_TRUE(WaitFor([&] { return !window(skin.smallWidth).isValid(); }, 5000))
+            << "normal mode did not come back";
     }
 }
 

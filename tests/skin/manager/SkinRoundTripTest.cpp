@@ -69,7 +69,7 @@ TEST_P(SkinRoundTrip, DecompiledAndCompiledAgainDrawsTheSameFaces) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(ShippedSkins, SkinRoundTrip, ::testing::Values("default.eks", "light.eks"));
+INSTANTIATE_TEST_SUITE_P(ShippedSkins, SkinRoundTrip, ::testing::Values("default.eks", "light.eks", "compact.eks"));
 
 TEST_F(EngineTest, DecompileRefusesWhatIsNoSkin) {
     const QString junk = home.write("junk.eks", "no skin");
