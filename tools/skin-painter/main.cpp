@@ -193,8 +193,8 @@ QImage compactPreview() {
     QImage image(700, 230, QImage::Format_ARGB32_Premultiplied);
     image.fill(QColor(0x8A, 0x94, 0xA0));
     QPainter p(&image);
-    p.drawImage(20, 42, listDrawer());
-    p.drawImage(10, 10, strip());
+    p.drawImage(24, 10, listDrawer()); // the play list grows above the strip
+    p.drawImage(10, 170, strip());
     p.end();
     return image.scaledToWidth(240, Qt::SmoothTransformation);
 }

@@ -240,16 +240,19 @@ TEST_F(SkinManagerTest, EditStartsTheEditorWithThePathAsOneArgument) {
 TEST_F(SkinManagerTest, ShippedSkinsAreListedWithTheirPreviews) {
     ASSERT_TRUE(QFile::copy(QString(SKIN_BUILD_FOLDER) + "/default.eks", home.file("default.eks")));
     QDir().mkpath(home.file("Skins"));
-    ASSERT_TRUE(QFile::copy(QString(SKIN_BUILD_FOLDER) + "/light.eks", home.file("Skins/light.eks")));
+    for (const char* name : {"light.eks", "compact.eks"})
+        ASSERT_TRUE(QFile::copy(QString(SKIN_BUILD_FOLDER) + "/" + name, home.file(QString("Skins/") + name)));
     form->resize(640, 420);
     form->show();
     form->Refresh();
-    EXPECT_EQ(Rows(), (QStringList{"Sorvi Default|Sorvi Audio Player", "Sorvi Light|Sorvi Audio Player"}));
-    for (int row : {0, 1}) {
+    EXPECT_EQ(Rows(), (QStringList{"Sorvi Default|Sorvi Audio Player", "Sorvi Compact|Sorvi Audio Player",
+                                   "Sorvi Light|Sorvi Audio Player"}));
+    for (int row : {0, 1, 2}) {
         form->SelectRow(row);
         EXPECT_FALSE(form->Image()->pixmap().isNull()) << row;
         EXPECT_TRUE(form->NoImage()->isHidden()) << row;
     }
+    form->SelectRow(1);
     QCoreApplication::processEvents();
     EXPECT_TRUE(form->grab().save(TestOutputFolder() + "/skin-manager.png"));
 }
