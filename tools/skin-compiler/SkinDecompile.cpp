@@ -37,7 +37,8 @@ bool IsSlider(SkinItemKind kind) {
     return kind == SkinItemKind::VolumeSlider || kind == SkinItemKind::BalanceSlider;
 }
 
-QJsonObject Object(SkinFile& file, const QString& skinFile, const ObjectRecord& o, const QString& name, Output& out) {
+QJsonObject Object(SkinFile& file, const QString& skinFile, const ObjectRecord& o, const QString& name,
+                   Output& out) {
     QJsonObject json;
     json["kind"] = SkinItemKindName(o.kind);
     if (o.parent >= 0)
@@ -129,8 +130,8 @@ bool DecompileSkin(const QString& skinFile, const QString& folderPath, QString* 
     if (result.ok())
         result = file.readSection(0, &normal);
     if (!result.ok()) {
-        *error = QStringLiteral("%1: %2").arg(skinFile, result.detail.isEmpty() ? SkinLoadMessage(result.error)
-                                                                                : result.detail);
+        *error = QStringLiteral("%1: %2").arg(
+            skinFile, result.detail.isEmpty() ? SkinLoadMessage(result.error) : result.detail);
         return false;
     }
     if (!QDir().mkpath(folderPath)) {
@@ -141,8 +142,8 @@ bool DecompileSkin(const QString& skinFile, const QString& folderPath, QString* 
 
     QJsonObject layout;
     layout["bitsPerPixel"] = 32;
-    QJsonObject infoJson{{"title", info.title}, {"author", info.author}, {"email", info.email},
-                         {"qq", info.qq},       {"icq", info.icq},       {"homePage", info.homePage},
+    QJsonObject infoJson{{"title", info.title},    {"author", info.author}, {"email", info.email},
+                         {"qq", info.qq},          {"icq", info.icq},       {"homePage", info.homePage},
                          {"comment", info.comment}};
     if (!info.preview.isNull())
         infoJson["preview"] = out.picture(info.preview, QStringLiteral("preview"));
@@ -171,7 +172,8 @@ bool DecompileSkin(const QString& skinFile, const QString& folderPath, QString* 
         }
         QJsonArray objects;
         for (size_t i = first; i < section.objects.size(); ++i)
-            objects.append(Object(file, skinFile, section.objects[i], QStringLiteral("s%1-%2").arg(s).arg(i), out));
+            objects.append(
+                Object(file, skinFile, section.objects[i], QStringLiteral("s%1-%2").arg(s).arg(i), out));
         json["objects"] = objects;
         sections.append(json);
     }

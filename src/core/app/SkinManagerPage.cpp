@@ -19,7 +19,9 @@
 WorkPage* CreateSkinManagerPage(PlayerApplication& p, QWidget* parent) {
     SkinManagerHooks hooks;
     hooks.programFolder = ProgramFolder();
-    hooks.loadMainFace = [&p](const QString& file) { return p.skin().skin().LoadSkin(&p.mainWindow(), file, 0); };
+    hooks.loadMainFace = [&p](const QString& file) {
+        return p.skin().skin().LoadSkin(&p.mainWindow(), file, 0);
+    };
     hooks.loadControlBar = [&p](const QString& file) {
         if (TFrameForm* display = p.displayWindow())
             p.skin().skin().LoadSkin(display->CtrlPanel(), file, 2);
@@ -27,7 +29,8 @@ WorkPage* CreateSkinManagerPage(PlayerApplication& p, QWidget* parent) {
     hooks.currentSkin = [&p] { return PlayerSettings::Skin(p.store()); };
     hooks.showMessage = [&p](const QString& text, int flags) { p.messenger().ShowMessageBox(text, flags); };
     hooks.openFile = [&p](const QString& title, const QString& folder, const QString& filter) {
-        return p.messenger().Modal([&](DialogLayer& dialogs) { return dialogs.OpenFile(title, folder, filter); });
+        return p.messenger().Modal(
+            [&](DialogLayer& dialogs) { return dialogs.OpenFile(title, folder, filter); });
     };
     hooks.recentFolder = [&p] { return p.option().RecentFolder(); };
     hooks.setRecentFolder = [&p](const QString& folder) { p.option().SetRecentFolder(folder); };

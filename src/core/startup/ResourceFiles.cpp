@@ -20,7 +20,8 @@ struct EmbeddedFile {
 constexpr EmbeddedFile kProgramFiles[] = {{"skin", "default.eks"}, {"mpeg", "mpeg.so"}};
 // The other shipped skins: written only when missing, so a user's change to
 // them (or their removal of one folder's worth) is not undone at every start.
-constexpr EmbeddedFile kShippedSkins[] = {{"skin-light", "Skins/light.eks"}, {"skin-compact", "Skins/compact.eks"}};
+constexpr EmbeddedFile kShippedSkins[] = {{"skin-light", "Skins/light.eks"},
+                                          {"skin-compact", "Skins/compact.eks"}};
 
 QByteArray resourceBytes(const QString& name) {
     QFile source(resourcePath(name));
@@ -73,7 +74,8 @@ QStringList WriteOutProgramFiles() {
         QString error;
         if (!QDir().mkpath(QFileInfo(path).absolutePath()) ||
             !WriteFileAtomically(path, resourceBytes(name), &error))
-            problems << QCoreApplication::translate("ResourceFiles", "Cannot write \"%1\": %2").arg(path, error);
+            problems << QCoreApplication::translate("ResourceFiles", "Cannot write \"%1\": %2")
+                            .arg(path, error);
     }
     return problems;
 }

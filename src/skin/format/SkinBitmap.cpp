@@ -173,7 +173,8 @@ QByteArray EncodeSkinBitmap(const QImage& image, int bitsPerPixel) {
         for (qint64 x = 0; x < width; ++x) {
             const QRgb p = line[x];
             if (bitsPerPixel == 32) {
-                const char bgra[4] = {char(qBlue(p)), char(qGreen(p)), char(qRed(p)), char(alpha ? qAlpha(p) : 0)};
+                const char a = char(alpha ? qAlpha(p) : 0);
+                const char bgra[4] = {char(qBlue(p)), char(qGreen(p)), char(qRed(p)), a};
                 out.append(bgra, 4);
                 written += 4;
             } else {

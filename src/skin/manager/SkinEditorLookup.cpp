@@ -68,14 +68,17 @@ QString DesktopFileText(const QString& desktopId) {
 
 QString FindSkinEditor(const OptionsStore& store, const QString& skinFile, const QString& playerExecutable,
                        const RunHelper& run) {
-    const QString configured = store.ReadPath(QStringLiteral("SKIN"), QStringLiteral("EDITOR"), QString()).trimmed();
+    const QString configured =
+        store.ReadPath(QStringLiteral("SKIN"), QStringLiteral("EDITOR"), QString()).trimmed();
     if (!configured.isEmpty())
         return Executable(configured);
 
-    const QString type = run(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("filetype"), skinFile});
+    const QString type =
+        run(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("filetype"), skinFile});
     if (type.isEmpty() || type.contains(QLatin1Char('\n')))
         return {};
-    const QString desktopId = run(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("default"), type});
+    const QString desktopId =
+        run(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("default"), type});
     if (desktopId.isEmpty() || desktopId.contains(QLatin1Char('/')) || desktopId.contains(QLatin1Char('\n')))
         return {};
     const QString program = Executable(DesktopEntryProgram(DesktopFileText(desktopId)));

@@ -143,14 +143,24 @@ void TSkinForm::buildFace() {
     layout->addWidget(split);
 }
 
-QWidget* TSkinForm::ToolStrip() { return strip_; }
+QWidget* TSkinForm::ToolStrip() {
+    return strip_;
+}
 
-QList<QAction*> TSkinForm::PageActions() { return {open_, load_, refresh_, edit_, download_, upload_}; }
+QList<QAction*> TSkinForm::PageActions() {
+    return {open_, load_, refresh_, edit_, download_, upload_};
+}
 
-void TSkinForm::PageShown() { Refresh(); }
+void TSkinForm::PageShown() {
+    Refresh();
+}
 
-QLabel* TSkinForm::EmailLabel() const { return emailLabel_; }
-QLabel* TSkinForm::HomeLabel() const { return homeLabel_; }
+QLabel* TSkinForm::EmailLabel() const {
+    return emailLabel_;
+}
+QLabel* TSkinForm::HomeLabel() const {
+    return homeLabel_;
+}
 
 bool TSkinForm::readInfo(const QString& file, SkinInfo* info) const {
     return hooks_.readInfo ? hooks_.readInfo(file, info) : ReadSkinInfo(file, info);

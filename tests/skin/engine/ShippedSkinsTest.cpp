@@ -13,7 +13,8 @@ TEST_F(SkinnedPlayer, EveryShippedSkinAppliesShowsBothModesAndPlays) {
     ASSERT_TRUE(WaitFor([&] { return counts().contains("=1") && traced().contains("#Stop"); }, 30000))
         << traced().join("\n").toStdString();
     for (const char* name : {"light", "compact"})
-        EXPECT_TRUE(QFileInfo(home.path() + "/Skins/" + name + ".eks").isFile()) << name << " was not written out";
+        EXPECT_TRUE(QFileInfo(home.path() + "/Skins/" + name + ".eks").isFile())
+            << name << " was not written out";
 
     struct Skin {
         QString name, file;

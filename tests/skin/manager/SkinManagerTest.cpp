@@ -7,11 +7,11 @@
 #include "TSkinForm.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QCoreApplication>
 #include <QPlainTextEdit>
 #include <QStandardPaths>
 #include <QTreeWidget>
@@ -162,7 +162,8 @@ TEST_F(SkinManagerTest, ApplyingANonSkinRestoresThePreviousSkinThenDefault) {
     EXPECT_EQ(PlayerSettings::Skin(store), good);
 
     EXPECT_FALSE(form->Apply(bad));
-    EXPECT_EQ(Messages(), (QStringList{"Invalid file format!", "Cannot Load file, please download newest skin."}));
+    EXPECT_EQ(Messages(),
+              (QStringList{"Invalid file format!", "Cannot Load file, please download newest skin."}));
     EXPECT_EQ(PlayerSettings::Skin(store), good);
     EXPECT_GE(skin->FindRow(&window), 0);
 
@@ -241,7 +242,8 @@ TEST_F(SkinManagerTest, ShippedSkinsAreListedWithTheirPreviews) {
     ASSERT_TRUE(QFile::copy(QString(SKIN_BUILD_FOLDER) + "/default.eks", home.file("default.eks")));
     QDir().mkpath(home.file("Skins"));
     for (const char* name : {"light.eks", "compact.eks"})
-        ASSERT_TRUE(QFile::copy(QString(SKIN_BUILD_FOLDER) + "/" + name, home.file(QString("Skins/") + name)));
+        ASSERT_TRUE(
+            QFile::copy(QString(SKIN_BUILD_FOLDER) + "/" + name, home.file(QString("Skins/") + name)));
     form->resize(640, 420);
     form->show();
     form->Refresh();
@@ -268,7 +270,8 @@ TEST(SkinEditorLookup, ConfiguredEditorElseDesktopDefaultUnlessItIsThePlayer) {
     QStringList asked;
     auto run = [&asked](const QString&, const QStringList& args) {
         asked << args.join(' ');
-        return args.value(1) == "filetype" ? QString("application/x-sorvi-skin") : QString("skinedit.desktop");
+        return args.value(1) == "filetype" ? QString("application/x-sorvi-skin")
+                                           : QString("skinedit.desktop");
     };
 
     EXPECT_EQ(FindSkinEditor(store, "/x/a.eks", "/opt/sorvi/sorvi", run), sh);
@@ -281,8 +284,10 @@ TEST(SkinEditorLookup, ConfiguredEditorElseDesktopDefaultUnlessItIsThePlayer) {
     store.WriteString("SKIN", "EDITOR", "sh");
     EXPECT_EQ(FindSkinEditor(store, "/x/a.eks", "/opt/sorvi/sorvi", run), sh);
 
-    EXPECT_EQ(DesktopEntryProgram("[Desktop Entry]\nName=x\nExec=\"/opt/My Editor/ed\" %U\n"), "/opt/My Editor/ed");
-    EXPECT_EQ(DesktopEntryProgram("[Desktop Action new]\nExec=other\n[Desktop Entry]\nExec=ed -n %f\n"), "ed");
+    EXPECT_EQ(DesktopEntryProgram("[Desktop Entry]\nName=x\nExec=\"/opt/My Editor/ed\" %U\n"),
+              "/opt/My Editor/ed");
+    EXPECT_EQ(DesktopEntryProgram("[Desktop Action new]\nExec=other\n[Desktop Entry]\nExec=ed -n %f\n"),
+              "ed");
 }
 
 } // namespace

@@ -60,7 +60,8 @@ TEST_P(SkinRoundTrip, DecompiledAndCompiledAgainDrawsTheSameFaces) {
             for (int y = 0; y < std::min(a.height(), b.height()); ++y)
                 for (int x = 0; x < std::min(a.width(), b.width()); ++x)
                     differing += a.pixel(x, y) != b.pixel(x, y);
-            const QString stem = TestOutputFolder() + QString("/roundtrip-%1-%2").arg(GetParam()).arg(section);
+            const QString stem =
+                TestOutputFolder() + QString("/roundtrip-%1-%2").arg(GetParam()).arg(section);
             a.save(stem + "-before.png");
             b.save(stem + "-after.png");
             ADD_FAILURE() << differing << " pixels differ; see " << stem.toStdString();
@@ -69,7 +70,8 @@ TEST_P(SkinRoundTrip, DecompiledAndCompiledAgainDrawsTheSameFaces) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(ShippedSkins, SkinRoundTrip, ::testing::Values("default.eks", "light.eks", "compact.eks"));
+INSTANTIATE_TEST_SUITE_P(ShippedSkins, SkinRoundTrip,
+                         ::testing::Values("default.eks", "light.eks", "compact.eks"));
 
 TEST_F(EngineTest, DecompileRefusesWhatIsNoSkin) {
     const QString junk = home.write("junk.eks", "no skin");
