@@ -11,6 +11,7 @@ PACKAGES=(
   libsimpleini-dev libx11-dev libgtest-dev libgmock-dev
   # run
   libqt6widgets6 qt6-qpa-plugins fonts-dejavu-core fontconfig qt6-translations-l10n
+  xdg-utils  # xdg-mime: the desktop's default editor for skin files
   # test and benchmark
   xvfb xauth x11-utils xdotool openbox pulseaudio pulseaudio-utils sox libsox-fmt-mp3 lame espeak-ng mpg123
   python3 imagemagick procps time

@@ -303,8 +303,8 @@
         <translation>视频模式</translation>
     </message>
     <message>
-        <source>Visualisation (double-click for the video window)</source>
-        <translation>可视化效果（双击打开视频窗口）</translation>
+        <source>Video window (double-click)</source>
+        <translation>视频窗口（双击打开）</translation>
     </message>
     <message>
         <source>Volume</source>

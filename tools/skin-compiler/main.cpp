@@ -1,5 +1,7 @@
 // skin-compiler: builds an ".eks" skin file from a JSON layout and PNG
-// pictures, or lists the objects of an existing skin file.
+// pictures, lists the objects of an existing skin file, or turns one back
+// into a source folder.
+#include "SkinDecompile.h"
 #include "SkinListing.h"
 #include "SkinSource.h"
 
@@ -11,7 +13,8 @@ namespace {
 
 int Usage() {
     std::fputs("usage: skin-compiler SOURCE.json OUTPUT.eks\n"
-               "       skin-compiler --list FILE.eks\n",
+               "       skin-compiler --list FILE.eks\n"
+               "       skin-compiler --decompile FILE.eks FOLDER\n",
                stderr);
     return 2;
 }
@@ -22,6 +25,14 @@ int main(int argc, char** argv) {
     // Pictures and regions are plain data: no display is needed.
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments().mid(1);
+    if (args.size() == 3 && args[0] == QLatin1String("--decompile")) {
+        QString error;
+        if (!DecompileSkin(args[1], args[2], &error)) {
+            std::fprintf(stderr, "skin-compiler: %s\n", error.toUtf8().constData());
+            return 1;
+        }
+        return 0;
+    }
     if (args.size() != 2)
         return Usage();
 

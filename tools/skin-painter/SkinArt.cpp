@@ -251,7 +251,7 @@ QImage Button(int size, const Icon& icon, int state, bool round, bool hero, bool
         fill = state == 2 ? kAccent.darker(130) : state == 1 ? kAccent.lighter(115) : kAccent;
         ink = kPressedInk;
     } else if (state == 1) {
-        fill = QColor(255, 255, 255, 28);
+        fill = kHoverFill;
         ink = lit ? kAccent.lighter(120) : kInkHover;
     } else if (state == 2) {
         fill = kAccent;
@@ -289,7 +289,7 @@ QImage Plate(int w, int h, qreal radius, QColor top, QColor bottom) {
     p.setPen(QPen(kEdge, 1));
     p.setBrush(g);
     p.drawRoundedRect(QRectF(0.5, 0.5, w - 1, h - 1), radius, radius);
-    p.setPen(QPen(QColor(255, 255, 255, 22), 1));
+    p.setPen(QPen(kHighlight, 1));
     p.setBrush(Qt::NoBrush);
     p.drawRoundedRect(QRectF(1.5, 1.5, w - 3, h - 3), radius - 1, radius - 1);
     return image;
@@ -301,7 +301,7 @@ QImage Track(int w, int h, int groove) {
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0x2A, 0x35, 0x43));
+    p.setBrush(kGroove);
     p.drawRoundedRect(QRectF(1, (h - groove) / 2.0, w - 2, groove), groove / 2.0, groove / 2.0);
     return image;
 }
@@ -317,7 +317,7 @@ QImage Thumb(int size, int state) {
     p.drawEllipse(QRectF(1, 2, size - 2, size - 2));
     p.setBrush(ring);
     p.drawEllipse(QRectF(1, 1, size - 2, size - 2));
-    p.setBrush(state == 1 ? kInkHover : QColor(0xE8, 0xF6, 0xFE));
+    p.setBrush(state == 1 ? kInkHover : kThumbCore);
     const qreal inner = size * (state == 2 ? 0.22 : 0.3);
     p.drawEllipse(QPointF(size / 2.0, size / 2.0), inner, inner);
     return image;
@@ -349,6 +349,32 @@ void Text(QImage& image, int x, int y, const QString& text, int pixelSize, QColo
     p.setFont(font);
     p.setPen(color);
     p.drawText(x, y, text);
+}
+
+void UseLightPalette() {
+    kAccent = QColor(0xEA, 0x7A, 0x1E);
+    kInk = QColor(0x4B, 0x55, 0x63);
+    kInkHover = QColor(0x11, 0x18, 0x27);
+    kPressedInk = QColor(0xFF, 0xFF, 0xFF);
+    kBodyTop = QColor(0xFA, 0xFA, 0xF7);
+    kBodyBottom = QColor(0xE7, 0xE5, 0xE0);
+    kScreen = QColor(0xFF, 0xFF, 0xFF);
+    kEdge = QColor(0xC4, 0xC0, 0xB8);
+    kHighlight = QColor(255, 255, 255, 160);
+    kHoverFill = QColor(0, 0, 0, 18);
+    kGroove = QColor(0xD6, 0xD3, 0xCC);
+    kThumbCore = QColor(0xFF, 0xF7, 0xED);
+    kDrawerTop = QColor(0xF4, 0xF3, 0xEF);
+    kDrawerBottom = QColor(0xE9, 0xE7, 0xE2);
+    kListTop = QColor(0xFF, 0xFF, 0xFF);
+    kListBottom = QColor(0xF7, 0xF6, 0xF3);
+    kHairline = QColor(0xD6, 0xD3, 0xCC);
+    kLabel = QColor(0x78, 0x71, 0x66);
+    kFaintLabel = QColor(0xA8, 0xA2, 0x98);
+    kTitleText = QColor(0x1F, 0x29, 0x37);
+    kListBack = QColor(0xFF, 0xFF, 0xFF);
+    kScrollThumb = QColor(0xC9, 0xC4, 0xBB);
+    kScrollThumbHover = QColor(0xA8, 0xA2, 0x98);
 }
 
 } // namespace art

@@ -1,6 +1,7 @@
-// skin-painter OUTPUT_FOLDER: draws every picture of the player's default
-// skin as PNG files; skins/default/layout.json places them and the skin
-// compiler turns both into "default.eks".
+// skin-painter [--light] OUTPUT_FOLDER: draws every picture of the player's
+// default skin (or, with --light, of its light skin) as PNG files;
+// skins/default/layout.json (skins/light/layout.json) places them and the
+// skin compiler turns both into "default.eks" ("light.eks").
 #include "SkinArt.h"
 
 #include <cstdio>
@@ -53,65 +54,167 @@ QImage body() {
         p.drawLine(QPointF(18 + i * 2.7, 18 - h / 2), QPointF(18 + i * 2.7, 18 + h / 2));
     }
     // The screen.
-    p.setPen(QPen(QColor(0x2B, 0x37, 0x45), 1));
+    p.setPen(QPen(kHairline, 1));
     p.setBrush(kScreen);
     p.drawRoundedRect(QRectF(14.5, 34.5, 399, 61), 10, 10);
     p.setPen(QPen(QColor(0, 0, 0, 120), 1));
     p.drawLine(QPointF(24, 35.5), QPointF(404, 35.5));
     p.end();
-    Text(image, 36, 23, QStringLiteral("Sorvi"), 13, QColor(0xE2, 0xE8, 0xF0), true);
-    Text(image, 82, 23, QStringLiteral("audio player"), 10, QColor(0x6B, 0x7A, 0x8C));
+    Text(image, 36, 23, QStringLiteral("Sorvi"), 13, kTitleText, true);
+    Text(image, 82, 23, QStringLiteral("audio player"), 10, kLabel);
     return image;
 }
 
 QImage listDrawer() {
-    QImage image = Plate(400, 168, 14, QColor(0x12, 0x18, 0x20), QColor(0x0E, 0x13, 0x19));
+    QImage image = Plate(400, 168, 14, kListTop, kListBottom);
     return image;
 }
 
 QImage extrasDrawer() {
-    QImage image = Plate(170, 132, 12, QColor(0x1C, 0x25, 0x30), QColor(0x13, 0x19, 0x21));
+    QImage image = Plate(170, 132, 12, kDrawerTop, kDrawerBottom);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     // The handle on the right edge.
-    p.setPen(QPen(QColor(0x2B, 0x37, 0x45), 1));
+    p.setPen(QPen(kHairline, 1));
     p.drawLine(QPointF(153.5, 10), QPointF(153.5, 122));
     p.end();
-    Text(image, 14, 20, QStringLiteral("VOLUME"), 9, QColor(0x6B, 0x7A, 0x8C), true);
-    Text(image, 14, 56, QStringLiteral("BALANCE"), 9, QColor(0x6B, 0x7A, 0x8C), true);
-    Text(image, 96, 56, QStringLiteral("L    R"), 9, QColor(0x4A, 0x57, 0x66));
+    Text(image, 14, 20, QStringLiteral("VOLUME"), 9, kLabel, true);
+    Text(image, 14, 56, QStringLiteral("BALANCE"), 9, kLabel, true);
+    Text(image, 96, 56, QStringLiteral("L    R"), 9, kFaintLabel);
     return image;
 }
 
+// The display area opens the video window on a double-click: it shows a
+// screen with the video sign, not a level display it could not keep up.
 QImage display() {
     QImage image(130, 36, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
+    {
+        QPainter p(&image);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(kHairline, 1));
+        p.setBrush(kScreen);
+        p.drawRoundedRect(QRectF(0.5, 0.5, 129, 35), 7, 7);
+        p.translate(6, 6);
+        Named("video")(p, kAccent);
+    }
+    Text(image, 36, 16, QStringLiteral("VIDEO"), 9, kLabel, true);
+    Text(image, 36, 28, QStringLiteral("double-click"), 9, kFaintLabel);
+    return image;
+}
+
+// The skin manager's preview: the body above its open play-list drawer, on
+// an opaque desktop-grey ground (the file's preview carries no alpha).
+QImage preview() {
+    QImage image(448, 350, QImage::Format_ARGB32_Premultiplied);
+    image.fill(QColor(0x8A, 0x94, 0xA0));
+    QPainter p(&image);
+    p.translate(10, 10);
+    p.drawImage(14, 162, listDrawer());
+    p.drawImage(0, 0, body());
+    p.end();
+    return image.scaledToWidth(240, Qt::SmoothTransformation);
+}
+
+// The play list's vertical scroll bar: a stretched track, a thumb strip of
+// three frames (normal, hover, pressed) and an arrow strip of six (up, then
+// down, three states each). Magenta is see-through in the strips, so their
+// edges are drawn without blending.
+constexpr int kScrollWidth = 10;
+const QColor kSeeThrough(0xFF, 0x00, 0xFF);
+
+QImage scrollTrack() {
+    QImage image(kScrollWidth, 144, QImage::Format_RGB32);
+    image.fill(kListBack);
+    QPainter p(&image);
+    p.fillRect(QRect(4, 0, 2, image.height()), kDrawerTop);
+    return image;
+}
+
+QImage scrollThumbs() {
+    const QColor inks[] = {kScrollThumb, kScrollThumbHover, kAccent};
+    QImage image(kScrollWidth * 3, 28, QImage::Format_RGB32);
+    image.fill(kSeeThrough);
+    QPainter p(&image);
+    for (int s = 0; s < 3; ++s) {
+        const int x = s * kScrollWidth;
+        p.fillRect(QRect(x + 2, 1, kScrollWidth - 4, 26), inks[s]);
+        p.fillRect(QRect(x + 3, 0, kScrollWidth - 6, 28), inks[s]);
+    }
+    return image;
+}
+
+QImage scrollArrows() {
+    const QColor inks[] = {kLabel, kInkHover, kAccent};
+    QImage image(kScrollWidth * 6, kScrollWidth, QImage::Format_RGB32);
+    image.fill(kSeeThrough);
+    QPainter p(&image);
+    for (int b = 0; b < 2; ++b)
+        for (int s = 0; s < 3; ++s) {
+            const int x = (b * 3 + s) * kScrollWidth;
+            p.fillRect(QRect(x, 0, kScrollWidth, kScrollWidth), kListBack);
+            // A triangle of pixel rows: 2, 4, 6 pixels wide.
+            for (int row = 0; row < 3; ++row) {
+                const int y = b == 0 ? 3 + row : 6 - row;
+                p.fillRect(QRect(x + 4 - row, y, 2 + 2 * row, 1), inks[s]);
+            }
+        }
+    return image;
+}
+
+// The compact skin's faces (drawn with the default palette into the same
+// folder): a single strip, its control drawer on the right with the handle
+// peeking out, and a smaller small mode.
+constexpr int kStripWidth = 680;
+constexpr int kStripHeight = 40;
+
+QImage strip() {
+    QImage image = Plate(kStripWidth, kStripHeight, 12, kBodyTop, kBodyBottom);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
-    const int heights[] = {6, 12, 20, 28, 18, 24, 14, 30, 22, 12, 18, 26, 16, 8, 14, 20, 10, 6};
-    for (int i = 0; i < 18; ++i) {
-        QColor c = kAccent;
-        c.setAlpha(110 + i * 8);
-        p.setBrush(c);
-        const int h = heights[i];
-        p.drawRoundedRect(QRectF(2 + i * 7, 34 - h, 4, h), 2, 2);
-    }
+    p.setBrush(kAccent);
+    p.drawEllipse(QRectF(12, 14, 12, 12));
+    p.setPen(QPen(kHairline, 1));
+    p.setBrush(kScreen);
+    p.drawRoundedRect(QRectF(30.5, 7.5, 220, 25), 6, 6);
     return image;
+}
+
+QImage compactDrawer() {
+    QImage image = Plate(480, 36, 10, kDrawerTop, kDrawerBottom);
+    QPainter p(&image);
+    p.setPen(QPen(kHairline, 1));
+    p.drawLine(QPointF(463.5, 6), QPointF(463.5, 30));
+    return image;
+}
+
+QImage compactPreview() {
+    QImage image(700, 230, QImage::Format_ARGB32_Premultiplied);
+    image.fill(QColor(0x8A, 0x94, 0xA0));
+    QPainter p(&image);
+    p.drawImage(24, 10, listDrawer()); // the play list grows above the strip
+    p.drawImage(10, 170, strip());
+    p.end();
+    return image.scaledToWidth(240, Qt::SmoothTransformation);
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: skin-painter OUTPUT_FOLDER\n");
+    const bool light = argc == 3 && QByteArray(argv[1]) == "--light";
+    if (argc != 2 && !light) {
+        std::fprintf(stderr, "usage: skin-painter [--light] OUTPUT_FOLDER\n");
         return 2;
     }
-    folder = QString::fromLocal8Bit(argv[1]);
+    if (light)
+        UseLightPalette();
+    folder = QString::fromLocal8Bit(argv[argc - 1]);
     QDir().mkpath(folder);
 
     save("body", body());
+    save("preview", preview());
     save("list", listDrawer());
     save("extras", extrasDrawer());
     save("display", display());
@@ -124,8 +227,23 @@ int main(int argc, char** argv) {
         p.drawEllipse(QRectF(10, 10, 12, 12));
     }
     save("small", small);
-    QImage bar = Plate(300, 56, 12, QColor(0x22, 0x2C, 0x38, 235), QColor(0x14, 0x1A, 0x22, 235));
+    QColor barTop = kBodyTop, barBottom = kBodyBottom;
+    barTop.setAlpha(235);
+    barBottom.setAlpha(235);
+    QImage bar = Plate(300, 56, 12, barTop, barBottom);
     save("bar", bar);
+    save("strip", strip());
+    save("cdrawer", compactDrawer());
+    save("cpreview", compactPreview());
+    save("csmall", Plate(250, 26, 13, kBodyTop, kBodyBottom));
+    button("crewind", "rewind", 24, false);
+    button("cpause", "pause", 24, false);
+    button("cforward", "forward", 24, false);
+    button("cchevron", "chevron", 16, false);
+    save("track-compact", Track(130, 14, 4));
+    save("vscroll-track", scrollTrack());
+    save("vscroll-thumb", scrollThumbs());
+    save("vscroll-arrows", scrollArrows());
 
     // Title bar, transport and tool buttons.
     button("minimize", "minimize", 20, true);

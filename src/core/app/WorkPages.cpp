@@ -1,12 +1,13 @@
 #include "WorkPages.h"
 
 #include "PlayerApplication.h"
+#include "SkinManagerPage.h"
 #include "WorkPage.h"
 
 WorkPage* CreateWorkPage(PlayerApplication& player, int number, QWidget* parent) {
-    (void)player;
-    (void)parent;
     switch (number) {
+    case WorkPageNumber::SkinManager:
+        return CreateSkinManagerPage(player, parent);
     default:
         return nullptr;
     }

@@ -5,7 +5,9 @@
 #include "RegularFile.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <stdexcept>
 
 namespace {
@@ -16,6 +18,10 @@ struct EmbeddedFile {
     const char* fileName;
 };
 constexpr EmbeddedFile kProgramFiles[] = {{"skin", "default.eks"}, {"mpeg", "mpeg.so"}};
+// The other shipped skins: written only when missing, so a user's change to
+// them (or their removal of one folder's worth) is not undone at every start.
+constexpr EmbeddedFile kShippedSkins[] = {{"skin-light", "Skins/light.eks"},
+                                          {"skin-compact", "Skins/compact.eks"}};
 
 QByteArray resourceBytes(const QString& name) {
     QFile source(resourcePath(name));
@@ -59,6 +65,17 @@ QStringList WriteOutProgramFiles() {
             WriteOutProgramFile(resourceBytes(name), ProgramFile(QString::fromLatin1(file.fileName)));
         if (!problem.isEmpty())
             problems << problem;
+    }
+    for (const EmbeddedFile& file : kShippedSkins) {
+        const QString name = QString::fromLatin1(file.resource);
+        const QString path = ProgramFile(QString::fromLatin1(file.fileName));
+        if (!HasResourceFile(name) || QFileInfo::exists(path) || QFileInfo(path).isSymLink())
+            continue;
+        QString error;
+        if (!QDir().mkpath(QFileInfo(path).absolutePath()) ||
+            !WriteFileAtomically(path, resourceBytes(name), &error))
+            problems << QCoreApplication::translate("ResourceFiles", "Cannot write \"%1\": %2")
+                            .arg(path, error);
     }
     return problems;
 }

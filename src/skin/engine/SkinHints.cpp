@@ -32,7 +32,7 @@ const char* const kDefaultSkinHints[] = {
     QT_TRANSLATE_NOOP("SkinHint", "Song Information"),
     QT_TRANSLATE_NOOP("SkinHint", "Stop"),
     QT_TRANSLATE_NOOP("SkinHint", "Video Mode"),
-    QT_TRANSLATE_NOOP("SkinHint", "Visualisation (double-click for the video window)"),
+    QT_TRANSLATE_NOOP("SkinHint", "Video window (double-click)"),
     QT_TRANSLATE_NOOP("SkinHint", "Volume"),
     QT_TRANSLATE_NOOP("SkinHint", "Window Mode"),
 };

@@ -111,6 +111,24 @@ bool TSkin::SlideKind(TSkinItem* item, SkinItemKind kind, int mode) {
     return true;
 }
 
+void TSkin::turnHandles(TSkinItem* item, TCtrl* drawer) {
+    const int direction = drawer->directionOrGroup;
+    const Qt::Orientations way =
+        direction == 1 || direction == 2 || direction == 5 ? Qt::Horizontal : Qt::Vertical;
+    for (TCtrl* o : item->objects) {
+        if (o->kind != SkinItemKind::Button ||
+            o->command.trimmed().compare(QLatin1String("#Extract"), Qt::CaseInsensitive) != 0)
+            continue;
+        TCtrl* container = FindContainer(o);
+        while (container && container->kind != SkinItemKind::SlidingPanel)
+            container = FindContainer(container);
+        if (container != drawer)
+            continue;
+        o->turned = drawer->opened ? way : Qt::Orientations();
+        o->SetState(o->state);
+    }
+}
+
 void TSkin::SlidePanel(TSkinItem* item, TCtrl* object, int mode) {
     if (!item || !object || item->busy)
         return;
@@ -123,6 +141,7 @@ void TSkin::SlidePanel(TSkinItem* item, TCtrl* object, int mode) {
     const SlidePlan plan = PlanSlide(object->value, object->speed);
     const int delta = object->opened ? -plan.step : plan.step;
     object->opened = !object->opened;
+    turnHandles(item, object);
     const bool direct = onWindow(object, item->window);
     QPointer<TCtrl> alive(object);
     for (int i = 0; i < plan.count; ++i) {

@@ -62,6 +62,13 @@ void TCtrl::SetState(int s) {
     state = s;
     switch (kind) {
     case SkinItemKind::Button:
+        if (TKvImage* image = Image(0)) {
+            const QImage picture = EntryImage(s);
+            const bool across = turned.testFlag(Qt::Horizontal);
+            const bool upright = turned.testFlag(Qt::Vertical);
+            image->SetPicture(turned ? picture.mirrored(across, upright) : picture);
+        }
+        break;
     case SkinItemKind::VolumeSlider:
     case SkinItemKind::BalanceSlider:
     case SkinItemKind::PositionSlider:

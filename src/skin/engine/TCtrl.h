@@ -41,6 +41,9 @@ public:
     TSkinItem* item = nullptr;
     QRect HomeRect; // closed left and top, image width and height
     bool opened = false;
+    // A drawer's "#Extract" handle while its drawer is open: the pictures are
+    // mirrored so the handle points the way the drawer will move next.
+    Qt::Orientations turned;
     SkinPlayList* list = nullptr;
 
     void SetState(int s);

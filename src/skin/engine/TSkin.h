@@ -109,6 +109,8 @@ signals:
     void faceLoaded(QWidget* window, int section);
 
 private:
+    // Turns the "#Extract" handles inside a drawer to its open or closed state.
+    void turnHandles(TSkinItem* item, TCtrl* drawer);
     TCtrl* createObject(TSkinItem* item, const ObjectRecord& record, QWidget* owner);
     void applyRecord(TCtrl* object, const ObjectRecord& record);
     void finishObject(TCtrl* object);

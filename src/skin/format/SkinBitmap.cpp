@@ -139,6 +139,10 @@ QByteArray EncodeSkinBitmap(const QImage& image, int bitsPerPixel) {
     if ((bitsPerPixel != 32 && bitsPerPixel != 16) || image.isNull())
         return {};
     const QImage source = image.convertToFormat(QImage::Format_ARGB32);
+    // A picture without alpha keeps its fourth bytes zero, as 32-bit bitmaps
+    // without alpha have them: the engine then treats it as opaque (or keyed
+    // by colour where the object is transparent), not as fully alpha-blended.
+    const bool alpha = image.hasAlphaChannel();
     const qint64 width = source.width();
     const qint64 height = source.height();
     const qint64 rowBytes = ((width * bitsPerPixel + 31) / 32) * 4;
@@ -169,7 +173,8 @@ QByteArray EncodeSkinBitmap(const QImage& image, int bitsPerPixel) {
         for (qint64 x = 0; x < width; ++x) {
             const QRgb p = line[x];
             if (bitsPerPixel == 32) {
-                const char bgra[4] = {char(qBlue(p)), char(qGreen(p)), char(qRed(p)), char(qAlpha(p))};
+                const char a = char(alpha ? qAlpha(p) : 0);
+                const char bgra[4] = {char(qBlue(p)), char(qGreen(p)), char(qRed(p)), a};
                 out.append(bgra, 4);
                 written += 4;
             } else {

@@ -157,6 +157,43 @@ TEST_F(EngineTest, SlideKindAndExtractFindTheDrawer) {
     EXPECT_TRUE(drawer->opened) << "a button outside every drawer slides nothing";
 }
 
+TEST_F(EngineTest, DrawerHandlePointsTheWayTheDrawerWillMove) {
+    // A handle picture with a marked corner: where the corner ends up shows
+    // which way it is turned.
+    QImage handle = Pic(6, 4, Qt::gray);
+    handle.setPixel(0, 0, qRgb(255, 0, 0));
+    struct Case {
+        int direction;
+        bool horizontal; // the picture turns left-right (else upside down) while open
+    };
+    for (const Case c : {Case{1, true}, Case{2, true}, Case{3, false}, Case{4, false}}) {
+        SCOPED_TRACE(c.direction);
+        SkinWriter w = Basic(c.direction);
+        w.sections[0].objects.push_back(Object(
+            1, SkinItemKind::Button,
+            Place(20, 2) + std::vector{SkinWriterProperty::Text(SkinCode::Command, "#Extract"),
+                                       SkinWriterProperty::Bitmap(SkinCode::StateImage, handle)}));
+        ASSERT_TRUE(skin->LoadSkin(&window, Write("h.eks", w), 0));
+        TCtrl* drawer = Find(SkinItemKind::SlidingPanel);
+        TKvImage* picture = Find(SkinItemKind::Button, 1)->Image(0);
+        ASSERT_TRUE(picture);
+        auto marked = [&] {
+            const QImage image = picture->Picture().convertToFormat(QImage::Format_RGB32);
+            for (QPoint p : {QPoint(0, 0), QPoint(5, 0), QPoint(0, 3)})
+                if (image.pixel(p) == qRgb(255, 0, 0))
+                    return p;
+            return QPoint(-1, -1);
+        };
+        EXPECT_EQ(marked(), QPoint(0, 0)) << "closed: as drawn";
+        skin->SlidePanel(Item(), drawer, 0);
+        ASSERT_TRUE(drawer->opened);
+        EXPECT_EQ(marked(), c.horizontal ? QPoint(5, 0) : QPoint(0, 3)) << "open: turned to point back";
+        skin->SlidePanel(Item(), drawer, 0);
+        EXPECT_EQ(marked(), QPoint(0, 0)) << "closed again";
+        skin->ClearAll();
+    }
+}
+
 TEST(DefaultSkin, ReadsCompletely) {
     SkinFile file;
     ASSERT_TRUE(file.open(QStringLiteral(SORVI_BUILD_DIR "/default.eks")).ok());

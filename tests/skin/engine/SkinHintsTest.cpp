@@ -26,15 +26,18 @@ void collectHints(const QJsonValue& value, QStringList& hints) {
     }
 }
 
-TEST(SkinHints, EveryHintOfTheDefaultSkinIsInTheTranslation) {
-    QFile layout(QStringLiteral(SORVI_TEST_SUPPORT) + "/../../skins/default/layout.json");
-    ASSERT_TRUE(layout.open(QIODevice::ReadOnly));
-    QStringList hints;
-    collectHints(QJsonDocument::fromJson(layout.readAll()).object(), hints);
-    ASSERT_GT(hints.size(), 20);
-    const QStringList known = DefaultSkinHints();
-    for (const QString& hint : hints)
-        EXPECT_TRUE(known.contains(hint)) << hint.toStdString() << " is not offered to the translation";
+TEST(SkinHints, EveryHintOfTheShippedSkinsIsInTheTranslation) {
+    for (const char* skin : {"default", "light", "compact"}) {
+        SCOPED_TRACE(skin);
+        QFile layout(QStringLiteral(SORVI_TEST_SUPPORT) + "/../../skins/" + skin + "/layout.json");
+        ASSERT_TRUE(layout.open(QIODevice::ReadOnly));
+        QStringList hints;
+        collectHints(QJsonDocument::fromJson(layout.readAll()).object(), hints);
+        ASSERT_GT(hints.size(), 20);
+        const QStringList known = DefaultSkinHints();
+        for (const QString& hint : hints)
+            EXPECT_TRUE(known.contains(hint)) << hint.toStdString() << " is not offered to the translation";
+    }
 }
 
 TEST(SkinHints, UnknownHintsStayAsTheSkinWroteThem) {
