@@ -1,7 +1,8 @@
 // Generates a tree of N small files in nested folders, searches it for every
 // file as the search page does (worker thread, batches into the result list),
 // and prints the time to the end of the search, the longest time one batch
-// held the window, the rows listed and the peak resident memory.
+// held the window, the rows listed and the peak resident memory; then how
+// soon a search stopped by the user ends.
 #include "SearchPatterns.h"
 #include "SearchResultList.h"
 #include "TSearchThread.h"
@@ -11,6 +12,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -67,5 +69,24 @@ int main(int argc, char** argv) {
     std::printf("search of %d files: %lld ms, %d rows in %d batches, longest batch %lld ms, peak %ld KB\n", files,
                 timer.elapsed(), list.topLevelItemCount(), batches, longestBatchMs, peakKb());
     thread.wait();
+
+    // Stopped by the user 200 ms into a second search: how long until it has ended.
+    TSearchThread second({root}, NormalisePatterns(QStringLiteral("mp3")));
+    QElapsedTimer sinceStop;
+    qint64 stopMs = -1;
+    QObject::connect(&second, &TSearchThread::searchDone, &app, [&] {
+        stopMs = sinceStop.isValid() ? sinceStop.elapsed() : -1;
+        app.quit();
+    }, Qt::QueuedConnection);
+    QTimer::singleShot(200, &app, [&] {
+        sinceStop.start();
+        second.Stop();
+    });
+    second.start();
+    app.exec();
+    if (stopMs < 0)
+        std::printf("the second search ended before the stop at 200 ms\n");
+    else
+        std::printf("stop 200 ms into a search: ended %lld ms after the stop\n", stopMs);
     return 0;
 }

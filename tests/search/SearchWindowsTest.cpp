@@ -3,6 +3,7 @@
 #include "Messenger.h"
 #include "OptionsStore.h"
 #include "ScriptedDialogs.h"
+#include "SearchPatterns.h"
 #include "SearchResultList.h"
 #include "TOption.h"
 #include "TPlay.h"
@@ -13,8 +14,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMimeData>
 #include <QPushButton>
 #include <QTest>
@@ -133,6 +137,16 @@ TEST_F(SearchPage, NoFolderIsAMessageAndFoldersAreKept) {
     page->SearchAction->trigger();
     EXPECT_EQ(dialogs.messages(), QStringList{"Please choose on the left side to want the folder to clip."});
     EXPECT_FALSE(page->Searching());
+
+    // "Computer": every mounted local file system.
+    page->Places->setCurrentRow(0);
+    EXPECT_TRUE(page->DirEdit->text().endsWith(';'));
+    const QStringList roots = SplitFolders(page->DirEdit->text());
+    EXPECT_FALSE(roots.isEmpty());
+    for (const QString& root : roots)
+        EXPECT_TRUE(QFileInfo(root).isDir()) << root.toStdString();
+    page->Places->setCurrentRow(1);
+    EXPECT_EQ(page->DirEdit->text(), QDir::homePath());
 
     page->StartSearch({root + "rock"}, "ogg");
     waitIdle();

@@ -1,12 +1,17 @@
 #include "WorkPages.h"
 
 #include "PlayerApplication.h"
+#include "TPlus.h"
+#include "TSearchForm.h"
 #include "WorkPage.h"
 
 WorkPage* CreateWorkPage(PlayerApplication& player, int number, QWidget* parent) {
-    (void)player;
-    (void)parent;
     switch (number) {
+    case WorkPageNumber::FileSearch:
+        return new TSearchForm({player.play(), player.messenger(), player.store(),
+                                [&player](const QString& command) { player.DoCommand(command); },
+                                [&player] { return player.plus().FileTypes(); }},
+                               parent);
     default:
         return nullptr;
     }

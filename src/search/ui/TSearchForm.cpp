@@ -74,6 +74,7 @@ void TSearchForm::build() {
     Places->addItems({tr("Computer"), tr("Home"), tr("File System")});
     Places->setMaximumHeight(Places->sizeHintForRow(0) * 3 + 2 * Places->frameWidth() + 4);
     connect(Places, &QListWidget::currentRowChanged, this, &TSearchForm::placeChosen);
+    connect(Places, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { placeChosen(Places->row(item)); });
 
     folders_ = new QFileSystemModel(this);
     folders_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
@@ -86,7 +87,8 @@ void TSearchForm::build() {
         ShellTreeView->hideColumn(column);
     ShellTreeView->header()->hide();
     ShellTreeView->setRootIndex(folders_->index(QStringLiteral("/")).parent());
-    connect(ShellTreeView, &QTreeView::clicked, this, &TSearchForm::folderChosen);
+    connect(ShellTreeView->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &TSearchForm::folderChosen);
 
     auto* left = new QWidget(this);
     auto* leftLayout = new QVBoxLayout(left);

@@ -12,8 +12,8 @@
 #include <QPushButton>
 
 TUrlForm::TUrlForm(TUrlFormContext context, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                          Qt::MSWindowsFixedSizeDialogHint),
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       context_(std::move(context)) {
     setObjectName(QStringLiteral("TUrlForm"));
     setWindowTitle(QStringLiteral("Sorvi"));
