@@ -86,17 +86,18 @@ QString SizeInKB(qint64 bytes) {
 }
 
 bool IsKernelFileSystem(const QByteArray& type) {
-    static const QSet<QByteArray> kernel = {
-        "proc",     "sysfs",     "devtmpfs", "devpts",   "cgroup",      "cgroup2",  "securityfs",
-        "debugfs",  "tracefs",   "pstore",   "bpf",      "mqueue",      "hugetlbfs", "configfs",
-        "fusectl",  "binfmt_misc", "autofs", "efivarfs", "selinuxfs",   "rpc_pipefs", "nsfs",
-        "fuse.portal", "fuse.gvfsd-fuse"};
+    // Automount points and desktop FUSE mounts are left out: asking about them
+    // may wait for a server.
+    static const QSet<QByteArray> kernel = {"proc",      "sysfs",    "devtmpfs",   "devpts",     "cgroup",
+                                            "cgroup2",   "securityfs", "debugfs",  "tracefs",    "pstore",
+                                            "bpf",       "mqueue",   "hugetlbfs",  "configfs",   "fusectl",
+                                            "binfmt_misc", "efivarfs", "selinuxfs", "rpc_pipefs", "nsfs"};
     return kernel.contains(type);
 }
 
 QStringList LocalFileSystemRoots(const QByteArray& mountsText) {
     static const QSet<QByteArray> network = {"nfs", "nfs4", "cifs", "smb3", "smbfs", "sshfs", "fuse.sshfs",
-                                             "9p",  "afs",  "ceph", "glusterfs",
+                                             "9p",  "afs",  "ceph", "glusterfs", "autofs",
                                              // memory file systems: nothing kept there to play
                                              "tmpfs", "ramfs"};
     QStringList roots;
