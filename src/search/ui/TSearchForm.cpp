@@ -185,6 +185,8 @@ QList<QWidget*> TSearchForm::StatusPanels() { return {FolderPanel}; }
 
 void TSearchForm::PageShown() {
     DirEdit->setText(context_.store.ReadString(QStringLiteral("PATH"), QStringLiteral("SEARCH"), QString()));
+    // Enter searches straight away.
+    FilterEdit->setFocus();
 }
 
 void TSearchForm::PageClosed() { StopAndWait(); }
