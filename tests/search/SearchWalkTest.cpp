@@ -1,6 +1,7 @@
 // The search's pattern rules and its directory walk over generated trees that
 // hold the traps a real disk has: dot-folders, a symbolic link back to a
 // parent, a FIFO and a device named like songs, and an unreadable folder.
+#include "FileName.h"
 #include "FileSearchWalk.h"
 #include "SearchPatterns.h"
 #include "TSearchThread.h"
@@ -15,6 +16,8 @@
 #include <gtest/gtest.h>
 
 #include <dirent.h>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -153,6 +156,19 @@ TEST(FileSearchWalk, FoldersThenPatternsInOrderEachFolderOnce) {
     const Collected got = walk({y, t.root + "missing", x, x}, "mp3;ogg");
     EXPECT_EQ(got.files, (QStringList{y + "2.mp3", x + "1.mp3", x + "1.ogg"}));
     EXPECT_EQ(got.folders, (QStringList{y, y, t.root + "missing", t.root + "missing", x, x}));
+}
+
+TEST(FileSearchWalk, NamesThatAreNotUtf8NameTheirFiles) {
+    Tree t;
+    t.folder("old");
+    // A Latin-1 name written by an older system.
+    const QByteArray bytes = QFile::encodeName(t.root + "old/") + "Caf\xE9.mp3";
+    const int fd = ::open(bytes.constData(), O_CREAT | O_WRONLY, 0644);
+    ASSERT_GE(fd, 0);
+    ::close(fd);
+    const Collected got = walk({t.root}, "caf");
+    ASSERT_EQ(got.files.size(), 1);
+    EXPECT_EQ(EncodeFileName(got.files.first()), bytes);
 }
 
 TEST(TSearchThread, HandsEveryFileOverInBatchesAndEnds) {
