@@ -91,5 +91,6 @@ void InstallWindowCommands(TCommandDispatcher& d, PlayerApplication& player) {
         }
         displayCommand(player, call.argument);
     });
+    d.SetHandler(QStringLiteral("#URL"), [&player](const CommandCall&) { player.OpenUrlWindow(0); });
     d.SetHandler(QStringLiteral("#EXIT"), [&player](const CommandCall&) { player.RequestQuit(1); });
 }

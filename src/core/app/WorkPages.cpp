@@ -2,12 +2,19 @@
 
 #include "PlayerApplication.h"
 #include "SkinManagerPage.h"
+#include "TPlus.h"
+#include "TSearchForm.h"
 #include "WorkPage.h"
 
 WorkPage* CreateWorkPage(PlayerApplication& player, int number, QWidget* parent) {
     switch (number) {
     case WorkPageNumber::SkinManager:
         return CreateSkinManagerPage(player, parent);
+    case WorkPageNumber::FileSearch:
+        return new TSearchForm({player.play(), player.messenger(), player.store(),
+                                [&player](const QString& command) { player.DoCommand(command); },
+                                [&player] { return player.plus().FileTypes(); }},
+                               parent);
     default:
         return nullptr;
     }
