@@ -35,6 +35,8 @@
 #include "TPlusProcHandler.h"
 #include "TShortKey.h"
 #include "WindowCommands.h"
+#include "WorkFormCommands.h"
+#include "TWorkForm.h"
 #include "WindowPlacement.h"
 
 #include <QApplication>
@@ -128,6 +130,7 @@ void PlayerApplication::installCommands() {
     InstallStandardCommands(*dispatcher_, *option_, site_, ports);
     InstallPlayCommands(*dispatcher_, *control_);
     InstallWindowCommands(*dispatcher_, *this);
+    InstallWorkFormCommands(*dispatcher_, *this);
     DesktopCommandPorts desktop;
     desktop.associations = associations_.get();
     desktop.messenger = messenger_.get();
@@ -279,6 +282,11 @@ void PlayerApplication::CloseMainWindow() {
 
 PlayerApplication::~PlayerApplication() {
     CloseMainWindow();
+    // The tool pages use the global objects: they go first.
+    if (workForm_) {
+        workForm_->close();
+        delete workForm_.data();
+    }
     desktopBus_.reset();
     lyrics_->Close();
     if (displayWindow_ && displayWindow_->isVisible())

@@ -6,6 +6,7 @@
 #include "TCommandDispatcher.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QStringList>
 #include <QTimer>
 #include <memory>
@@ -30,6 +31,7 @@ class TFrameForm;
 class FileAssociations;
 class DesktopBus;
 class WorkPage;
+class TWorkForm;
 
 // The running player: creates the global objects in their order, the main and
 // display windows, runs the start-up commands, and on close runs the close
@@ -75,6 +77,10 @@ public:
     // Runs "#WorkForm" and shows page `number` (WorkPageNumber) of the tool
     // window; returns the page, or null when the tool window could not show it.
     WorkPage* ShowWorkPage(int number);
+    // "#WorkForm": the tool window, made on first use, shown and restored.
+    TWorkForm* ShowWorkForm();
+    // The tool window while it exists.
+    TWorkForm* workForm() const;
     // Shows the add-URL window ("#Url"), created on first use, with the
     // category that its address goes into (0, DEFAULT, for "#Url").
     void OpenUrlWindow(int targetCategory);
@@ -135,6 +141,7 @@ private:
     std::unique_ptr<Messenger> messenger_;
     std::unique_ptr<TKvMp3PlayForm> mainWindow_;
     std::unique_ptr<TFrameForm> displayWindow_;
+    QPointer<TWorkForm> workForm_; // frees itself when closed
     bool closed_ = false;
     bool ended_ = false;         // the close sequence is over
     bool ready_ = false;         // start-up is done

@@ -19,9 +19,3 @@ WorkPage* CreateWorkPage(PlayerApplication& player, int number, QWidget* parent)
         return nullptr;
     }
 }
-
-// The tool window is not built yet: no page can show.
-WorkPage* PlayerApplication::ShowWorkPage(int number) {
-    (void)number;
-    return nullptr;
-}
