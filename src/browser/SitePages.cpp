@@ -88,6 +88,7 @@ const CommandHelp kCommands[] = {
     {"#Help", "", QT_TRANSLATE_NOOP("SitePages", "Shows this manual.")},
     {"#CheckLink", "", QT_TRANSLATE_NOOP("SitePages", "Checks the player's file associations.")},
     {"#CheckUpdate", "", QT_TRANSLATE_NOOP("SitePages", "Checks for a newer version.")},
+    {"#CreateShortcut", "", QT_TRANSLATE_NOOP("SitePages", "Puts the player in the applications menu and on the desktop.")},
     {"#Exit", "", QT_TRANSLATE_NOOP("SitePages", "Closes the player.")},
 };
 
