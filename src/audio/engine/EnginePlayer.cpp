@@ -35,6 +35,11 @@ mpg123_handle* NewDecoder() {
 
 constexpr size_t kStreamChunk = 16 * 1024;
 constexpr int kIdleWaitMs = 20;
+// Longest sleep while the sound server's buffer is full; it normally wakes
+// the worker itself long before.
+constexpr int kRoomWaitMs = 250;
+// Room the server must have before a block is decoded: one MPEG frame.
+constexpr size_t kMinStepBytes = 4608;
 
 // Workers of disposed players that have not ended yet.
 struct LiveWorkers {
@@ -51,7 +56,28 @@ LiveWorkers& Workers() {
 
 } // namespace
 
-EnginePlayer::EnginePlayer(const MpegNotifyTarget& target) : target_(target) {}
+EnginePlayer::EnginePlayer(const MpegNotifyTarget& target) : target_(target) {
+    // The worker sleeps while the server's buffer is full and wakes when the
+    // server asks for more, like for a command.
+    output_.SetRoomCallback([this] {
+        std::lock_guard lock(mutex_);
+        roomArrived_ = true;
+        Wake();
+    });
+}
+
+bool EnginePlayer::RoomForAStep() {
+    {
+        std::lock_guard lock(mutex_);
+        roomArrived_ = false;
+    }
+    if (!output_.IsOpen())
+        return true;
+    // A frame's worth of room; a larger decoded block (a stream's decoder
+    // hands out up to 72 KiB) waits inside the write for the rest.
+    const size_t room = output_.WritableBytes();
+    return room == PulseOutput::kWriteFails || room >= kMinStepBytes;
+}
 
 EnginePlayer* EnginePlayer::Create(const MpegNotifyTarget& target) {
     auto* player = new EnginePlayer(target);
@@ -116,6 +142,10 @@ bool EnginePlayer::Send(int code, std::string text, int first, int second) {
         queue_.push_back(Command{code, std::move(text), first, second});
     }
     Wake();
+    // The end of a song is waiting for the server to play out its buffer: a
+    // stop, pause or seek cuts that short.
+    if (code == MPEG_CMD_STOP || code == MPEG_CMD_PAUSE || code == MPEG_CMD_SEEK)
+        output_.Poke();
     return true;
 }
 
@@ -151,7 +181,13 @@ void EnginePlayer::Run() {
                 break;
             Execute(command);
         }
-        if (mode_ == Mode::Playing && !Step()) {
+        if (mode_ != Mode::Playing)
+            continue;
+        if (!RoomForAStep()) {
+            std::unique_lock lock(mutex_);
+            wake_.wait_for(lock, std::chrono::milliseconds(kRoomWaitMs),
+                           [this] { return quit_ || !queue_.empty() || roomArrived_; });
+        } else if (!Step()) {
             std::unique_lock lock(mutex_);
             wake_.wait_for(lock, std::chrono::milliseconds(kIdleWaitMs),
                            [this] { return quit_ || !queue_.empty(); });
@@ -436,7 +472,12 @@ bool EnginePlayer::FeedFromStream() {
 
 void EnginePlayer::FinishSong() {
     PostState(MPEG_STATE_EOS);
-    output_.Drain();
+    output_.Drain([this] {
+        std::lock_guard lock(mutex_);
+        return quit_ || std::any_of(queue_.begin(), queue_.end(), [](const Command& c) {
+                   return c.code == MPEG_CMD_STOP || c.code == MPEG_CMD_PAUSE || c.code == MPEG_CMD_SEEK;
+               });
+    });
     ReportHeardTime(false);
     mode_ = Mode::Idle;
     atEnd_ = true;
@@ -471,6 +512,11 @@ uint64_t EnginePlayer::HeardFrame() {
 
 void EnginePlayer::ReportHeardTime(bool force) {
     if (rate_ <= 0)
+        return;
+    // What is heard lies behind what was written: while the written time is
+    // still in the reported second, the heard one is too, and the server need
+    // not be asked.
+    if (!force && static_cast<int64_t>(writtenFrame_ / static_cast<uint64_t>(rate_)) <= lastSecond_)
         return;
     const uint64_t frame = HeardFrame();
     const int64_t second = static_cast<int64_t>(frame / static_cast<uint64_t>(rate_));

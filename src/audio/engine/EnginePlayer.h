@@ -82,6 +82,9 @@ private:
     void PostBytes(uint32_t code, uint8_t b0, uint8_t b1 = 0, uint8_t b2 = 0, uint8_t b3 = 0);
     void PostState(int state) { PostBytes(MPEG_MSG_STATE, static_cast<uint8_t>(state)); }
     void Wake() { wake_.notify_all(); }
+    // Clears the room signal and tells whether the server takes a decoded
+    // block now (or a write would fail, which Step handles).
+    bool RoomForAStep();
 
     const MpegNotifyTarget target_;
     std::mutex notifyMutex_;
@@ -100,6 +103,7 @@ private:
     mpg123_handle_struct* decoder_ = nullptr;
     std::unique_ptr<HttpSource> stream_;
     PulseOutput output_;
+    bool roomArrived_ = false; // guarded by mutex_
     std::vector<unsigned char> pcm_;
     Mode mode_ = Mode::Idle;
     bool inputOpen_ = false;

@@ -6,9 +6,12 @@
 #include <pulse/thread-mainloop.h>
 
 namespace {
-// Buffer kept at the server: short, so that pause, seek and the time codes of
-// what is heard follow the user closely.
-constexpr unsigned kBufferMs = 150;
+// Buffer kept at the server, and the piece it asks for at a time. The buffer
+// is long and the pieces large, so that the server and the player wake up
+// about ten times a second instead of forty; pause, stop and seek still cut
+// the sound at once (they flush), and the time codes count what is held back.
+constexpr unsigned kBufferMs = 500;
+constexpr unsigned kRequestMs = 100;
 
 void SignalLoop(pa_threaded_mainloop* loop) {
     pa_threaded_mainloop_signal(loop, 0);
@@ -17,6 +20,13 @@ void SignalLoop(pa_threaded_mainloop* loop) {
 
 void PulseOutput::Signal(void* self) {
     SignalLoop(static_cast<PulseOutput*>(self)->loop_);
+}
+
+void PulseOutput::RoomArrived(void* self) {
+    auto* output = static_cast<PulseOutput*>(self);
+    SignalLoop(output->loop_);
+    if (output->onRoom_)
+        output->onRoom_();
 }
 
 bool PulseOutput::Open(long rate, int channels) {
@@ -67,14 +77,16 @@ bool PulseOutput::Open(long rate, int channels) {
         pa_stream_set_state_callback(
             stream_, [](pa_stream*, void* self) { Signal(self); }, this);
         pa_stream_set_write_callback(
-            stream_, [](pa_stream*, size_t, void* self) { Signal(self); }, this);
+            stream_, [](pa_stream*, size_t, void* self) { RoomArrived(self); }, this);
         pa_stream_set_latency_update_callback(
             stream_, [](pa_stream*, void* self) { Signal(self); }, this);
         pa_buffer_attr attr{};
         attr.maxlength = static_cast<uint32_t>(-1);
         attr.tlength = static_cast<uint32_t>(pa_usec_to_bytes(kBufferMs * 1000ull, &spec));
-        attr.prebuf = static_cast<uint32_t>(-1);
-        attr.minreq = static_cast<uint32_t>(-1);
+        // Start as soon as one piece is there: a radio stream arrives in real
+        // time and would never fill the whole buffer before it is heard.
+        attr.prebuf = static_cast<uint32_t>(pa_usec_to_bytes(kRequestMs * 1000ull, &spec));
+        attr.minreq = static_cast<uint32_t>(pa_usec_to_bytes(kRequestMs * 1000ull, &spec));
         attr.fragsize = static_cast<uint32_t>(-1);
         const auto flags = static_cast<pa_stream_flags_t>(PA_STREAM_INTERPOLATE_TIMING | PA_STREAM_ADJUST_LATENCY |
                                                           PA_STREAM_AUTO_TIMING_UPDATE);
@@ -136,6 +148,15 @@ void PulseOutput::Interrupt() {
     }
 }
 
+void PulseOutput::Poke() {
+    std::lock_guard guard(loopMutex_);
+    if (loop_) {
+        pa_threaded_mainloop_lock(loop_);
+        SignalLoop(loop_);
+        pa_threaded_mainloop_unlock(loop_);
+    }
+}
+
 bool PulseOutput::Usable() const {
     return !interrupted_ && stream_ && PA_CONTEXT_IS_GOOD(pa_context_get_state(context_)) &&
            PA_STREAM_IS_GOOD(pa_stream_get_state(stream_));
@@ -173,6 +194,20 @@ bool PulseOutput::Write(const void* data, size_t bytes) {
     return ok;
 }
 
+size_t PulseOutput::WritableBytes() {
+    if (!stream_)
+        return kWriteFails;
+    pa_threaded_mainloop_lock(loop_);
+    size_t room = kWriteFails;
+    if (Usable()) {
+        room = pa_stream_writable_size(stream_);
+        if (room == static_cast<size_t>(-1))
+            room = kWriteFails;
+    }
+    pa_threaded_mainloop_unlock(loop_);
+    return room;
+}
+
 bool PulseOutput::Await(pa_operation* operation) {
     // With the loop locked: waits until the server answered the operation.
     if (!operation)
@@ -200,12 +235,26 @@ void PulseOutput::Flush() {
     pa_threaded_mainloop_unlock(loop_);
 }
 
-bool PulseOutput::Drain() {
+bool PulseOutput::Drain(const std::function<bool()>& giveUp) {
     if (!stream_)
         return false;
     pa_threaded_mainloop_lock(loop_);
-    const bool ok = Usable() && Await(pa_stream_drain(
-                                    stream_, [](pa_stream*, int, void* self) { Signal(self); }, this));
+    bool ok = Usable();
+    if (ok) {
+        pa_operation* operation = pa_stream_drain(
+            stream_, [](pa_stream*, int, void* self) { Signal(self); }, this);
+        ok = operation != nullptr;
+        while (ok && pa_operation_get_state(operation) == PA_OPERATION_RUNNING) {
+            if (!Usable() || (giveUp && giveUp())) {
+                pa_operation_cancel(operation);
+                ok = false;
+                break;
+            }
+            pa_threaded_mainloop_wait(loop_);
+        }
+        if (operation)
+            pa_operation_unref(operation);
+    }
     pa_threaded_mainloop_unlock(loop_);
     return ok;
 }
