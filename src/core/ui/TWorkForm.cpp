@@ -9,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QToolButton>
@@ -109,6 +110,9 @@ TWorkForm::TWorkForm(OptionsStore& store, PageFactory factory, CommandRunner run
     }
     buttonLayout->addStretch(1);
     scroller->setWidget(buttonBox);
+    // Wide enough for the longest label beside the scroll bar.
+    scroller->setMinimumWidth(buttonBox->sizeHint().width() + scroller->verticalScrollBar()->sizeHint().width() +
+                              2 * scroller->frameWidth());
     leftLayout->addWidget(scroller, 1);
 
     clientPanel_ = new QWidget(splitter);
@@ -116,7 +120,7 @@ TWorkForm::TWorkForm(OptionsStore& store, PageFactory factory, CommandRunner run
     clientLayout_ = new QVBoxLayout(clientPanel_);
     clientLayout_->setContentsMargins(0, 0, 0, 0);
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({96, 600});
+    splitter->setSizes({left->minimumSizeHint().width(), 600});
     setCentralWidget(body);
     statusBar();
 
