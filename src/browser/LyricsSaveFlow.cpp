@@ -2,6 +2,7 @@
 
 #include "DialogLayer.h"
 #include "LyricsLookup.h"
+#include "SongLyricsNames.h"
 #include "SongTag.h"
 #include "TPlay.h"
 
@@ -14,16 +15,6 @@ namespace {
 
 QString tr(const char* text) {
     return QCoreApplication::translate("TWebForm", text);
-}
-
-TLyricsSong lyricsSong(const TPlayItem& item) {
-    TLyricsSong song;
-    song.FileName = item.FileName;
-    song.Title = TagText(item.Tag.Title);
-    song.Artist = TagText(item.Tag.Artist);
-    song.Album = TagText(item.Tag.Album);
-    song.LyricsName = TagText(item.Tag.LyricsName);
-    return song;
 }
 
 } // namespace
@@ -55,7 +46,7 @@ QString SaveDownloadedLyrics(const QString& downloadedFile, const QString& offer
 
     TPlayItem& current = ports.play.Current();
     if (!current.FileName.isEmpty()) {
-        const QString found = FindLyricsFile(lyricsSong(current), ports.lyricsFolder);
+        const QString found = FindLyricsFile(LyricsSongOf(current), ports.lyricsFolder);
         const bool same = QFileInfo(found).absoluteFilePath().trimmed().compare(
                               QFileInfo(chosen).absoluteFilePath().trimmed(), Qt::CaseInsensitive) == 0;
         if ((found.isEmpty() || !same) &&

@@ -3,6 +3,7 @@
 #include "BackgroundPicture.h"
 #include "LrcParser.h"
 #include "LyricsLookup.h"
+#include "SongLyricsNames.h"
 #include "LyricsOptions.h"
 #include "LyricsPanel.h"
 #include "Messenger.h"
@@ -20,20 +21,6 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
-
-namespace {
-
-TLyricsSong lyricsSong(const TPlayItem& item) {
-    TLyricsSong song;
-    song.FileName = item.FileName;
-    song.Title = TagText(item.Tag.Title);
-    song.Artist = TagText(item.Tag.Artist);
-    song.Album = TagText(item.Tag.Album);
-    song.LyricsName = TagText(item.Tag.LyricsName);
-    return song;
-}
-
-} // namespace
 
 TLrcForm::TLrcForm(TLrcFormContext context, QWidget* parent)
     : QMainWindow(parent, OwnedWindowFlags(parent)), context_(std::move(context)) {
@@ -141,7 +128,7 @@ void TLrcForm::LoadLyricsOptions() {
 void TLrcForm::LoadLyrics(const QString& fileName) {
     const TPlayItem& current = context_.play.Current();
     const QString name =
-        fileName.isEmpty() && !current.FileName.isEmpty() ? FindLyricsFile(lyricsSong(current)) : fileName;
+        fileName.isEmpty() && !current.FileName.isEmpty() ? FindLyricsFile(LyricsSongOf(current)) : fileName;
     lrcFileName_ = name;
     loaded_ = false;
     ++loadSerial_; // a question posted for an earlier load is dropped
