@@ -18,11 +18,7 @@ extern "C" Q_DECL_EXPORT QMainWindow* sorvi_create_browser_window(const BrowserW
         InstallSiteSchemes(*profile, *site, profile);
     }
     TWebFormContext context;
+    static_cast<BrowserWindowSetup&>(context) = setup;
     context.profile = profile;
-    context.downloader = setup.downloader;
-    context.links = setup.links;
-    context.mountedBases = setup.mountedBases;
-    context.run = setup.run;
-    context.saveLyrics = setup.saveLyrics;
     return new TWebForm(std::move(context));
 }

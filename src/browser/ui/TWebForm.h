@@ -1,26 +1,20 @@
 #pragma once
 
-#include "LinkRules.h"
+#include "BrowserModuleApi.h"
 
 #include <QMainWindow>
 #include <QString>
 #include <QStringList>
 #include <functional>
 
-class LyricsDownloader;
 class QLabel;
 class QWebEngineProfile;
 class QWebEngineView;
 
-// What the browser window needs from the running player.
-struct TWebFormContext {
+// What the browser window needs from the running player: what the player
+// hands the module, and the web engine profile the module made.
+struct TWebFormContext : BrowserWindowSetup {
     QWebEngineProfile* profile = nullptr;
-    LyricsDownloader* downloader = nullptr;
-    LinkContext links;
-    QStringList mountedBases; // site addresses served by the built-in site
-    std::function<void(const QString&)> run; // runs a player command
-    // A downloaded lyrics file (while it exists) and the name offered for it.
-    std::function<void(const QString& file, const QString& name)> saveLyrics;
 };
 
 // The browser window of the lyrics site: Home, Refresh, Stop, Back and

@@ -86,10 +86,11 @@ void TInfomation::ShowText(const QString& text) {
     if (!enabled_)
         return;
     for (ScrollLine& line : lines_) {
+        if (!line.label)
+            continue;
         line.shown = text;
         shapeText(line);
-        const QFontMetrics metrics(line.label ? line.label->font() : QFont());
-        draw(line, line.label ? (line.label->width() - metrics.horizontalAdvance(text)) / 2 : 0);
+        draw(line, (line.label->width() - QFontMetrics(line.label->font()).horizontalAdvance(text)) / 2);
     }
 }
 
