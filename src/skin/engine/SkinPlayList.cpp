@@ -13,6 +13,9 @@ SkinPlayList::SkinPlayList(QWidget* owner, const SkinEnvironment& env)
     // The list lies in a drawer behind the window body. An opaque widget is
     // repainted on its own, over whatever covers it, so it must not say so.
     list_->setAttribute(Qt::WA_OpaquePaintEvent, false);
+    // A skin's scroll bar tells that the list scrolls; while every song fits
+    // it would only take room from the titles.
+    list_->VertScrollBox()->SetOnlyWhenNeeded(true);
     connect(list_, &TKvListView::OnItemActivated, this, [this](int row) { PlayRow(row); });
     connect(list_, &TKvListView::OnCtrlKeyDown, this, [this](QKeyEvent* key) {
         if (key->key() == Qt::Key_Delete)

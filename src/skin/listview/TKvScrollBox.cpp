@@ -55,6 +55,17 @@ KvListView::TKvPanel* TKvScrollBox::Panel() const {
 }
 
 void TKvScrollBox::SetVisible(bool visible) {
+    wanted_ = visible;
+    ApplyVisibility();
+}
+
+void TKvScrollBox::SetOnlyWhenNeeded(bool onlyWhenNeeded) {
+    onlyWhenNeeded_ = onlyWhenNeeded;
+    ApplyVisibility();
+}
+
+void TKvScrollBox::ApplyVisibility() {
+    const bool visible = wanted_ && (!onlyWhenNeeded_ || range_.Max() > 0);
     if (visible == visible_)
         return;
     visible_ = visible;
@@ -97,6 +108,10 @@ void TKvScrollBox::SetMax(int max) {
     if (range_.Position() != old)
         emit OnScroll(this);
     Refresh();
+    // The list view lays itself out again when the bar comes or goes; the
+    // vertical range does not depend on the bar's own width, so this settles.
+    if (onlyWhenNeeded_)
+        ApplyVisibility();
 }
 
 void TKvScrollBox::SetPosition(int position) {

@@ -37,6 +37,9 @@ public:
     bool Visible() const { return visible_; }
     // Shows the panel docked in the list view, or hides and un-parents it.
     void SetVisible(bool visible);
+    // A bar switched on shows only while there is something to scroll
+    // (Max() > 0), giving its room back to the rows otherwise.
+    void SetOnlyWhenNeeded(bool onlyWhenNeeded);
     bool Enabled() const { return enabled_; }
     void SetEnabled(bool enabled);
 
@@ -94,7 +97,12 @@ private:
     Kind kind_;
     TKvListView* listView_;
     ScrollBoxPanel* panel_;
+    // Shows or hides the panel as wanted_ and the need to scroll say.
+    void ApplyVisibility();
+
     bool visible_ = false;
+    bool wanted_ = false;
+    bool onlyWhenNeeded_ = false;
     bool enabled_ = true;
     QImage track_;
     QList<QImage> barFrames_;

@@ -193,3 +193,24 @@ TEST_F(ScrollBoxTest, MaxAndPositionClamp) {
 }
 
 } // namespace
+
+// A bar that shows only when needed appears once the rows outgrow the list and
+// goes again when they fit, giving its width back to the rows.
+TEST_F(ScrollBoxTest, BarShownOnlyWhenNeededFollowsTheRows) {
+    bar->SetOnlyWhenNeeded(true);
+    EXPECT_TRUE(bar->Visible()) << "60 rows do not fit";
+    list.SetItems({QStringLiteral("one"), QStringLiteral("two")});
+    EXPECT_FALSE(bar->Visible());
+    EXPECT_EQ(list.SurfaceRect(), QRect(1, 1, 198, 198));
+    QStringList lines;
+    for (int i = 0; i < 40; ++i)
+        lines << QStringLiteral("Line %1").arg(i);
+    list.SetItems(lines);
+    EXPECT_TRUE(bar->Visible());
+    EXPECT_EQ(list.SurfaceRect(), QRect(1, 1, 183, 198));
+    list.resize(200, 1200);
+    EXPECT_FALSE(bar->Visible()) << "a taller list holds every row";
+    bar->SetVisible(false);
+    list.resize(200, 200);
+    EXPECT_FALSE(bar->Visible()) << "a bar switched off stays off";
+}
