@@ -28,6 +28,8 @@ QProcessEnvironment SkinnedPlayer::env() const {
     QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
     e.insert("SORVI_HOME", home.path());
     e.insert("SORVI_TRACE_COMMANDS", trace);
+    for (const auto& [name, value] : extraEnv)
+        e.insert(name, value);
     return e;
 }
 
@@ -63,6 +65,9 @@ QRect SkinnedPlayer::window(int width, const QString& title) const {
                              : QStringList{"--name", title});
     const QStringList ids = RunTool("xdotool", args).split('\n', Qt::SkipEmptyParts);
     for (const QString& id : ids) {
+        if (title.isEmpty() && !ignoredTitles.isEmpty() &&
+            ignoredTitles.contains(RunTool("xdotool", {"getwindowname", id}).trimmed()))
+            continue;
         const QString shell = RunTool("xdotool", {"getwindowgeometry", "--shell", id});
         QRect r;
         for (const QString& line : shell.split('\n')) {

@@ -25,6 +25,8 @@ struct SkinnedPlayer : ::testing::Test {
 
     void TearDown() override;
     QProcessEnvironment env() const;
+    // Variables added to the player's environment (e.g. a scale factor).
+    QList<QPair<QString, QString>> extraEnv;
     void start(const QStringList& args);
     // Sends a command to the running player through a second start.
     void command(const QString& text) const;
@@ -33,6 +35,8 @@ struct SkinnedPlayer : ::testing::Test {
     // The player's visible top-level window of the given width (0: the
     // widest), or the one with the given title.
     QRect window(int width = 0, const QString& title = {}) const;
+    // Windows of the player that window() without a title passes over.
+    QStringList ignoredTitles;
     QImage screenshot(const QString& name) const;
     void click(QPoint inWindow, int button = 1) const;
 };

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QPainter>
+#include <QTransform>
 
 using namespace art;
 
@@ -84,17 +85,34 @@ QImage extrasDrawer() {
     return image;
 }
 
+// The light skin's drawer: a tall volume slider standing at the left edge,
+// balance and the video sign beside it.
+QImage lightExtrasDrawer() {
+    QImage image = Plate(170, 132, 12, kDrawerTop, kDrawerBottom);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(kHairline, 1));
+    p.drawLine(QPointF(153.5, 10), QPointF(153.5, 122));
+    p.drawLine(QPointF(32.5, 14), QPointF(32.5, 118));
+    p.end();
+    Text(image, 40, 20, QStringLiteral("BALANCE"), 9, kLabel, true);
+    Text(image, 112, 20, QStringLiteral("L   R"), 9, kFaintLabel);
+    Text(image, 40, 62, QStringLiteral("VOLUME"), 9, kLabel, true);
+    Text(image, 40, 76, QStringLiteral("slide up, louder"), 9, kFaintLabel);
+    return image;
+}
+
 // The display area opens the video window on a double-click: it shows a
 // screen with the video sign, not a level display it could not keep up.
-QImage display() {
-    QImage image(130, 36, QImage::Format_ARGB32_Premultiplied);
+QImage display(int width = 130) {
+    QImage image(width, 36, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     {
         QPainter p(&image);
         p.setRenderHint(QPainter::Antialiasing);
         p.setPen(QPen(kHairline, 1));
         p.setBrush(kScreen);
-        p.drawRoundedRect(QRectF(0.5, 0.5, 129, 35), 7, 7);
+        p.drawRoundedRect(QRectF(0.5, 0.5, width - 1, 35), 7, 7);
         p.translate(6, 6);
         Named("video")(p, kAccent);
     }
@@ -216,8 +234,8 @@ int main(int argc, char** argv) {
     save("body", body());
     save("preview", preview());
     save("list", listDrawer());
-    save("extras", extrasDrawer());
-    save("display", display());
+    save("extras", light ? lightExtrasDrawer() : extrasDrawer());
+    save("display", display(light ? 108 : 130));
     QImage small = Plate(380, 32, 16, kBodyTop, kBodyBottom);
     {
         QPainter p(&small);
@@ -282,6 +300,9 @@ int main(int argc, char** argv) {
     save("track-volume", Track(130, 14, 4));
     save("track-bar", Track(280, 14, 4));
     save("track-barvolume", Track(80, 14, 4));
+    // The light skin's volume slider stands upright; its balance is shorter.
+    save("track-vvolume", Track(104, 14, 4).transformed(QTransform().rotate(90)));
+    save("track-balance", Track(106, 14, 4));
     for (int s = 0; s < 3; ++s)
         save(QStringLiteral("thumb-%1").arg(s), Thumb(14, s));
     for (int d = 0; d <= 10; ++d)
