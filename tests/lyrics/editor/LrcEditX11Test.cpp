@@ -5,6 +5,7 @@
 #include "SkinnedPlayer.h"
 
 #include <QTest>
+#include <cstdlib>
 
 namespace {
 
@@ -12,13 +13,17 @@ struct LrcEditX11 : SkinnedPlayer {
     QString editorId() const {
         return RunTool("xdotool", {"search", "--onlyvisible", "--name", "Lyrics Editor"}).section('\n', 0, 0).trimmed();
     }
-    // Pixels of the colour inside the rectangle of the shot.
+    // Pixels near the colour (the strokes of smoothed text) inside the
+    // rectangle of the shot.
     static int count(const QImage& shot, const QRect& area, QRgb colour) {
         int n = 0;
         const QRect inside = area.intersected(shot.rect());
         for (int y = inside.top(); y <= inside.bottom(); ++y)
-            for (int x = inside.left(); x <= inside.right(); ++x)
-                n += (shot.pixel(x, y) & 0xFFFFFF) == (colour & 0xFFFFFF);
+            for (int x = inside.left(); x <= inside.right(); ++x) {
+                const QRgb p = shot.pixel(x, y);
+                n += std::abs(qRed(p) - qRed(colour)) < 24 && std::abs(qGreen(p) - qGreen(colour)) < 24 &&
+                     std::abs(qBlue(p) - qBlue(colour)) < 24;
+            }
         return n;
     }
 };
@@ -32,6 +37,10 @@ TEST_F(LrcEditX11, CommandLineLyricsOpenStampAndSaveWithColouredText) {
     }
     start({lrc});
     ASSERT_TRUE(WaitFor([this] { return !editorId().isEmpty(); }, 20000)) << "the editor opens on the file";
+    // The start-up commands end with the skin, which shows the main window:
+    // wait for it before giving the editor the keyboard.
+    ASSERT_TRUE(WaitFor([this] { return traced().join('\n').contains("#Skin", Qt::CaseInsensitive); }, 15000));
+    QTest::qWait(1500);
     const QString id = editorId();
     RunTool("xdotool", {"windowraise", id});
     RunTool("xdotool", {"windowfocus", "--sync", id});
