@@ -168,6 +168,8 @@ void TLrcEditForm::PageShown() {
 
 void TLrcEditForm::PageClosed() { Timer->stop(); }
 
+bool TLrcEditForm::CanClose() { return ConfirmDiscard(); }
+
 bool TLrcEditForm::Modified() const { return Memo->document()->isModified(); }
 
 QStringList TLrcEditForm::lines() const { return Memo->toPlainText().split(QLatin1Char('\n')); }

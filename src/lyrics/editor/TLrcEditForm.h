@@ -43,6 +43,8 @@ public:
     void CommandArgument(const QString& argument) override;
     void PageShown() override;
     void PageClosed() override;
+    // Closing the tool window with unsaved text asks first (the discard check).
+    bool CanClose() override;
 
     // The edited file; empty for a new text.
     const QString& FileName() const { return lrc_.FileName; }

@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QPointer>
 #include <QStatusBar>
 #include <gtest/gtest.h>
 
@@ -50,6 +51,52 @@ TEST(LrcEditPlayer, FirstLyricsFileOfAnAddBatchOpensInTheEditor) {
     EXPECT_FALSE(player.lyrics().lyricsWindow()->LyricsLoaded());
     EXPECT_EQ(editor->FileName(), later);
     tool->close();
+}
+
+TEST(LrcEditPlayer, ClosingTheToolWindowAsksBeforeUnsavedLyricsAreLost) {
+    TempHome home;
+    const QString file = home.write("song.lrc", "[00:01]One\n");
+    ScriptedDialogs dialogs;
+    PlayerApplication player({&dialogs, [](const QString&) {}, {file}});
+    player.Start();
+    QPointer<TWorkForm> tool = player.workForm();
+    ASSERT_TRUE(tool);
+    auto* editor = qobject_cast<TLrcEditForm*>(tool->Page(WorkPageNumber::LyricsEditor));
+    ASSERT_NE(editor, nullptr);
+    player.DoCommand("#Setup"); // another page shows: the editor lives on unseen
+    editor->Memo->appendPlainText("[00:02]Two");
+
+    dialogs.answer = MsgBox::IdCancel;
+    EXPECT_FALSE(tool->close()) << "Cancel keeps the window and the text";
+    ASSERT_EQ(dialogs.shown.size(), 1);
+    EXPECT_EQ(dialogs.shown[0].text, "Save change to File?");
+    EXPECT_TRUE(tool->isVisible());
+
+    dialogs.answer = MsgBox::IdYes;
+    EXPECT_TRUE(tool->close());
+    EXPECT_EQ(home.read("song.lrc"), "[00:01]One\r\n[00:02]Two\r\n");
+
+    // Nothing unsaved: the window closes without a question.
+    dialogs.shown.clear();
+    player.DoCommand("#EditLrc");
+    ASSERT_NE(player.workForm(), nullptr);
+    EXPECT_TRUE(player.workForm()->close());
+    EXPECT_TRUE(dialogs.shown.isEmpty());
+}
+
+TEST(LrcEditPlayer, ShuttingDownAsksNothing) {
+    TempHome home;
+    const QString file = home.write("song.lrc", "[00:01]One\n");
+    ScriptedDialogs dialogs;
+    {
+        PlayerApplication player({&dialogs, [](const QString&) {}, {file}});
+        player.Start();
+        auto* editor = qobject_cast<TLrcEditForm*>(player.workForm()->Page(WorkPageNumber::LyricsEditor));
+        ASSERT_NE(editor, nullptr);
+        editor->Memo->appendPlainText("unsaved");
+    }
+    EXPECT_TRUE(dialogs.shown.isEmpty()) << "no question while the player shuts down";
+    EXPECT_EQ(home.read("song.lrc"), "[00:01]One\n");
 }
 
 } // namespace
