@@ -7,10 +7,12 @@
 #include "ScriptedDialogs.h"
 #include "TLrcEditForm.h"
 #include "TLrcForm.h"
+#include "TPlay.h"
 #include "TWorkForm.h"
 #include "TempHome.h"
 
 #include <QAction>
+#include <QDir>
 #include <QLabel>
 #include <QPointer>
 #include <QStatusBar>
@@ -51,6 +53,32 @@ TEST(LrcEditPlayer, FirstLyricsFileOfAnAddBatchOpensInTheEditor) {
     EXPECT_FALSE(player.lyrics().lyricsWindow()->LyricsLoaded());
     EXPECT_EQ(editor->FileName(), later);
     tool->close();
+}
+
+TEST(LrcEditPlayer, TestShowsTheEditedTextForTheCurrentSong) {
+    TempHome home;
+    const QString song = home.write("song.mp3", "not decoded here");
+    const QString saved = home.write("Lyrics/song.lrc", "[00:01]Saved words\n");
+    ScriptedDialogs dialogs;
+    PlayerApplication player({&dialogs, [](const QString&) {}, {}});
+    player.Start();
+    player.play().Current().FileName = song; // the song the player is on
+
+    player.DoCommand("#EditLrc," + saved);
+    auto* editor = qobject_cast<TLrcEditForm*>(player.workForm()->Page(WorkPageNumber::LyricsEditor));
+    ASSERT_NE(editor, nullptr);
+    editor->Memo->appendPlainText("[00:03]Edited words");
+    editor->TestAction->trigger();
+    TLrcForm* lyrics = player.lyrics().lyricsWindow();
+    ASSERT_NE(lyrics, nullptr);
+    EXPECT_TRUE(lyrics->isVisible());
+    EXPECT_TRUE(lyrics->LyricsLoaded());
+    EXPECT_NE(lyrics->LrcFileName(), saved) << "the lyrics window shows the edited text, not the saved file";
+    EXPECT_TRUE(lyrics->LrcFileName().startsWith(QDir::tempPath()));
+    EXPECT_EQ(editor->FileName(), saved);
+    EXPECT_TRUE(editor->Modified());
+    EXPECT_EQ(home.read("Lyrics/song.lrc"), "[00:01]Saved words\n");
+    player.workForm()->CloseForGood();
 }
 
 TEST(LrcEditPlayer, ClosingTheToolWindowAsksBeforeUnsavedLyricsAreLost) {
