@@ -2,6 +2,7 @@
 // rules, the play-time panel, colouring by line kind, reading a file.
 #include "LrcEditText.h"
 
+#include "../playlist/FifoGuard.h"
 #include "QtPrint.h"
 #include "TempHome.h"
 
@@ -70,6 +71,8 @@ TEST(ReadLrcEditorText, DecodesNormalisesLineEndsAndRefusesWhatIsNoLyricsFile) {
     EXPECT_EQ(ReadLrcEditorText(home.write("empty.lrc", "")), QString(""));
     EXPECT_FALSE(ReadLrcEditorText(home.file("missing.lrc")));
     EXPECT_FALSE(ReadLrcEditorText(home.path()));
+    const QString fifo = MakeFifo(home.file("pipe.lrc"));
+    EXPECT_FALSE(BlocksOnFifo(fifo, [&fifo] { EXPECT_FALSE(ReadLrcEditorText(fifo)); }));
     QFile big(home.file("big.lrc"));
     ASSERT_TRUE(big.open(QIODevice::WriteOnly));
     ASSERT_TRUE(big.resize(17 * 1024 * 1024));
