@@ -284,7 +284,7 @@ PlayerApplication::~PlayerApplication() {
     CloseMainWindow();
     // The tool pages use the global objects: they go first.
     if (workForm_) {
-        workForm_->close();
+        workForm_->CloseForGood();
         delete workForm_.data();
     }
     desktopBus_.reset();

@@ -217,6 +217,16 @@ bool TWorkForm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TWorkForm::closeEvent(QCloseEvent* event) {
+    // Pages holding unsaved work (the lyrics editor's text) may ask first; a
+    // page that keeps the window open is shown with what it kept.
+    for (int number = 0; !closed_ && !closingForGood_ && number < static_cast<int>(pages_.size()); ++number) {
+        WorkPage* page = Page(number);
+        if (page && !page->CanClose()) {
+            ShowPage(number);
+            event->ignore();
+            return;
+        }
+    }
     if (!closed_) {
         closed_ = true;
         if (WorkPage* page = Page(current_)) {
@@ -226,4 +236,9 @@ void TWorkForm::closeEvent(QCloseEvent* event) {
         SaveWindowPlacement(*this, store_);
     }
     event->accept();
+}
+
+void TWorkForm::CloseForGood() {
+    closingForGood_ = true;
+    close();
 }

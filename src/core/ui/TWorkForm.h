@@ -35,6 +35,9 @@ public:
     // The button of page N (tests press it).
     QToolButton* Button(int number) const;
     QWidget* TopPanel() const { return topPanel_; }
+    // Closes without letting the pages ask about unsaved work (the player is
+    // shutting down).
+    void CloseForGood();
 
     // The caption and command of each page's button.
     static QString PageLabel(int number);
@@ -63,4 +66,5 @@ private:
     QWidget* clientPanel_ = nullptr;
     QVBoxLayout* clientLayout_ = nullptr;
     bool closed_ = false;
+    bool closingForGood_ = false;
 };

@@ -34,6 +34,10 @@ public:
     // ("#EditLrc,<file>" gives the lyrics editor a file to open).
     virtual void CommandArgument(const QString& argument) { (void)argument; }
 
+    // The tool window is about to close at the user's request. A page holding
+    // unsaved work may ask about it; false keeps the window open.
+    virtual bool CanClose() { return true; }
+
     // The page is placed and visible.
     virtual void PageShown() {}
     // The page is taken out: another page is shown or the tool window closes.

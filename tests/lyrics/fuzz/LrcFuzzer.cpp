@@ -1,7 +1,8 @@
 // Arbitrary bytes as a lyrics file: read, sort, build display lines, and run the
-// editor's two writing forms over the same text split into lines. Checks the
-// record's invariants on the way.
+// editor's two writing forms, its colouring and its time stamps over the same
+// text split into lines. Checks the record's invariants on the way.
 #include "LrcDisplayLines.h"
+#include "LrcEditText.h"
 #include "LrcParser.h"
 #include "LrcWriter.h"
 #include "TextCodec.h"
@@ -34,5 +35,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QStringList sorted = SortLrcLinesByTime(lines, work);
     if (sorted.size() > lines.size() + work.Count)
         abort();
+
+    // Colouring stays inside the line; a stamp keeps the caret inside it.
+    for (const QString& line : lines) {
+        for (const LrcInkSpan& span : LrcLineInk(line))
+            if (span.start < 0 || span.length < 0 || span.start + span.length > line.size())
+                abort();
+        const int column = static_cast<int>(line.size() / 2);
+        for (const LrcEditLine& stamped :
+             {InsertTimeTag({line, column}, QStringLiteral("01:02.3")), ReplaceFirstTimeTag({line, column}, QStringLiteral("01:02.3"))})
+            if (stamped.column < 0 || stamped.column > stamped.text.size() || !stamped.text.startsWith(u"[01:02.3]"))
+                abort();
+    }
     return 0;
 }
