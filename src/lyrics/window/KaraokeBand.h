@@ -41,6 +41,7 @@ struct BandPiece {
     int x = 0;
     int y = 0;
     int swept = -1;
+    bool operator==(const BandPiece&) const = default;
 };
 
 using TextWidth = std::function<int(const QString&)>;

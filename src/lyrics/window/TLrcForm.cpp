@@ -42,7 +42,9 @@ TLrcForm::TLrcForm(TLrcFormContext context, QWidget* parent)
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
     createActions();
 
-    connect(view_, &TLrcView::presented, fullPanel_, qOverload<>(&QWidget::update));
+    connect(view_, &TLrcView::presented, fullPanel_, [this](const QRect& area) {
+        fullPanel_->update(area);
+    });
     connect(&context_.option, &TOption::tickChanged, this, &TLrcForm::UpdateLyrics);
     connect(&context_.option, &TOption::statusChanged, this, &TLrcForm::UpdateLyrics);
     connect(&context_.option, &TOption::titleChanged, this,
@@ -121,8 +123,7 @@ void TLrcForm::LoadLyricsOptions() {
     const TLyricsOptions options = ReadLyricsOptions(context_.store);
     view_->SetOptions(options, FontSpecToQFont(options.Font), FontSpecToQFont(options.BandFont));
     view_->SetBackground(LoadBackgroundPicture(options.Background));
-    if (!context_.option.Playing())
-        view_->Present();
+    view_->UpdateLyrics();
 }
 
 void TLrcForm::LoadLyrics(const QString& fileName) {

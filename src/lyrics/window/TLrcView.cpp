@@ -43,6 +43,7 @@ void TLrcView::SetOptions(const TLyricsOptions& options, const QFont& lyricsFont
     LineHeight = QFontMetrics(LyricsFont).height() + 2;
     BandLineHeight = QFontMetrics(BandFont).height() + 5;
     measureLines();
+    ++serial_;
 }
 
 void TLrcView::measureLines() {
@@ -57,6 +58,7 @@ void TLrcView::ClearLyrics() {
     DisplayLines.Clear();
     Band.Reset();
     MaxLineWidth = 0;
+    ++serial_;
 }
 
 void TLrcView::SetLyrics(const TLrcRec& lrc) {
@@ -71,10 +73,12 @@ void TLrcView::SetLyrics(const TLrcRec& lrc) {
         line = CapLyricsLine(line);
     Band.Reset();
     measureLines();
+    ++serial_;
 }
 
 void TLrcView::Resize(const QSize& client, const QRect& fullPanel, const QRect& dyPanel) {
     Busy = true;
+    ++serial_;
     FullPanelRect = fullPanel;
     DyPanelRect = dyPanel;
     BandSurface = MakeSurface(dyPanel.size());
@@ -92,10 +96,29 @@ void TLrcView::UpdateLyrics() {
         return;
     Busy = true;
     CurrentLine = CurrentLineAt(DisplayLines, option_.Playing(), option_.PositionTenths());
+    const std::vector<BandPiece> shownBand = bandPieces_;
     DrawBand();
-    DrawList();
-    Present();
+    const bool bandChanged = bandPieces_ != shownBand || drawnBandSerial_ != serial_;
+    const bool listChanged = listState() != drawnList_;
+    if (listChanged) {
+        DrawList();
+        Present();
+    } else if (bandChanged) {
+        presentBand();
+    }
     Busy = false;
+}
+
+TLrcView::ListState TLrcView::listState() const {
+    ListState state;
+    state.line = CurrentLine;
+    state.scroll = ManualScroll ? Scroll
+                                : AutoScroll(Scroll, option_.Playing(), CurrentLine, LineHeight,
+                                             FullPanelRect.height() - DyPanelRect.height());
+    state.x = std::max(0, FullPanelRect.width() - MaxLineWidth) / 2;
+    state.notice = DisplayLines.Lines.isEmpty() ? Notice : QString();
+    state.serial = serial_;
+    return state;
 }
 
 void TLrcView::drawText(QImage& surface, const QFont& font, const QString& text, int x, int y, QRgb color,
@@ -125,9 +148,12 @@ void TLrcView::DrawList() {
     const int ascent = QFontMetrics(LyricsFont).ascent();
     const QColor active = QColor::fromRgb(ColorRefToPixel(Colors.ActiveColor));
     const QColor normal = QColor::fromRgb(ColorRefToPixel(Colors.NormalColor));
+    drawnList_ = listState();
     if (DisplayLines.Lines.isEmpty() && !Notice.isEmpty()) {
         painter.setPen(normal);
         painter.drawText(ListRect, Qt::AlignCenter, Notice);
+        painter.end();
+        OutlineSurface(ListSurface, ColorRefToPixel(Colors.RectColor));
         return;
     }
     // Only the lines that reach into the surface are drawn.
@@ -138,6 +164,8 @@ void TLrcView::DrawList() {
         painter.setPen(i == CurrentLine ? active : normal);
         painter.drawText(ListX, y + ascent, DisplayLines.Lines[i]);
     }
+    painter.end();
+    OutlineSurface(ListSurface, ColorRefToPixel(Colors.RectColor));
 }
 
 void TLrcView::DrawBand() {
@@ -166,6 +194,7 @@ void TLrcView::DrawBand() {
             drawText(BandSurface, BandFont, piece.text, piece.x, piece.y, active,
                      QRect(0, 0, piece.x + piece.swept, piece.y + BandLineHeight));
     }
+    OutlineSurface(BandSurface, ColorRefToPixel(Colors.BandRectColor));
 }
 
 void TLrcView::Present() {
@@ -177,16 +206,32 @@ void TLrcView::Present() {
         QPainter painter(&BackSurface);
         painter.drawImage(area, BackgroundSurface);
     }
-    if (!ListSurface.isNull()) {
-        OutlineSurface(ListSurface, ColorRefToPixel(Colors.RectColor));
+    if (!ListSurface.isNull())
         CopyKeyed(BackSurface, ListRect.topLeft(), ListSurface, ListRect);
-    }
+    baseSurface_ = BackSurface.copy();
+    drawnBandSerial_ = serial_;
     if (!BandSurface.isNull()) {
-        OutlineSurface(BandSurface, ColorRefToPixel(Colors.BandRectColor));
         const QPoint bandAt(DyPanelRect.left(), DyPanelRect.top() - FullPanelRect.top());
         CopyKeyed(BackSurface, bandAt, BandSurface, BandSurface.rect());
     }
-    emit presented();
+    emit presented(BackSurface.rect());
+}
+
+void TLrcView::presentBand() {
+    if (BackSurface.isNull() || BandSurface.isNull() || baseSurface_.size() != BackSurface.size()) {
+        Present();
+        return;
+    }
+    const QPoint bandAt(DyPanelRect.left(), DyPanelRect.top() - FullPanelRect.top());
+    const QRect area = QRect(bandAt, BandSurface.size()).intersected(BackSurface.rect());
+    {
+        QPainter painter(&BackSurface);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.drawImage(area.topLeft(), baseSurface_, area);
+    }
+    CopyKeyed(BackSurface, bandAt, BandSurface, BandSurface.rect());
+    drawnBandSerial_ = serial_;
+    emit presented(area);
 }
 
 void TLrcView::redrawList() {

@@ -29,7 +29,10 @@ public:
     // Fonts (drawn without anti-aliasing, so every text pixel is exactly the
     // text colour and the key colour stays exact) and colours.
     void SetOptions(const TLyricsOptions& options, const QFont& lyricsFont, const QFont& bandFont);
-    void SetBackground(const QImage& picture) { BackgroundSurface = picture; }
+    void SetBackground(const QImage& picture) {
+        BackgroundSurface = picture;
+        ++serial_;
+    }
 
     // --- lyrics ---
     // Forgets the lines and resets the band (the start of every load).
@@ -42,9 +45,13 @@ public:
     void Resize(const QSize& client, const QRect& fullPanel, const QRect& dyPanel);
 
     // --- drawing ---
+    // Draws what changed since the last picture: the list when its line,
+    // scroll or notice moved, the band when its pieces or sweep moved, and
+    // presents only then, so a tick that changes nothing costs no drawing.
     void UpdateLyrics();
     void DrawList();
     void DrawBand();
+    // Composes everything anew (background, list, band).
     void Present();
 
     // --- manual scrolling ---
@@ -86,10 +93,22 @@ public:
     QRect DyPanelRect;
 
 signals:
-    // Present composed a new picture: the window repaints.
-    void presented();
+    // A new picture was composed in `area` of BackSurface: the window repaints it.
+    void presented(const QRect& area);
 
 private:
+    // What the list picture shows; drawing again is needed when it differs.
+    struct ListState {
+        int line = -2;
+        int scroll = 0;
+        int x = 0;
+        QString notice;
+        quint64 serial = 0;
+        bool operator==(const ListState&) const = default;
+    };
+    ListState listState() const;
+    // Puts the band's surface over the kept list picture and presents the band alone.
+    void presentBand();
     void redrawList();
     void measureLines();
     void drawText(QImage& surface, const QFont& font, const QString& text, int x, int y, QRgb color,
@@ -98,4 +117,10 @@ private:
     const TOption& option_;
     int pressedY_ = 0;
     std::vector<BandPiece> bandPieces_;
+    // Bumped by every change of fonts, colours, background, lines or surfaces.
+    quint64 serial_ = 1;
+    ListState drawnList_;
+    quint64 drawnBandSerial_ = 0;
+    // BackSurface with the background and the list, before the band went on.
+    QImage baseSurface_;
 };

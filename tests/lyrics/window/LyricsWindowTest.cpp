@@ -325,3 +325,48 @@ TEST_F(LyricsWindow, HugeLinesAreCutOnceAndTheBandDrawsOnlyWhatFits) {
         option.SetPlaying(false);
     }
 }
+
+// Ticks are ten a second: one that changes nothing on screen draws nothing,
+// one that only moves the band's sweep presents the band alone, and a new
+// line presents everything. Each picture made piecewise equals the picture
+// composed from scratch.
+TEST_F(LyricsWindow, TicksPresentOnlyWhatChangedAndTheSameAsAFullPicture) {
+    song("sweep", "[00:01.0]first line sung slowly\n[00:05.0]second line\n[00:09.0]third\n");
+    open();
+    QList<QRect> areas;
+    QObject::connect(&view(), &TLrcView::presented, [&](const QRect& area) { areas << area; });
+    const QRect whole = view().BackSurface.rect();
+    const QRect band(view().DyPanelRect.left(), view().DyPanelRect.top() - view().FullPanelRect.top(),
+                     view().BandSurface.width(), view().BandSurface.height());
+    auto fullPicture = [&] {
+        QImage piecewise = view().BackSurface.copy();
+        view().Present();
+        return piecewise == view().BackSurface;
+    };
+    struct Step {
+        int tenths;
+        QRect expected; // null: nothing presented
+    } steps[] = {
+        {11, whole},   // the first line becomes current
+        {11, QRect()}, // the same moment again
+        {25, band},    // the sweep moved on along the same line
+        {25, QRect()},
+        {51, whole},   // the next line
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.tenths);
+        if (step.expected.isNull()) {
+            // Another tick at the same moment.
+            areas.clear();
+            form->UpdateLyrics();
+            EXPECT_TRUE(areas.isEmpty());
+        } else {
+            at(step.tenths - 1);
+            areas.clear();
+            option.SetTick(step.tenths % 10);
+            ASSERT_FALSE(areas.isEmpty());
+            EXPECT_EQ(areas.last(), step.expected);
+            EXPECT_TRUE(fullPicture());
+        }
+    }
+}
