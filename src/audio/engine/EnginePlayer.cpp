@@ -76,6 +76,7 @@ bool EnginePlayer::RoomForAStep() {
     // A frame's worth of room; a larger decoded block (a stream's decoder
     // hands out up to 72 KiB) waits inside the write for the rest.
     const size_t room = output_.WritableBytes();
+    room_ = room == PulseOutput::kWriteFails ? 0 : room;
     return room == PulseOutput::kWriteFails || room >= kMinStepBytes;
 }
 
@@ -382,23 +383,37 @@ void EnginePlayer::Seek(int second, int total) {
 bool EnginePlayer::Step() {
     if (pcm_.empty())
         pcm_.resize(mpg123_outblock(decoder_));
-    size_t done = 0;
-    const int result = mpg123_read(decoder_, pcm_.data(), pcm_.size(), &done);
-    if (result == MPG123_NEW_FORMAT) {
-        long rate = 0;
-        int channels = 0, encoding = 0;
-        mpg123_getformat(decoder_, &rate, &channels, &encoding);
-        if (!output_.Matches(rate, channels)) {
-            output_.Drain();
-            rate_ = rate;
-            channels_ = channels;
-            if (!output_.Open(rate_, channels_)) {
-                FailPlay();
+    // Every write wakes the sound server's thread, so the blocks that fit in
+    // the room the server has are decoded first and handed over in one write.
+    const size_t budget = std::max(room_, pcm_.size());
+    batch_.clear();
+    int result = MPG123_OK;
+    for (;;) {
+        size_t done = 0;
+        result = mpg123_read(decoder_, pcm_.data(), pcm_.size(), &done);
+        if (result == MPG123_NEW_FORMAT) {
+            // What was decoded before belongs to the old format.
+            if (!batch_.empty() && !WritePcm(batch_.data(), batch_.size()))
                 return true;
+            batch_.clear();
+            long rate = 0;
+            int channels = 0, encoding = 0;
+            mpg123_getformat(decoder_, &rate, &channels, &encoding);
+            if (!output_.Matches(rate, channels)) {
+                output_.Drain();
+                rate_ = rate;
+                channels_ = channels;
+                if (!output_.Open(rate_, channels_)) {
+                    FailPlay();
+                    return true;
+                }
             }
         }
+        batch_.insert(batch_.end(), pcm_.data(), pcm_.data() + done);
+        if ((result != MPG123_OK && result != MPG123_NEW_FORMAT) || batch_.size() + pcm_.size() > budget)
+            break;
     }
-    if (done > 0 && !WritePcm(pcm_.data(), done))
+    if (!batch_.empty() && !WritePcm(batch_.data(), batch_.size()))
         return true;
     switch (result) {
     case MPG123_OK:

@@ -105,6 +105,10 @@ private:
     PulseOutput output_;
     bool roomArrived_ = false; // guarded by mutex_
     std::vector<unsigned char> pcm_;
+    // Decoded blocks gathered for one write; room_ is what the server had
+    // free when the step began.
+    std::vector<unsigned char> batch_;
+    size_t room_ = 0;
     Mode mode_ = Mode::Idle;
     bool inputOpen_ = false;
     bool atEnd_ = false;     // the song played to its end; Play starts it over
