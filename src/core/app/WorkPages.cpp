@@ -1,5 +1,6 @@
 #include "WorkPages.h"
 
+#include "FileManagerPage.h"
 #include "PlayerApplication.h"
 #include "SkinManagerPage.h"
 #include "TPlus.h"
@@ -8,6 +9,8 @@
 
 WorkPage* CreateWorkPage(PlayerApplication& player, int number, QWidget* parent) {
     switch (number) {
+    case WorkPageNumber::FileManager:
+        return CreateFileManagerPage(player, parent);
     case WorkPageNumber::SkinManager:
         return CreateSkinManagerPage(player, parent);
     case WorkPageNumber::FileSearch:
