@@ -217,6 +217,19 @@ TEST_F(FileManager, RowsShowPathsUntilTheTagScanReadsTitles) {
     EXPECT_TRUE(form->ListView->topLevelItem(1)->icon(SongList::NumberColumn).isNull());
 }
 
+TEST_F(FileManager, SongsWhoseTagsWereReadBeforeTheWindowOpenedShowTheirTitles) {
+    // The player scans DEFAULT at start for the skin's play list; the file
+    // manager opened later still shows those titles.
+    const QString tagged = home.write("music/t.mp3", "audio" + Id3v1("Sky", "Ann", "Blue"));
+    ASSERT_TRUE(play.BeginAdd(TPlay::kDefaultId));
+    play.AddFile(tagged);
+    play.EndAdd();
+    ASSERT_TRUE(play.Default().Song(0).TagRead);
+    open();
+    EXPECT_TRUE(WaitFor([&] { return form->ListView->topLevelItem(0)->text(SongList::TitleColumn) == "Sky"; }));
+    EXPECT_EQ(form->ListView->topLevelItem(0)->text(SongList::ArtistColumn), "Ann");
+}
+
 TEST_F(FileManager, RenameStoresTheNameAndSavesButFixedCategoriesKeepTheirs) {
     const int mine = play.AddCategory("Mine", 0);
     open();
