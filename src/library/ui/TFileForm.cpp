@@ -7,7 +7,6 @@
 #include "FileManagerRules.h"
 #include "M3uWriter.h"
 #include "Messenger.h"
-#include "PlayCounts.h"
 #include "SongHotKeys.h"
 #include "SongList.h"
 #include "TOption.h"
@@ -137,6 +136,7 @@ void TFileForm::ShowCategory(int id) {
     shown_ = id;
     TreeView->SetImage(id, CategoryTree::ShownImage);
     ListView->category = id;
+    counts_.Invalidate();
     ListView->Fill(category->Songs());
     listSelectionChanged();
     scanShownTags();
@@ -245,7 +245,7 @@ void TFileForm::SongChanged(int id, int position) {
     if (id != shown_ || !category || position >= category->Count())
         return;
     const TPlayItem& song = category->Song(position);
-    ListView->ShowSong(position, song, context_.play.GetPlayCount(song.FileName),
+    ListView->ShowSong(position, song, counts_.Count(context_.play, song.FileName),
                        context_.hotKeys ? context_.hotKeys->ShortcutTextOf(song.FileName) : QString());
 }
 
@@ -413,7 +413,7 @@ void TFileForm::ClearTopTen() {
     if (context_.messenger.ShowMessageBox(tr("Are you sure, Clear TopTen?"),
                                           MsgBox::IconQuestion | MsgBox::OkCancel) != MsgBox::IdOk)
         return;
-    ClearPlayCounts(PlayCountFile());
+    context_.play.ClearPlayCounts();
     if (shown_ == TPlay::kTopTenId) {
         context_.play.RebuildTopTen();
         return;

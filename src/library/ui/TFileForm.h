@@ -2,6 +2,7 @@
 
 #include "CategoryEdits.h"
 #include "FileFormActions.h"
+#include "PlayCountCache.h"
 #include "PlayListViews.h"
 #include "WorkPage.h"
 
@@ -124,6 +125,7 @@ private:
 
     TFileFormContext context_;
     CategoryEdits edits_;
+    PlayCountCache counts_;
     QWidget* toolStrip_ = nullptr;
     int shown_ = -1;
     Pane pane_ = Pane::List;
