@@ -55,13 +55,15 @@ struct FileManager : ::testing::Test {
     QStringList ran;
     QList<int> urlTargets, dialogTargets;
     QStringList searched;
+    QList<QPair<QStringList, int>> drops;
     std::unique_ptr<TFileForm> form;
 
     void open() {
         form = std::make_unique<TFileForm>(TFileFormContext{
             play, messenger, option, [this](const QString& c) { ran << c; },
             [this](int id) { urlTargets << id; }, [this](int id) { dialogTargets << id; },
-            [](const QStringList&, int) {}, [this](const QString& p) { searched << p; }, &hotKeys});
+            [this](const QStringList& f, int id) { drops << qMakePair(f, id); },
+            [this](const QString& p) { searched << p; }, &hotKeys});
         form->resize(900, 500);
         form->show();
         form->PageShown();
@@ -404,6 +406,33 @@ TEST_F(FileManager, EachDragRuleAcceptsAndRefuses) {
     EXPECT_EQ(names(TPlay::kDefaultId), (QStringList{"a.mp3", "b.mp3", "c.mp3", "m.mp3"}));
     EXPECT_EQ(rows(), names(TPlay::kDefaultId));
     EXPECT_TRUE(listFile().contains("m.mp3"));
+}
+
+TEST_F(FileManager, DesktopFilesAndBrowserLinksGoToTheShownCategory) {
+    const int mine = play.AddCategory("Mine", 0);
+    open();
+    show(mine);
+    const QString outside = home.write("desk/x.mp3", "audio");
+    QMimeData files;
+    files.setUrls({QUrl::fromLocalFile(outside)});
+    const FileManagerDrag fileDrag = FileManagerDrag::Read(files);
+    ASSERT_TRUE(form->CanDropOnNode(fileDrag, TPlay::kTopTenId)) << "wherever they land";
+    form->DropOnNode(fileDrag, TPlay::kTopTenId);
+    ASSERT_TRUE(form->CanDropOnRow(fileDrag, -1));
+    form->DropOnRow(fileDrag, -1);
+    EXPECT_EQ(drops, (QList<QPair<QStringList, int>>{{{outside}, mine}, {{outside}, mine}}));
+
+    QMimeData link;
+    link.setText("http://radio.example/live");
+    const FileManagerDrag linkDrag = FileManagerDrag::Read(link);
+    ASSERT_TRUE(play.BeginAdd(TPlay::kDefaultId));
+    EXPECT_FALSE(form->CanDropOnRow(linkDrag, -1)) << "not while a batch runs";
+    play.EndAdd();
+    ASSERT_TRUE(form->CanDropOnRow(linkDrag, -1));
+    form->DropOnRow(linkDrag, -1);
+    EXPECT_EQ(names(mine), QStringList{"live"});
+    show(TPlay::kTopTenId);
+    EXPECT_FALSE(form->CanDropOnRow(linkDrag, -1)) << "nor onto TOPTEN";
 }
 
 TEST_F(FileManager, CopyAndPasteGoThroughTheClipboardInShellForms) {

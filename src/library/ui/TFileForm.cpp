@@ -440,7 +440,8 @@ void TFileForm::Find() {
 // --- drags ---
 
 bool TFileForm::CanDropOnNode(const FileManagerDrag& drag, int node) const {
-    return edits_.CanDropOnNode(drag, node, shown_);
+    // Files from the desktop go to the shown category wherever they land.
+    return drag.kind == FileManagerDrag::Files || edits_.CanDropOnNode(drag, node, shown_);
 }
 
 bool TFileForm::CanDropOnRow(const FileManagerDrag& drag, int row) const {
@@ -465,7 +466,10 @@ bool TFileForm::CanDropOnRow(const FileManagerDrag& drag, int row) const {
 }
 
 void TFileForm::DropOnNode(const FileManagerDrag& drag, int node) {
-    edits_.DropOnNode(drag, node);
+    if (drag.kind == FileManagerDrag::Files)
+        DropOnRow(drag, -1);
+    else
+        edits_.DropOnNode(drag, node);
 }
 
 void TFileForm::DropOnRow(const FileManagerDrag& drag, int row) {
