@@ -5,6 +5,7 @@
 #include "FileClipboard.h"
 #include "FileManagerDrag.h"
 #include "FileManagerRules.h"
+#include "HotKeyEditor.h"
 #include "Messenger.h"
 #include "OptionsStore.h"
 #include "ScriptedDialogs.h"
@@ -20,6 +21,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QHash>
+#include <QKeySequenceEdit>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QMimeData>
@@ -547,6 +549,40 @@ TEST_F(FileManager, PlayPropertyUrlAddAndFindHandTheWorkOn) {
     form->actions.AddSongAction->trigger();
     EXPECT_EQ(dialogTargets, QList<int>{mine}) << "no dialog for TOPTEN";
     EXPECT_EQ(dialogs.messages(), QStringList{"The current Category disallows the user modification."});
+}
+
+TEST_F(FileManager, HotKeyEditorBindsTheOneSelectedSong) {
+    open();
+    const QStringList files = add(TPlay::kDefaultId, {"A Song.mp3", "b.mp3"});
+    hotKeys.keys[files[1].toLower()] = "Ctrl+Alt+B";
+    HotKeyEditor& editor = *form->HotKeys;
+    select({0, 1});
+    EXPECT_FALSE(editor.KeyEdit->isEnabled() || editor.SetButton->isEnabled() || editor.CancelButton->isEnabled());
+    select({1});
+    ASSERT_TRUE(editor.SetButton->isEnabled());
+    EXPECT_EQ(editor.KeyEdit->keySequence(), QKeySequence("Ctrl+Alt+B")) << "the song's current key";
+    select({0});
+    EXPECT_TRUE(editor.KeyEdit->keySequence().isEmpty());
+
+    editor.KeyEdit->setKeySequence(QKeySequence("Ctrl+Shift+F9"));
+    EXPECT_TRUE(hotKeys.suspended) << "typing a key does not fire the global keys";
+    editor.SetButton->click();
+    EXPECT_EQ(hotKeys.keys.value(files[0].toLower()), "Ctrl+Shift+F9") << "kept under the lower-cased path";
+    QTreeWidgetItem* row = form->ListView->topLevelItem(0);
+    EXPECT_EQ(row->text(SongList::ShortcutColumn), "Ctrl+Shift+F9");
+    EXPECT_FALSE(row->icon(SongList::NumberColumn).isNull());
+
+    editor.CancelButton->click();
+    EXPECT_FALSE(hotKeys.keys.contains(files[0].toLower()));
+    EXPECT_TRUE(editor.KeyEdit->keySequence().isEmpty());
+    EXPECT_EQ(row->text(SongList::ShortcutColumn), "");
+    EXPECT_TRUE(row->icon(SongList::NumberColumn).isNull());
+
+    // "Set" with no key acts as "Cancel".
+    select({1});
+    editor.KeyEdit->clear();
+    editor.SetButton->click();
+    EXPECT_FALSE(hotKeys.keys.contains(files[1].toLower()));
 }
 
 } // namespace

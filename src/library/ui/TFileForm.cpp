@@ -5,6 +5,7 @@
 #include "FileClipboard.h"
 #include "FileManagerDrag.h"
 #include "FileManagerRules.h"
+#include "HotKeyEditor.h"
 #include "M3uWriter.h"
 #include "Messenger.h"
 #include "SongHotKeys.h"
@@ -80,6 +81,12 @@ void TFileForm::build() {
 
     bottom_ = new QHBoxLayout;
     bottom_->setContentsMargins(0, 0, 0, 0);
+    if (context_.hotKeys) {
+        HotKeys = new HotKeyEditor(*context_.hotKeys, this);
+        bottom_->addWidget(HotKeys);
+        connect(this, &TFileForm::songSelectionChanged, HotKeys, &HotKeyEditor::SetFile);
+        connect(HotKeys, &HotKeyEditor::bindingChanged, this, &TFileForm::HotKeyChanged);
+    }
     bottom_->addStretch(1);
     bottom_->addWidget(searchLabel);
     bottom_->addWidget(SearchEdit);

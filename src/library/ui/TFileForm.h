@@ -9,6 +9,7 @@
 #include <functional>
 
 class CategoryTree;
+class HotKeyEditor;
 class Messenger;
 class QHBoxLayout;
 class QLineEdit;
@@ -86,6 +87,7 @@ public:
     SongList* ListView = nullptr;
     QLineEdit* SearchEdit = nullptr;
     QPushButton* FindButton = nullptr;
+    HotKeyEditor* HotKeys = nullptr; // null without a hot-key table
 
     // Action handlers, named as the actions.
     void NewClass();
