@@ -26,8 +26,8 @@ SongList::SongList(QWidget* parent) : QTreeWidget(parent) {
     setHeaderLabels({QString(), tr("Title&FileName"), tr("Artist"), tr("Album"), QString(), tr("File"),
                      tr("Shortcut")});
     headerItem()->setTextAlignment(CountColumn, Qt::AlignRight);
-    for (const auto& [column, width] : {std::pair{NumberColumn, 56}, {TitleColumn, 220}, {ArtistColumn, 110},
-                                        {AlbumColumn, 110}, {CountColumn, 40}, {FileColumn, 260}})
+    for (const auto& [column, width] : {std::pair{NumberColumn, 44}, {TitleColumn, 200}, {ArtistColumn, 100},
+                                        {AlbumColumn, 100}, {CountColumn, 36}, {FileColumn, 260}})
         setColumnWidth(column, width);
 }
 
