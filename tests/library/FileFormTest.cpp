@@ -10,9 +10,11 @@
 #include "OptionsStore.h"
 #include "ScriptedDialogs.h"
 #include "SongHotKeys.h"
+#include "ShortKeySongs.h"
 #include "SongList.h"
 #include "TFileForm.h"
 #include "TOption.h"
+#include "TShortKey.h"
 #include "TPlay.h"
 #include "TempHome.h"
 
@@ -60,12 +62,12 @@ struct FileManager : ::testing::Test {
     QList<QPair<QStringList, int>> drops;
     std::unique_ptr<TFileForm> form;
 
-    void open() {
+    void open(SongHotKeys* keys = nullptr) {
         form = std::make_unique<TFileForm>(TFileFormContext{
             play, messenger, option, [this](const QString& c) { ran << c; },
             [this](int id) { urlTargets << id; }, [this](int id) { dialogTargets << id; },
             [this](const QStringList& f, int id) { drops << qMakePair(f, id); },
-            [this](const QString& p) { searched << p; }, &hotKeys});
+            [this](const QString& p) { searched << p; }, keys ? keys : &hotKeys});
         form->resize(900, 500);
         form->show();
         form->PageShown();
@@ -583,6 +585,37 @@ TEST_F(FileManager, HotKeyEditorBindsTheOneSelectedSong) {
     editor.KeyEdit->clear();
     editor.SetButton->click();
     EXPECT_FALSE(hotKeys.keys.contains(files[1].toLower()));
+}
+
+TEST_F(FileManager, SongBindingsLiveInThePlayersHotKeyTable) {
+    TShortKey table(store);
+    ShortKeySongs songs(table);
+    open(&songs);
+    songs.SetWindow(form.get());
+    const QStringList files = add(TPlay::kDefaultId, {"Loud Song.mp3", "b.mp3"});
+
+    // Made in the list: the table holds it (the options window lists the
+    // table) and it plays the file.
+    songs.Bind(files[0], QKeySequence("Ctrl+Alt+F11"));
+    const int index = table.IndexOfCommand(files[0].toLower());
+    ASSERT_GE(index, 0);
+    EXPECT_EQ(table.CommandToRun(index), "#Play," + files[0].toLower());
+    EXPECT_EQ(songs.ShortcutTextOf(files[0]), "Ctrl+Alt+F11");
+    EXPECT_EQ(form->ListView->topLevelItem(0)->text(SongList::ShortcutColumn), "Ctrl+Alt+F11");
+
+    // Made or removed elsewhere (the options window): the rows follow.
+    table.AddShortCut(QKeySequence("Ctrl+Alt+F12"), true, files[1].toLower());
+    EXPECT_EQ(form->ListView->topLevelItem(1)->text(SongList::ShortcutColumn), "Ctrl+Alt+F12");
+    table.DeleteCommand(files[0].toLower());
+    EXPECT_EQ(form->ListView->topLevelItem(0)->text(SongList::ShortcutColumn), "");
+    EXPECT_TRUE(form->ListView->topLevelItem(0)->icon(SongList::NumberColumn).isNull());
+
+    // Typing suspends the table once, however often the field reports.
+    songs.Suspend(true);
+    songs.Suspend(true);
+    EXPECT_TRUE(table.Suspended());
+    songs.Suspend(false);
+    EXPECT_FALSE(table.Suspended());
 }
 
 } // namespace

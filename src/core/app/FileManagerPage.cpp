@@ -2,33 +2,15 @@
 
 #include "FileAdder.h"
 #include "PlayerApplication.h"
-#include "SongHotKeys.h"
+#include "ShortKeySongs.h"
 #include "TFileForm.h"
 #include "TOption.h"
 #include "TSearchForm.h"
 #include "TShortKey.h"
 #include "WorkPage.h"
 
-namespace {
-
-// Song bindings of the hot-key table: a file's binding is kept under its
-// lower-cased path.
-class PlayerSongHotKeys : public SongHotKeys {
-public:
-    explicit PlayerSongHotKeys(TShortKey& keys) : keys_(keys) {}
-    QString ShortcutTextOf(const QString& file) const override { return keys_.ShortCutOf(file.toLower()); }
-    void Bind(const QString&, const QKeySequence&) override {}
-    void Unbind(const QString&) override {}
-    void Suspend(bool) override {}
-
-private:
-    TShortKey& keys_;
-};
-
-} // namespace
-
 WorkPage* CreateFileManagerPage(PlayerApplication& p, QWidget* parent) {
-    auto* hotKeys = new PlayerSongHotKeys(p.shortKey());
+    auto* hotKeys = new ShortKeySongs(p.shortKey());
     TFileFormContext context{
         p.play(),
         p.messenger(),
@@ -43,6 +25,7 @@ WorkPage* CreateFileManagerPage(PlayerApplication& p, QWidget* parent) {
         },
         hotKeys};
     auto* page = new TFileForm(std::move(context), parent);
-    QObject::connect(page, &QObject::destroyed, [hotKeys] { delete hotKeys; });
+    hotKeys->setParent(page);
+    hotKeys->SetWindow(page);
     return page;
 }
