@@ -549,8 +549,11 @@ TEST_F(FileManager, PlayPropertyUrlAddAndFindHandTheWorkOn) {
 
     show(TPlay::kTopTenId);
     form->actions.AddSongAction->trigger();
+    form->actions.UrlAction->trigger();
     EXPECT_EQ(dialogTargets, QList<int>{mine}) << "no dialog for TOPTEN";
-    EXPECT_EQ(dialogs.messages(), QStringList{"The current Category disallows the user modification."});
+    EXPECT_EQ(urlTargets, QList<int>{mine}) << "no add-URL window for TOPTEN";
+    EXPECT_EQ(dialogs.messages().size(), 2);
+    EXPECT_EQ(dialogs.messages().value(1), "The current Category disallows the user modification.");
 }
 
 TEST_F(FileManager, HotKeyEditorBindsTheOneSelectedSong) {

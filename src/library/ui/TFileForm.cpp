@@ -430,7 +430,7 @@ void TFileForm::ClearTopTen() {
 }
 
 void TFileForm::Url() {
-    if (context_.openUrl)
+    if (!edits_.RefuseReadOnly(shown_) && context_.openUrl)
         context_.openUrl(shown_);
 }
 
