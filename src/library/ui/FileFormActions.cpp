@@ -3,6 +3,7 @@
 #include "TWorkForm.h"
 #include "WorkPage.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QCoreApplication>
 #include <QMenu>
@@ -103,4 +104,10 @@ QWidget* FileFormActions::NewToolStrip(QWidget* parent, const std::function<void
     layout->addWidget(tools);
     strip->hide();
     return strip;
+}
+
+void PopUpMenu(QAbstractItemView* view, QMenu* menu) {
+    view->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(view, &QWidget::customContextMenuRequested, menu,
+                     [view, menu](const QPoint& at) { menu->popup(view->viewport()->mapToGlobal(at)); });
 }

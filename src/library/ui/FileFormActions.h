@@ -7,6 +7,7 @@
 class QAction;
 class QMenu;
 class QObject;
+class QAbstractItemView;
 class QWidget;
 
 // The file manager's actions with their captions, shortcuts and first
@@ -40,3 +41,6 @@ struct FileFormActions {
     // whose commands go to `runCommand`) above a tool bar.
     QWidget* NewToolStrip(QWidget* parent, const std::function<void(const QString&)>& runCommand) const;
 };
+
+// Pops the menu up where the view is right-clicked.
+void PopUpMenu(QAbstractItemView* view, QMenu* menu);

@@ -10,6 +10,7 @@
 #include "Messenger.h"
 #include "SongHotKeys.h"
 #include "SongList.h"
+#include "SongSearchBox.h"
 #include "TOption.h"
 #include "TPlay.h"
 
@@ -18,12 +19,8 @@
 #include <QClipboard>
 #include <QFileInfo>
 #include <QHBoxLayout>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
 #include <QMimeData>
 #include <QPointer>
-#include <QPushButton>
 #include <QSplitter>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -50,10 +47,7 @@ void TFileForm::build() {
     TreeView->dropped = [this](const FileManagerDrag& d, int node) { DropOnNode(d, node); };
     TreeView->deletePressed = [this] { Delete(); };
     TreeView->focused = [this] { PaneFocused(Pane::Tree); };
-    TreeView->setContextMenuPolicy(Qt::CustomContextMenu);
-    QMenu* treeMenu = actions.NewTreeMenu(this);
-    connect(TreeView, &QWidget::customContextMenuRequested, this,
-            [this, treeMenu](const QPoint& at) { treeMenu->popup(TreeView->viewport()->mapToGlobal(at)); });
+    PopUpMenu(TreeView, actions.NewTreeMenu(this));
     connect(TreeView, &QTreeWidget::itemSelectionChanged, this, &TFileForm::treeSelectionChanged);
     connect(TreeView, &QTreeWidget::itemDoubleClicked, this, [this] { View(); });
     connect(TreeView, &QTreeWidget::itemChanged, this, &TFileForm::nodeRenamed);
@@ -63,40 +57,29 @@ void TFileForm::build() {
     ListView->dropped = [this](const FileManagerDrag& d, int row) { DropOnRow(d, row); };
     ListView->deletePressed = [this] { Delete(); };
     ListView->focused = [this] { PaneFocused(Pane::List); };
-    ListView->setContextMenuPolicy(Qt::CustomContextMenu);
-    QMenu* listMenu = actions.NewListMenu(this);
-    connect(ListView, &QWidget::customContextMenuRequested, this,
-            [this, listMenu](const QPoint& at) { listMenu->popup(ListView->viewport()->mapToGlobal(at)); });
+    PopUpMenu(ListView, actions.NewListMenu(this));
     connect(ListView, &QTreeWidget::itemSelectionChanged, this, &TFileForm::listSelectionChanged);
     connect(ListView, &QTreeWidget::itemDoubleClicked, this, [this] { Play(); });
 
-    SearchEdit = new QLineEdit(this);
-    SearchEdit->setObjectName(QStringLiteral("SearchEdit"));
-    FindButton = new QPushButton(tr("Find"), this);
-    FindButton->setObjectName(QStringLiteral("FindButton"));
-    connect(FindButton, &QPushButton::clicked, this, &TFileForm::Find);
-    connect(SearchEdit, &QLineEdit::returnPressed, this, &TFileForm::Find);
-    auto* searchLabel = new QLabel(tr("Search:"), this);
-    searchLabel->setBuddy(SearchEdit);
-
-    bottom_ = new QHBoxLayout;
-    bottom_->setContentsMargins(0, 0, 0, 0);
+    auto* search = new SongSearchBox(this);
+    SearchEdit = search->Edit;
+    FindButton = search->FindButton;
+    connect(search, &SongSearchBox::find, this, &TFileForm::Find);
+    auto* bottom = new QHBoxLayout;
     if (context_.hotKeys) {
         HotKeys = new HotKeyEditor(*context_.hotKeys, this);
-        bottom_->addWidget(HotKeys);
+        bottom->addWidget(HotKeys);
         connect(this, &TFileForm::songSelectionChanged, HotKeys, &HotKeyEditor::SetFile);
         connect(HotKeys, &HotKeyEditor::bindingChanged, this, &TFileForm::HotKeyChanged);
     }
-    bottom_->addStretch(1);
-    bottom_->addWidget(searchLabel);
-    bottom_->addWidget(SearchEdit);
-    bottom_->addWidget(FindButton);
+    bottom->addStretch(1);
+    bottom->addWidget(search);
 
     auto* right = new QWidget(this);
     auto* rightLayout = new QVBoxLayout(right);
     rightLayout->setContentsMargins(0, 0, 0, 0);
     rightLayout->addWidget(ListView, 1);
-    rightLayout->addLayout(bottom_);
+    rightLayout->addLayout(bottom);
 
     auto* splitter = new QSplitter(this);
     splitter->addWidget(TreeView);
@@ -439,9 +422,9 @@ void TFileForm::Play() {
     context_.run(file.isEmpty() ? QStringLiteral("#Play") : QStringLiteral("#Play,") + file);
 }
 
-void TFileForm::Find() {
+void TFileForm::Find(const QString& text) {
     if (context_.searchComputer)
-        context_.searchComputer(SearchEdit->text());
+        context_.searchComputer(text);
 }
 
 // --- drags ---

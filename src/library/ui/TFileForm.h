@@ -105,16 +105,12 @@ public:
     void ClearTopTen();
     void Url();
     void Play();
-    void Find();
+    void Find(const QString& text);
 
 signals:
     // The file of the one selected row, or empty when not exactly one row is
     // selected (the hot-key editor follows it).
     void songSelectionChanged(const QString& file);
-
-protected:
-    // Room under the list for the hot-key editor, left of the search box.
-    QHBoxLayout* bottom_ = nullptr;
 
 private:
     void build();
