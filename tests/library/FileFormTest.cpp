@@ -27,6 +27,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QMimeData>
+#include <QTest>
 #include <QUrl>
 #include <memory>
 
@@ -240,11 +241,18 @@ TEST_F(FileManager, RenameStoresTheNameAndSavesButFixedCategoriesKeepTheirs) {
     const int mine = play.AddCategory("Mine", 0);
     open();
     selectNode(mine);
-    form->TreeView->NodeOf(mine)->setText(0, "Evening");
+    form->actions.RenameAction->trigger(); // F2: the name is edited in place
+    auto* editor = form->TreeView->viewport()->findChild<QLineEdit*>();
+    ASSERT_TRUE(editor);
+    editor->setText("Evening");
+    QTest::keyClick(editor, Qt::Key_Return);
+    WaitFor([&] { return !form->TreeView->viewport()->findChild<QLineEdit*>(); }, 1000); // committed when events run
     EXPECT_EQ(play.GetCategoryProp(mine, TPlay::PropName).toString(), "Evening");
     EXPECT_TRUE(listFile().contains("Evening"));
 
     selectNode(TPlay::kDefaultId);
+    form->actions.RenameAction->trigger();
+    EXPECT_FALSE(form->TreeView->viewport()->findChild<QLineEdit*>()) << "no editing of a fixed category";
     form->TreeView->NodeOf(TPlay::kDefaultId)->setText(0, "Other");
     EXPECT_EQ(play.GetCategoryProp(TPlay::kDefaultId, TPlay::PropName).toString(), "DEFAULT");
     EXPECT_EQ(form->TreeView->NodeOf(TPlay::kDefaultId)->text(0), "DEFAULT");
