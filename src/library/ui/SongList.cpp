@@ -126,7 +126,9 @@ void SongList::startDrag(Qt::DropActions) {
     drag->setPixmap(style()
                         ->standardIcon(rows.size() > 1 ? QStyle::SP_FileDialogDetailedView : QStyle::SP_FileIcon)
                         .pixmap(24, 24));
-    drag->exec(Qt::CopyAction | Qt::MoveAction, Qt::CopyAction);
+    // Never offered as a move: a desktop file manager would move the song
+    // files themselves out of their folder.
+    drag->exec(Qt::CopyAction | Qt::LinkAction, Qt::CopyAction);
 }
 
 int SongList::rowAt(const QPoint& position) const {
