@@ -143,9 +143,14 @@ TEST_F(FileManager, TreeShowsUserAndSystemCategoriesOnlyAndFollowsTheStore) {
     EXPECT_EQ(form->TreeView->SelectedNode(), TPlay::kDefaultId);
     EXPECT_EQ(form->ShownCategory(), TPlay::kDefaultId);
 
-    // Categories made and removed by others (plug-ins) appear and go.
+    // Categories made and removed by others (plug-ins) appear and go; the
+    // list of one that goes shows DEFAULT instead.
+    add(TPlay::kDefaultId, {"a.mp3"});
+    show(rock);
     play.PluginCreateClass("Podcasts");
     play.DeleteCategory(rock);
+    EXPECT_EQ(form->ShownCategory(), TPlay::kDefaultId);
+    EXPECT_EQ(rows(), QStringList{"a.mp3"});
     EXPECT_EQ(children(0), QStringList{"DEFAULT"});
     EXPECT_EQ(children(1), (QStringList{"TOPTEN", "Radio", "Podcasts"}));
     (void)radio;

@@ -207,9 +207,10 @@ void TFileForm::CategoryAdded(int id, const QString& name, int kind) {
 
 void TFileForm::CategoryDeleted(int id) {
     TreeView->RemoveCategoryNode(id);
+    // A list of songs that are gone shows DEFAULT instead.
     if (id == shown_) {
         shown_ = -1;
-        ListView->clear();
+        ShowCategory(TPlay::kDefaultId);
     }
 }
 
