@@ -21,6 +21,10 @@ int ReadPlayCount(const QString& countFile, const QString& fileName) {
     return static_cast<int>(OptionsStore(countFile).ReadInteger(kSection, fileName, 0));
 }
 
+void ClearPlayCounts(const QString& countFile) {
+    OptionsStore(countFile).EraseSection(kSection);
+}
+
 int IncrementPlayCount(const QString& countFile, const QString& fileName) {
     OptionsStore store(countFile);
     const qint64 count = store.ReadInteger(kSection, fileName, 0) + 1;

@@ -12,6 +12,8 @@ QString PlayCountFile();
 int ReadPlayCount(const QString& countFile, const QString& fileName);
 // Adds one and writes it back; returns the new count.
 int IncrementPlayCount(const QString& countFile, const QString& fileName);
+// Erases the section: every count is 0 again.
+void ClearPlayCounts(const QString& countFile);
 // Every key of the section with its count, in file order (one read of the file).
 QList<QPair<QString, qint64>> ReadAllPlayCounts(const QString& countFile);
 // The most played files, highest count first; equal counts keep file order.

@@ -116,6 +116,11 @@ public:
     // --- play counts ("count" in the program folder) ---
     int GetPlayCount(const QString& fileName) const;
     int IncPlayCount(const QString& fileName);
+    // Erases every count (the "count" file's section).
+    void ClearPlayCounts();
+    // Moves on whenever the player changes a count, so a copy of the counts
+    // (the file manager reads them for thousands of rows) knows it is stale.
+    int PlayCountStamp() const { return playCountStamp_; }
     void RebuildTopTen();
 
     // --- tags ---
@@ -213,6 +218,7 @@ private:
     // first save replaces it (empty when there is none).
     QString unreadableList_;
     bool tagScanRunning_ = false;
+    int playCountStamp_ = 0;
 
     bool addBusy_ = false;
     bool addStopped_ = false;

@@ -8,6 +8,7 @@ int TPlay::GetPlayCount(const QString& fileName) const {
 
 int TPlay::IncPlayCount(const QString& fileName) {
     const int count = IncrementPlayCount(PlayCountFile(), fileName);
+    ++playCountStamp_;
     if (fileManager_) {
         const int shown = fileManager_->ShownCategory();
         if (shown == kTopTenId) {
@@ -19,6 +20,11 @@ int TPlay::IncPlayCount(const QString& fileName) {
         }
     }
     return count;
+}
+
+void TPlay::ClearPlayCounts() {
+    ::ClearPlayCounts(PlayCountFile());
+    ++playCountStamp_;
 }
 
 void TPlay::RebuildTopTen() {

@@ -18,9 +18,10 @@ void TPlay::ScanTags(int id) {
         if (!category || position >= category->Count())
             break;
         TPlayItem& item = category->Song(position);
-        if (item.TagRead)
-            continue;
-        item.TagRead = GetTag(item.FileName, item.Tag);
+        // A tag read earlier (DEFAULT is scanned at start for the skin's
+        // lists) is not read again, but the file manager's row still shows it.
+        if (!item.TagRead)
+            item.TagRead = GetTag(item.FileName, item.Tag);
         if (item.TagRead && FileManagerShows(id))
             fileManager_->SongChanged(id, position);
     }

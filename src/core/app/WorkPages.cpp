@@ -1,5 +1,6 @@
 #include "WorkPages.h"
 
+#include "FileManagerPage.h"
 #include "LyricsEditorPage.h"
 #include "PlayerApplication.h"
 #include "SkinManagerPage.h"
@@ -9,6 +10,8 @@
 
 WorkPage* CreateWorkPage(PlayerApplication& player, int number, QWidget* parent) {
     switch (number) {
+    case WorkPageNumber::FileManager:
+        return CreateFileManagerPage(player, parent);
     case WorkPageNumber::LyricsEditor:
         return CreateLyricsEditorPage(player, parent);
     case WorkPageNumber::SkinManager:
