@@ -1,5 +1,6 @@
 #include "WorkPages.h"
 
+#include "OptionsPage.h"
 #include "PlayerApplication.h"
 #include "SkinManagerPage.h"
 #include "TPlus.h"
@@ -10,6 +11,8 @@ WorkPage* CreateWorkPage(PlayerApplication& player, int number, QWidget* parent)
     switch (number) {
     case WorkPageNumber::SkinManager:
         return CreateSkinManagerPage(player, parent);
+    case WorkPageNumber::Options:
+        return CreateOptionsPage(player, parent);
     case WorkPageNumber::FileSearch:
         return new TSearchForm({player.play(), player.messenger(), player.store(),
                                 [&player](const QString& command) { player.DoCommand(command); },
