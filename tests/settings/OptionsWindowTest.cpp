@@ -8,6 +8,7 @@
 #include "LyricsOptionsPage.h"
 #include "OptionsStore.h"
 #include "PlayerApplication.h"
+#include "PlayerSettings.h"
 #include "ScriptedDialogs.h"
 #include "TLrcForm.h"
 #include "TOption.h"
@@ -129,6 +130,10 @@ TEST_F(OptionsWindow, ColourChangeIsInTheFileAndTheOpenLyricsWindowAtOnce) {
     outline->setCurrentIndex(outline->findText("Lime"));
     emit outline->activated(outline->currentIndex());
     EXPECT_EQ(store.ReadString("LYRICS", "DRECTCOLOR", ""), QString::number(0x00FF00));
+
+    form->LyricsPage()->AutoFetchCheckBox()->click();
+    EXPECT_TRUE(PlayerSettings::AutoFetchLyrics(store));
+    EXPECT_FALSE(form->AcceptAction()->isEnabled());
 }
 
 TEST_F(OptionsWindow, CancelledDialogsChangeNothingAndTheFontKeepsTheColourKey) {
