@@ -46,7 +46,7 @@ public:
         ports.run = [&player](const QString& command) { player.DoCommand(command); };
         ports.post = [&player](const QString& command) { player.PostCommand(command); };
         ports.shortCutOf = [&player](const QString& command) {
-            return player.shortKey().ShortCutOf(command);
+            return player.shortKey().ShortCutOf(command).toString(QKeySequence::NativeText);
         };
         const auto& site = player.site();
         ports.pages = {site.About(), site.Index(), site.Help(), site.LyricsIndexSecond(),
