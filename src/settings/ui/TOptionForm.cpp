@@ -1,9 +1,11 @@
 #include "TOptionForm.h"
 
 #include "GeneralOptionsPage.h"
+#include "HotkeyOptionsPage.h"
 #include "LyricsOptionsPage.h"
 #include "LyricsPanel.h"
 #include "TAnimate.h"
+#include "TShortKey.h"
 #include "TWorkForm.h"
 
 #include <QAction>
@@ -23,8 +25,7 @@ TOptionForm::TOptionForm(OptionFormPorts ports, QWidget* parent) : WorkPage(pare
     pages_ = new QTabWidget(this);
     pages_->setObjectName(QStringLiteral("PageControl1"));
     general_ = new GeneralOptionsPage(ports_, pages_);
-    hotkey_ = new QWidget(pages_);
-    hotkey_->setObjectName(QStringLiteral("TabSheet2"));
+    hotkey_ = new HotkeyOptionsPage(ports_, pages_);
     lyrics_ = new LyricsOptionsPage(ports_, pages_);
     pages_->addTab(general_, tr("General"));
     pages_->addTab(hotkey_, tr("Hotkey"));
@@ -62,6 +63,10 @@ void TOptionForm::buildActions() {
     connect(accept_, &QAction::triggered, this, &TOptionForm::AcceptActionExecute);
     connect(checkUpdate_, &QAction::triggered, this, [this] { run(QStringLiteral("#CheckUpdate")); });
     connect(createShort_, &QAction::triggered, this, [this] { run(QStringLiteral("#CreateShortcut")); });
+    connect(resetHotkey_, &QAction::triggered, this, [this] {
+        if (ports_.shortKey)
+            ports_.shortKey->ResetDefaults();
+    });
     connect(close_, &QAction::triggered, this, [this] { window()->close(); });
     // The tool window's pages, in the order of its buttons.
     for (int number : {WorkPageNumber::FileManager, WorkPageNumber::FileSearch, WorkPageNumber::LyricsEditor,

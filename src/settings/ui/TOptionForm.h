@@ -5,6 +5,7 @@
 
 class AnimationBox;
 class GeneralOptionsPage;
+class HotkeyOptionsPage;
 class LyricsOptionsPage;
 class QMenuBar;
 class QTabWidget;
@@ -37,7 +38,7 @@ public:
     QTabWidget* PageControl() const { return pages_; }
     GeneralOptionsPage* GeneralPage() const { return general_; }
     LyricsOptionsPage* LyricsPage() const { return lyrics_; }
-    QWidget* HotkeyPage() const { return hotkey_; }
+    HotkeyOptionsPage* HotkeyPage() const { return hotkey_; }
     QMenuBar* MainMenu() const { return menu_; }
     QAction* AcceptAction() const { return accept_; }
     QAction* CheckUpdateAction() const { return checkUpdate_; }
@@ -55,7 +56,7 @@ private:
     AnimationBox* paintBox_ = nullptr;
     QTabWidget* pages_ = nullptr;
     GeneralOptionsPage* general_ = nullptr;
-    QWidget* hotkey_ = nullptr;
+    HotkeyOptionsPage* hotkey_ = nullptr;
     LyricsOptionsPage* lyrics_ = nullptr;
     QAction* accept_ = nullptr;
     QAction* checkUpdate_ = nullptr;
