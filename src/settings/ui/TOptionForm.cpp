@@ -9,6 +9,8 @@
 #include "TWorkForm.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QTabBar>
 #include <QHBoxLayout>
 #include <QMenu>
 #include <QMenuBar>
@@ -129,6 +131,10 @@ void TOptionForm::PageShown() {
     general_->RebuildAssociations();
     if (pages_->currentIndex() == LrcShower)
         lyrics_->Fill();
+    // The keyboard starts in the page control: Ctrl+Tab and the arrows turn
+    // its pages.
+    if (!isAncestorOf(QApplication::focusWidget()))
+        pages_->tabBar()->setFocus(Qt::OtherFocusReason);
 }
 
 void TOptionForm::PageClosed() {
