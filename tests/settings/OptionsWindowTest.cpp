@@ -19,6 +19,7 @@
 
 #include <gtest/gtest.h>
 #include <QCheckBox>
+#include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QListWidget>
@@ -184,6 +185,11 @@ TEST_F(OptionsWindow, LyricsWindowOptionsReachTheLrcShowerPage) {
     player.DoCommand("#Lyrics");
     TLrcForm* lyrics = player.lyrics().lyricsWindow();
     ASSERT_NE(lyrics, nullptr);
+    // A right click in the drawing area opens the menu with the Options action.
+    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5), lyrics->FullPanel()->mapToGlobal(QPoint(5, 5)));
+    QCoreApplication::sendEvent(lyrics->FullPanel(), &click);
+    EXPECT_TRUE(lyrics->PopupMenu->isVisible());
+    lyrics->PopupMenu->hide();
     EXPECT_TRUE(lyrics->PopupMenu->actions().contains(lyrics->OptionAction));
     store.WriteInteger("LYRICS", "RECTCOLOR", 0x808080);
     lyrics->OptionAction->trigger();
