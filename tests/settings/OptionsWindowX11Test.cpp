@@ -1,6 +1,7 @@
 // The options window in the real program: "#Setup" shows it in the tool
-// window, Ctrl+Tab turns its pages; a screenshot of each page is left in the
-// test output folder.
+// window, Ctrl+Tab turns its pages (a screenshot of each page is left in the
+// test output folder), and the global hot keys rest while its hot-key field
+// takes a combination.
 #include "SkinnedPlayer.h"
 
 namespace {
@@ -50,3 +51,35 @@ TEST_F(OptionsPlayer, SetupShowsTheOptionsWindowAndCtrlTabTurnsItsPages) {
 }
 
 } // namespace
+
+TEST_F(OptionsPlayer, BoundCombinationTypedIntoTheHotKeyFieldDoesNotFire) {
+    start({});
+    ASSERT_TRUE(WaitFor([&] { return window().isValid(); }, 15000)) << "no main window";
+    command("#Setup");
+    QString id;
+    ASSERT_TRUE(WaitFor(
+        [&] {
+            id = RunTool("xdotool", {"search", "--onlyvisible", "--name", "^Options$"}).section('\n', 0, 0);
+            return !id.isEmpty();
+        },
+        10000));
+    RunTool("xdotool", {"windowactivate", "--sync", id});
+    RunTool("xdotool", {"windowfocus", "--sync", id});
+    WaitFor([] { return false; }, 500);
+    // The Hotkey page, then Tab to "Command:" and on to "Hotkey:".
+    RunTool("xdotool", {"key", "ctrl+Tab"});
+    RunTool("xdotool", {"key", "Tab"});
+    RunTool("xdotool", {"key", "Tab"});
+    WaitFor([] { return false; }, 300);
+    RunTool("xdotool", {"key", "ctrl+shift+p"});
+    WaitFor([] { return false; }, 500);
+    screenshot("options-window-hotkey-field");
+    EXPECT_FALSE(traced().contains("#playpause")) << traced().join(' ').toStdString();
+    // Out of the field the same combination runs its command again.
+    RunTool("xdotool", {"key", "Tab"});
+    WaitFor([] { return false; }, 300);
+    RunTool("xdotool", {"key", "ctrl+shift+p"});
+    EXPECT_TRUE(WaitFor([&] { return traced().contains("#playpause"); }, 5000)) << traced().join(' ').toStdString();
+    command("#Exit");
+    EXPECT_TRUE(player.waitForFinished(10000));
+}
