@@ -16,7 +16,8 @@ TEST(HotKeyField, PressedCombinationsAreTakenAsKeys) {
         {Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier, "Ctrl+Shift+P"},
         {Qt::Key_Greater, Qt::ControlModifier | Qt::ShiftModifier, "Ctrl+Shift+."},
         {Qt::Key_Plus, Qt::ControlModifier | Qt::ShiftModifier, "Ctrl+Shift+="},
-        {Qt::Key_Plus, Qt::ControlModifier | Qt::AltModifier, "Ctrl+Alt++"}, // keypad plus stays plus
+        {Qt::Key_Plus, Qt::ControlModifier | Qt::AltModifier, "Ctrl+Alt++"}, // a layout's own plus key
+        {Qt::Key_Plus, Qt::ControlModifier | Qt::AltModifier | Qt::KeypadModifier, "Ctrl+Alt+Num++"},
         {Qt::Key_F5, Qt::NoModifier, "F5"},
         {Qt::Key_S, Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier, "Ctrl+Alt+S"},
     };

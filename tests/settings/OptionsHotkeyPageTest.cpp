@@ -5,10 +5,10 @@
 #include "HotkeyOptionsPage.h"
 #include "OptionFormPorts.h"
 #include "OptionsStore.h"
+#include "TempHome.h"
 #include "TOption.h"
 #include "TOptionForm.h"
 #include "TShortKey.h"
-#include "TempHome.h"
 
 #include <gtest/gtest.h>
 #include <QAction>
@@ -26,11 +26,13 @@ struct HotkeyPage : ::testing::Test {
     OptionsStore store{home.file("Options.ini")};
     TOption option{store};
     TShortKey keys{store};
+    QStringList messages;
     OptionFormPorts ports = [this] {
         OptionFormPorts p;
         p.store = &store;
         p.option = &option;
         p.shortKey = &keys;
+        p.showMessage = [this](const QString& text, int) { messages << text; };
         return p;
     }();
     TOptionForm form{ports};
@@ -40,7 +42,9 @@ struct HotkeyPage : ::testing::Test {
         const int row = page->RowOf(command);
         return row < 0 ? "(no row)" : page->ListView()->topLevelItem(row)->text(1);
     }
-    void press(Qt::Key key, Qt::KeyboardModifiers modifiers) { QTest::keyClick(page->HotKey(), key, modifiers); }
+    void press(Qt::Key key, Qt::KeyboardModifiers modifiers) {
+        QTest::keyClick(page->HotKey(), key, modifiers);
+    }
 };
 
 TEST_F(HotkeyPage, ListsTheBuiltInCommandsInOrderWithTheirCombinations) {
@@ -91,6 +95,24 @@ TEST_F(HotkeyPage, SetWithAnEmptyFieldUnbindsAndTypedCommandsKeepTheirPath) {
     press(Qt::Key_B, Qt::ControlModifier | Qt::AltModifier);
     page->SetupHotKeyButton()->click();
     EXPECT_GE(keys.IndexOfCommand("#skin,/Music/Skins/Blue.eks"), 0) << "the argument keeps its letters";
+}
+
+TEST_F(HotkeyPage, KeypadKeysKeepTheirOwnCodeAndKeysWithoutOneAreRefused) {
+    page->SelectRow(page->RowOf("#soundup"));
+    press(Qt::Key_Plus, Qt::ControlModifier | Qt::AltModifier | Qt::KeypadModifier);
+    page->SetupHotKeyButton()->click();
+    const int index = keys.IndexOfCommand("#soundup");
+    ASSERT_GE(index, 0);
+    EXPECT_EQ(keys.At(index).key, 0x6B) << "the keypad's plus, not the \"=+\" key";
+
+    // A key the table has no code for would make a binding that never fires.
+    page->SelectRow(page->RowOf("#stop"));
+    const QString before = shortcutOf("#stop");
+    press(Qt::Key_Launch0, Qt::ControlModifier);
+    page->SetupHotKeyButton()->click();
+    EXPECT_EQ(shortcutOf("#stop"), before);
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].contains("Ctrl+Launch (0)")) << messages[0].toStdString();
 }
 
 TEST_F(HotkeyPage, SongBindingsMadeElsewhereComeAndGoInTheList) {

@@ -10,11 +10,11 @@
 #include "PlayerApplication.h"
 #include "PlayerSettings.h"
 #include "ScriptedDialogs.h"
+#include "TempHome.h"
 #include "TLrcForm.h"
 #include "TOption.h"
 #include "TOptionForm.h"
 #include "TWorkForm.h"
-#include "TempHome.h"
 #include "WorkPage.h"
 
 #include <gtest/gtest.h>
@@ -186,7 +186,8 @@ TEST_F(OptionsWindow, LyricsWindowOptionsReachTheLrcShowerPage) {
     TLrcForm* lyrics = player.lyrics().lyricsWindow();
     ASSERT_NE(lyrics, nullptr);
     // A right click in the drawing area opens the menu with the Options action.
-    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5), lyrics->FullPanel()->mapToGlobal(QPoint(5, 5)));
+    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5),
+                            lyrics->FullPanel()->mapToGlobal(QPoint(5, 5)));
     QCoreApplication::sendEvent(lyrics->FullPanel(), &click);
     EXPECT_TRUE(lyrics->PopupMenu->isVisible());
     lyrics->PopupMenu->hide();
@@ -285,12 +286,8 @@ TEST(OptionsAssociations, ListIsRebuiltFromTheFileTypesAndChangesOnlyWhatWasChan
 
 TEST(OptionsAssociations, ExtensionsOfFileTypeText) {
     const std::pair<const char*, QStringList> cases[] = {
-        {"*.mp3;*.mp2;", {".mp3", ".mp2"}},
-        {"*.MP3;*.mp3", {".mp3"}},
-        {"", {}},
-        {";;*.ogg; ", {".ogg"}},
-        {"Ogg files *.ogg", {".ogg"}},
-        {".flac", {".flac"}},
+        {"*.mp3;*.mp2;", {".mp3", ".mp2"}}, {"*.MP3;*.mp3", {".mp3"}}, {"", {}}, {";;*.ogg; ", {".ogg"}},
+        {"Ogg files *.ogg", {".ogg"}},      {".flac", {".flac"}},
     };
     for (const auto& [text, expected] : cases)
         EXPECT_EQ(GeneralOptionsPage::ExtensionsOf(text), expected) << text;

@@ -36,7 +36,8 @@ TEST_F(OptionsPlayer, SetupShowsTheOptionsWindowAndCtrlTabTurnsItsPages) {
     RunTool("xdotool", {"windowfocus", "--sync", id});
     WaitFor([] { return false; }, 500);
     QList<QImage> shots;
-    for (const char* name : {"options-window-general", "options-window-hotkey", "options-window-lrc-shower"}) {
+    for (const char* name :
+         {"options-window-general", "options-window-hotkey", "options-window-lrc-shower"}) {
         if (!shots.isEmpty()) {
             RunTool("xdotool", {"key", "--window", id, "ctrl+Tab"});
             WaitFor([] { return false; }, 400);
@@ -79,7 +80,8 @@ TEST_F(OptionsPlayer, BoundCombinationTypedIntoTheHotKeyFieldDoesNotFire) {
     RunTool("xdotool", {"key", "Tab"});
     WaitFor([] { return false; }, 300);
     RunTool("xdotool", {"key", "ctrl+shift+p"});
-    EXPECT_TRUE(WaitFor([&] { return traced().contains("#playpause"); }, 5000)) << traced().join(' ').toStdString();
+    EXPECT_TRUE(WaitFor([&] { return traced().contains("#playpause"); }, 5000))
+        << traced().join(' ').toStdString();
     command("#Exit");
     EXPECT_TRUE(player.waitForFinished(10000));
 }

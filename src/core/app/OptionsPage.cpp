@@ -28,7 +28,8 @@ WorkPage* CreateOptionsPage(PlayerApplication& p, QWidget* parent) {
         return p.messenger().Modal([&](DialogLayer& dialogs) { return dialogs.ChooseFont(initial); });
     };
     ports.choosePicture = [&p](const QString& title, const QString& filter) {
-        return p.messenger().Modal([&](DialogLayer& dialogs) { return dialogs.OpenFile(title, QString(), filter); });
+        return p.messenger().Modal(
+            [&](DialogLayer& dialogs) { return dialogs.OpenFile(title, QString(), filter); });
     };
     ports.showMessage = [&p](const QString& text, int flags) { p.messenger().ShowMessageBox(text, flags); };
     return new TOptionForm(std::move(ports), parent);

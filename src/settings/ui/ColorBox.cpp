@@ -13,14 +13,14 @@ struct NamedColor {
 };
 
 constexpr NamedColor kStandard[] = {
-    {QT_TRANSLATE_NOOP("ColorBox", "Black"), 0x000000},   {QT_TRANSLATE_NOOP("ColorBox", "Maroon"), 0x000080},
-    {QT_TRANSLATE_NOOP("ColorBox", "Green"), 0x008000},   {QT_TRANSLATE_NOOP("ColorBox", "Olive"), 0x008080},
-    {QT_TRANSLATE_NOOP("ColorBox", "Navy"), 0x800000},    {QT_TRANSLATE_NOOP("ColorBox", "Purple"), 0x800080},
-    {QT_TRANSLATE_NOOP("ColorBox", "Teal"), 0x808000},    {QT_TRANSLATE_NOOP("ColorBox", "Gray"), 0x808080},
-    {QT_TRANSLATE_NOOP("ColorBox", "Silver"), 0xC0C0C0},  {QT_TRANSLATE_NOOP("ColorBox", "Red"), 0x0000FF},
-    {QT_TRANSLATE_NOOP("ColorBox", "Lime"), 0x00FF00},    {QT_TRANSLATE_NOOP("ColorBox", "Yellow"), 0x00FFFF},
-    {QT_TRANSLATE_NOOP("ColorBox", "Blue"), 0xFF0000},    {QT_TRANSLATE_NOOP("ColorBox", "Fuchsia"), 0xFF00FF},
-    {QT_TRANSLATE_NOOP("ColorBox", "Aqua"), 0xFFFF00},    {QT_TRANSLATE_NOOP("ColorBox", "White"), 0xFFFFFF},
+    {QT_TRANSLATE_NOOP("ColorBox", "Black"), 0x000000},  {QT_TRANSLATE_NOOP("ColorBox", "Maroon"), 0x000080},
+    {QT_TRANSLATE_NOOP("ColorBox", "Green"), 0x008000},  {QT_TRANSLATE_NOOP("ColorBox", "Olive"), 0x008080},
+    {QT_TRANSLATE_NOOP("ColorBox", "Navy"), 0x800000},   {QT_TRANSLATE_NOOP("ColorBox", "Purple"), 0x800080},
+    {QT_TRANSLATE_NOOP("ColorBox", "Teal"), 0x808000},   {QT_TRANSLATE_NOOP("ColorBox", "Gray"), 0x808080},
+    {QT_TRANSLATE_NOOP("ColorBox", "Silver"), 0xC0C0C0}, {QT_TRANSLATE_NOOP("ColorBox", "Red"), 0x0000FF},
+    {QT_TRANSLATE_NOOP("ColorBox", "Lime"), 0x00FF00},   {QT_TRANSLATE_NOOP("ColorBox", "Yellow"), 0x00FFFF},
+    {QT_TRANSLATE_NOOP("ColorBox", "Blue"), 0xFF0000},   {QT_TRANSLATE_NOOP("ColorBox", "Fuchsia"), 0xFF00FF},
+    {QT_TRANSLATE_NOOP("ColorBox", "Aqua"), 0xFFFF00},   {QT_TRANSLATE_NOOP("ColorBox", "White"), 0xFFFFFF},
 };
 
 QIcon Swatch(ColorRef color) {

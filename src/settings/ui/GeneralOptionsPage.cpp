@@ -126,8 +126,9 @@ void GeneralOptionsPage::ChangeAssociate() {
     // list then shows what really holds.
     if (!failed.isEmpty()) {
         if (ports_.showMessage)
-            ports_.showMessage(tr("These file types could not be changed: %1").arg(failed.join(QStringLiteral(", "))),
-                               MsgBox::IconExclamation);
+            ports_.showMessage(
+                tr("These file types could not be changed: %1").arg(failed.join(QStringLiteral(", "))),
+                MsgBox::IconExclamation);
         RebuildAssociations();
     }
 }

@@ -61,13 +61,26 @@ void HotKeyField::showCombination() {
 
 int HotKeyField::UnshiftedKey(int key) {
     static const std::pair<int, int> shifted[] = {
-        {Qt::Key_Exclam, Qt::Key_1},         {Qt::Key_At, Qt::Key_2},           {Qt::Key_NumberSign, Qt::Key_3},
-        {Qt::Key_Dollar, Qt::Key_4},         {Qt::Key_Percent, Qt::Key_5},      {Qt::Key_AsciiCircum, Qt::Key_6},
-        {Qt::Key_Ampersand, Qt::Key_7},      {Qt::Key_Asterisk, Qt::Key_8},     {Qt::Key_ParenLeft, Qt::Key_9},
-        {Qt::Key_ParenRight, Qt::Key_0},     {Qt::Key_Underscore, Qt::Key_Minus}, {Qt::Key_Plus, Qt::Key_Equal},
-        {Qt::Key_BraceLeft, Qt::Key_BracketLeft}, {Qt::Key_BraceRight, Qt::Key_BracketRight},
-        {Qt::Key_Bar, Qt::Key_Backslash},    {Qt::Key_Colon, Qt::Key_Semicolon}, {Qt::Key_QuoteDbl, Qt::Key_Apostrophe},
-        {Qt::Key_Less, Qt::Key_Comma},       {Qt::Key_Greater, Qt::Key_Period}, {Qt::Key_Question, Qt::Key_Slash},
+        {Qt::Key_Exclam, Qt::Key_1},
+        {Qt::Key_At, Qt::Key_2},
+        {Qt::Key_NumberSign, Qt::Key_3},
+        {Qt::Key_Dollar, Qt::Key_4},
+        {Qt::Key_Percent, Qt::Key_5},
+        {Qt::Key_AsciiCircum, Qt::Key_6},
+        {Qt::Key_Ampersand, Qt::Key_7},
+        {Qt::Key_Asterisk, Qt::Key_8},
+        {Qt::Key_ParenLeft, Qt::Key_9},
+        {Qt::Key_ParenRight, Qt::Key_0},
+        {Qt::Key_Underscore, Qt::Key_Minus},
+        {Qt::Key_Plus, Qt::Key_Equal},
+        {Qt::Key_BraceLeft, Qt::Key_BracketLeft},
+        {Qt::Key_BraceRight, Qt::Key_BracketRight},
+        {Qt::Key_Bar, Qt::Key_Backslash},
+        {Qt::Key_Colon, Qt::Key_Semicolon},
+        {Qt::Key_QuoteDbl, Qt::Key_Apostrophe},
+        {Qt::Key_Less, Qt::Key_Comma},
+        {Qt::Key_Greater, Qt::Key_Period},
+        {Qt::Key_Question, Qt::Key_Slash},
         {Qt::Key_AsciiTilde, Qt::Key_QuoteLeft},
     };
     for (const auto& [from, to] : shifted)
@@ -114,7 +127,9 @@ void HotKeyField::keyPressEvent(QKeyEvent* event) {
         }
     }
     const int main = modifiers & Qt::ShiftModifier ? UnshiftedKey(key) : key;
-    combination_ = QKeySequence(QKeyCombination(modifiers, Qt::Key(main)));
+    // The keypad's keys are keys of their own ("Num++" beside "=").
+    const Qt::KeyboardModifiers keypad = event->modifiers() & Qt::KeypadModifier;
+    combination_ = QKeySequence(QKeyCombination(modifiers | keypad, Qt::Key(main)));
     showCombination();
     emit combinationChanged();
 }

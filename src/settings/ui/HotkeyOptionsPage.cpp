@@ -1,5 +1,6 @@
 #include "HotkeyOptionsPage.h"
 
+#include "DialogLayer.h"
 #include "HotKeyField.h"
 #include "OptionFormPorts.h"
 #include "TShortKey.h"
@@ -29,7 +30,8 @@ QString NormalCommand(const QString& text) {
 
 } // namespace
 
-HotkeyOptionsPage::HotkeyOptionsPage(const OptionFormPorts& ports, QWidget* parent) : QWidget(parent), ports_(ports) {
+HotkeyOptionsPage::HotkeyOptionsPage(const OptionFormPorts& ports, QWidget* parent)
+    : QWidget(parent), ports_(ports) {
     setObjectName(QStringLiteral("TabSheet2"));
     auto* layout = new QVBoxLayout(this);
     auto* fields = new QGridLayout;
@@ -115,7 +117,10 @@ int HotkeyOptionsPage::RowOf(const QString& command) const {
         if (list_->topLevelItem(row)->data(0, kCommandRole).toString() == command)
             return row;
     for (int row = 0; row < list_->topLevelItemCount(); ++row)
-        if (list_->topLevelItem(row)->data(0, kCommandRole).toString().compare(command, Qt::CaseInsensitive) == 0)
+        if (list_->topLevelItem(row)
+                ->data(0, kCommandRole)
+                .toString()
+                .compare(command, Qt::CaseInsensitive) == 0)
             return row;
     return -1;
 }
@@ -141,6 +146,16 @@ void HotkeyOptionsPage::SetClick() {
         return;
     }
     requireEdit_->setText(command);
+    // A key the table has no code for would give a binding that never fires.
+    quint16 key = 0;
+    quint8 shift = 0;
+    if (!TShortKey::Unpack(hotKey_->Combination(), key, shift)) {
+        if (ports_.showMessage)
+            ports_.showMessage(tr("%1 cannot be used as a hot key.")
+                                   .arg(hotKey_->Combination().toString(QKeySequence::PortableText)),
+                               MsgBox::IconExclamation);
+        return;
+    }
     ports_.shortKey->AddShortCut(hotKey_->Combination(), TShortKey::OnceFor(command), command);
 }
 

@@ -34,7 +34,8 @@ QString PictureFilter() {
 
 } // namespace
 
-LyricsOptionsPage::LyricsOptionsPage(const OptionFormPorts& ports, QWidget* parent) : QWidget(parent), ports_(ports) {
+LyricsOptionsPage::LyricsOptionsPage(const OptionFormPorts& ports, QWidget* parent)
+    : QWidget(parent), ports_(ports) {
     setObjectName(QStringLiteral("TabSheet3"));
     for (const char* key : kColorKeys)
         boxes_.append(addColorBox(key));
@@ -60,7 +61,8 @@ LyricsOptionsPage::LyricsOptionsPage(const OptionFormPorts& ports, QWidget* pare
     layout->addLayout(background);
 
     // One group per display: the list of lines and the word-by-word band.
-    auto group = [this](const QString& title, int first, const char* const names[3], bool band, const char* font) {
+    auto group = [this](const QString& title, int first, const char* const names[3], bool band,
+                        const char* font) {
         auto* box = new QGroupBox(title, this);
         auto* grid = new QGridLayout(box);
         const QString captions[] = {tr("Normal:"), tr("Active:"), tr("Outline:")};
@@ -120,8 +122,8 @@ void LyricsOptionsPage::Fill() {
     loading_ = true;
     const TLyricsOptions options = ReadLyricsOptions(*ports_.store);
     bitmapEdit_->setText(options.Background);
-    const ColorRef colors[] = {options.BkgColor,        options.NormalColor,     options.ActiveColor,
-                               options.RectColor,       options.BandNormalColor, options.BandActiveColor,
+    const ColorRef colors[] = {options.BkgColor,     options.NormalColor,     options.ActiveColor,
+                               options.RectColor,    options.BandNormalColor, options.BandActiveColor,
                                options.BandRectColor};
     for (int i = 0; i < boxes_.size(); ++i)
         boxes_[i]->SetColor(colors[i]);
@@ -159,7 +161,8 @@ void LyricsOptionsPage::ChooseFont(bool band) {
     if (!chosen)
         return;
     font = *chosen;
-    ports_.store->WriteString(kSection, band ? QStringLiteral("DFONT") : QStringLiteral("FONT"), FontToString(font));
+    ports_.store->WriteString(kSection, band ? QStringLiteral("DFONT") : QStringLiteral("FONT"),
+                              FontToString(font));
     // The box shows the font's colour; the colour key itself stays as it is.
     loading_ = true;
     colorBox->SetColor(font.color);

@@ -3,9 +3,9 @@
 #include "ColorText.h"
 #include "FontCodec.h"
 
-#include <QString>
 #include <functional>
 #include <optional>
+#include <QString>
 
 class FileAssociations;
 class OptionsStore;

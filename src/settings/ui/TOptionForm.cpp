@@ -10,15 +10,16 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QTabBar>
 #include <QHBoxLayout>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QToolBar>
 #include <QVBoxLayout>
 
-TOptionForm::TOptionForm(OptionFormPorts ports, QWidget* parent) : WorkPage(parent), ports_(std::move(ports)) {
+TOptionForm::TOptionForm(OptionFormPorts ports, QWidget* parent)
+    : WorkPage(parent), ports_(std::move(ports)) {
     setObjectName(QStringLiteral("TOptionForm"));
     setWindowTitle(tr("Options"));
     buildActions();
