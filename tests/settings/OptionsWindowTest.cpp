@@ -95,6 +95,21 @@ TEST_F(OptionsWindow, ClosingAppliesTheTickedBoxesThatAcceptWouldHave) {
     EXPECT_TRUE(store.ReadBool("OPTION", "CHECKACC", false)) << "an untouched box keeps its value";
 }
 
+TEST(OptionsWindowQuit, QuittingThePlayerAppliesUnappliedChanges) {
+    TempHome home;
+    ScriptedDialogs dialogs;
+    {
+        PlayerApplication player({&dialogs, [](const QString&) {}, {}});
+        player.Start();
+        player.DoCommand("#Setup");
+        auto* form = qobject_cast<TOptionForm*>(player.workForm()->Page(WorkPageNumber::Options));
+        ASSERT_NE(form, nullptr);
+        form->GeneralPage()->AutoPlayCheckBox()->click();
+        player.DoCommand("#Exit");
+    }
+    EXPECT_TRUE(OptionsStore(home.file("Options.ini")).ReadBool("OPTION", "AUTOPLAY", false));
+}
+
 TEST_F(OptionsWindow, AcceptAppliesOnceAndTheNextShowTakesOutsideChanges) {
     TOptionForm* form = open();
     ASSERT_NE(form, nullptr);
