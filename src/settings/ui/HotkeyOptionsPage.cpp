@@ -69,7 +69,10 @@ HotkeyOptionsPage::HotkeyOptionsPage(const OptionFormPorts& ports, QWidget* pare
     // In the hot-key field Return and Escape act as Set and Cancel.
     connect(hotKey_, &HotKeyField::defaultRequested, this, &HotkeyOptionsPage::SetClick);
     connect(hotKey_, &HotKeyField::cancelRequested, this, &HotkeyOptionsPage::CancelClick);
-    connect(hotKey_, &HotKeyField::focusChanged, this, &HotkeyOptionsPage::suspend);
+    connect(hotKey_, &HotKeyField::focusChanged, this, [this](bool focused) {
+        set_->setDefault(focused);
+        suspend(focused);
+    });
     connect(hotKey_, &HotKeyField::combinationChanged, this, [this] { suspend(true); });
     connect(list_, &QTreeWidget::currentItemChanged, this,
             [this](QTreeWidgetItem* item) { SelectRow(list_->indexOfTopLevelItem(item)); });
