@@ -8,7 +8,7 @@ PACKAGES=(
   build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev
   qt6-base-dev qt6-base-dev-tools qt6-webengine-dev libqt6svg6-dev qt6-tools-dev qt6-l10n-tools
   libmpg123-dev libpulse-dev libcurl4-openssl-dev libjpeg62-turbo-dev
-  libsimpleini-dev libx11-dev libgtest-dev libgmock-dev
+  libsimpleini-dev libx11-dev libxi-dev libgtest-dev libgmock-dev
   # run
   libqt6widgets6 qt6-qpa-plugins fonts-dejavu-core fontconfig qt6-translations-l10n
   xdg-utils  # xdg-mime: the desktop's default editor for skin files

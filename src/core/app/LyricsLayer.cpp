@@ -7,6 +7,8 @@
 #include "TKvMp3PlayForm.h"
 #include "TID3Forms.h"
 #include "TLrcForm.h"
+#include "TOptionForm.h"
+#include "TWorkForm.h"
 #include "TOption.h"
 #include "TPlay.h"
 #include "TPlayControl.h"
@@ -48,7 +50,8 @@ void LyricsLayer::ShowLyrics() {
         TLrcFormContext context{
             player_.option(),    player_.play(),
             player_.messenger(), player_.store(),
-            &player_.animate(),  [this](const QString& command) { player_.DoCommand(command); }};
+            &player_.animate(),  [this](const QString& command) { player_.DoCommand(command); },
+            [this] { ShowLyricsOptions(); }};
         // A window of the main window: it stacks above it, also when the
         // player stays on top.
         auto* form = new TLrcForm(std::move(context), &player_.mainWindow());
@@ -63,6 +66,13 @@ void LyricsLayer::ShowLyrics() {
     lyricsForm_->show();
     lyricsForm_->raise();
     lyricsForm_->activateWindow();
+}
+
+void LyricsLayer::ShowLyricsOptions() {
+    player_.DoCommand(QStringLiteral("#Setup"));
+    if (TWorkForm* tools = player_.workForm())
+        if (auto* options = qobject_cast<TOptionForm*>(tools->Page(WorkPageNumber::Options)))
+            options->ShowLrcShowerPage();
 }
 
 void LyricsLayer::OpenTag(const QString& argument) {

@@ -29,6 +29,9 @@ public:
     void ShowLyrics();
     // "#ID3" with its argument: a file, "SelectLyrics", or nothing (the current song).
     void OpenTag(const QString& argument);
+    // The lyrics window's Options action: "#Setup", then the options
+    // window's lyrics page.
+    void ShowLyricsOptions();
 
     // The lyrics window while it exists, else null.
     TLrcForm* lyricsWindow() const;

@@ -34,6 +34,7 @@
 #include "TPlus.h"
 #include "TPlusProcHandler.h"
 #include "TShortKey.h"
+#include "HotKeyLayer.h"
 #include "WindowCommands.h"
 #include "WorkFormCommands.h"
 #include "TWorkForm.h"
@@ -68,6 +69,7 @@ PlayerApplication::PlayerApplication(Setup setup)
     connect(mixer_.get(), &TAudioMixer::controlChanged, this, &PlayerApplication::takeMixerChange);
 
     menu_ = std::make_unique<MenuLayer>(MenuLayer::PortsOf(*this));
+    hotKeys_ = std::make_unique<HotKeyLayer>(*this);
     drops_ = std::make_unique<DropTargets>(*adder_, *option_);
     drops_->Install(*mainWindow_);
     lyrics_ = std::make_unique<LyricsLayer>(*this);
@@ -270,6 +272,8 @@ void PlayerApplication::CloseMainWindow() {
     mainWindow_->setAcceptDrops(false);
     mainWindow_->hide();
     menu_->Close();
+    // No hot key runs after this; grabbed media keys go back to the desktop.
+    hotKeys_.reset();
     play_->StopTagScan();
     skin_->Close();
     SaveWindowPlacement(*mainWindow_, store_);

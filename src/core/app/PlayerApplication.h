@@ -32,6 +32,7 @@ class FileAssociations;
 class DesktopBus;
 class WorkPage;
 class TWorkForm;
+class HotKeyLayer;
 
 // The running player: creates the global objects in their order, the main and
 // display windows, runs the start-up commands, and on close runs the close
@@ -63,6 +64,8 @@ public:
     TPlayControl& control() { return *control_; }
     TAnimate& animate() { return *animate_; }
     TShortKey& shortKey() { return *shortKey_; }
+    // The global hot keys while the player runs (null after the close sequence).
+    HotKeyLayer* hotKeys() { return hotKeys_.get(); }
     const SiteAddresses& site() const { return site_; }
     SkinLayer& skin() { return *skin_; }
     LyricsLayer& lyrics() { return *lyrics_; }
@@ -136,6 +139,7 @@ private:
     std::unique_ptr<MenuLayer> menu_;
     std::unique_ptr<DropTargets> drops_;
     std::unique_ptr<DesktopBus> desktopBus_; // media keys and song notifications
+    std::unique_ptr<HotKeyLayer> hotKeys_;    // the keyboard seen from anywhere on the desktop
 
     std::unique_ptr<TCommandDispatcher> dispatcher_;
     std::unique_ptr<Messenger> messenger_;

@@ -2,6 +2,7 @@
 
 #include "FileManagerPage.h"
 #include "LyricsEditorPage.h"
+#include "OptionsPage.h"
 #include "PlayerApplication.h"
 #include "SkinManagerPage.h"
 #include "TPlus.h"
@@ -16,6 +17,8 @@ WorkPage* CreateWorkPage(PlayerApplication& player, int number, QWidget* parent)
         return CreateLyricsEditorPage(player, parent);
     case WorkPageNumber::SkinManager:
         return CreateSkinManagerPage(player, parent);
+    case WorkPageNumber::Options:
+        return CreateOptionsPage(player, parent);
     case WorkPageNumber::FileSearch:
         return new TSearchForm({player.play(), player.messenger(), player.store(),
                                 [&player](const QString& command) { player.DoCommand(command); },

@@ -17,6 +17,8 @@
 #include "WindowPlacement.h"
 
 #include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QTimer>
@@ -110,8 +112,15 @@ void TLrcForm::createActions() {
         else
             run(QStringLiteral("#Searchlrc"));
     });
-    connect(OptionAction, &QAction::triggered, this, [this] { run(QStringLiteral("#Setup")); });
+    connect(OptionAction, &QAction::triggered, this, [this] {
+        if (context_.showOptions)
+            context_.showOptions();
+        else
+            run(QStringLiteral("#Setup"));
+    });
     connect(CloseAction, &QAction::triggered, this, &QWidget::close);
+    PopupMenu = new QMenu(this);
+    PopupMenu->addActions({LocalAction, DownAction, OptionAction, CloseAction});
 }
 
 void TLrcForm::run(const QString& command) {
@@ -188,6 +197,11 @@ void TLrcForm::placePanels() {
 void TLrcForm::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     placePanels();
+}
+
+void TLrcForm::contextMenuEvent(QContextMenuEvent* event) {
+    PopupMenu->popup(event->globalPos());
+    event->accept();
 }
 
 bool TLrcForm::eventFilter(QObject* watched, QEvent* event) {

@@ -8,6 +8,7 @@ class LyricsPanel;
 class Messenger;
 class OptionsStore;
 class QAction;
+class QMenu;
 class QStatusBar;
 class QToolBar;
 class TAnimate;
@@ -24,6 +25,8 @@ struct TLrcFormContext {
     OptionsStore& store;
     TAnimate* animate = nullptr;                   // the shared animation, if any
     std::function<void(const QString&)> doCommand; // the command dispatcher
+    // Opens the options window on its lyrics page; "#Setup" when empty.
+    std::function<void()> showOptions;
 };
 
 // The lyrics window: the lines of the current song's lyrics in time with
@@ -59,6 +62,8 @@ public:
     QAction* DownAction = nullptr;
     QAction* OptionAction = nullptr;
     QAction* CloseAction = nullptr;
+    // The right-button menu: the same four actions.
+    QMenu* PopupMenu = nullptr;
 
 signals:
     // Shown (true) and closed (false): indicator group 3.
@@ -69,6 +74,7 @@ signals:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;

@@ -49,7 +49,7 @@ protected:
     }
     void open() {
         form = new TLrcForm(
-            {option, play, messenger, store, nullptr, [this](const QString& c) { commands << c; }});
+            {option, play, messenger, store, nullptr, [this](const QString& c) { commands << c; }, {}});
         form->resize(400, 300);
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form));
@@ -232,7 +232,7 @@ TEST_F(LyricsWindow, MissingLyricsAskOnceAndUntickingTurnsTheQuestionOff) {
 TEST_F(LyricsWindow, IndicatorsCaptionAndActions) {
     song("three", "[00:01.0]one\n[00:02.0]two\n");
     form =
-        new TLrcForm({option, play, messenger, store, nullptr, [this](const QString& c) { commands << c; }});
+        new TLrcForm({option, play, messenger, store, nullptr, [this](const QString& c) { commands << c; }, {}});
     QSignalSpy shown(form.data(), &TLrcForm::shownChanged);
     QSignalSpy found(form.data(), &TLrcForm::lyricsFound);
     EXPECT_TRUE(form->LyricsLoaded());
