@@ -4,6 +4,7 @@
 #include "WorkFormIcons.h"
 #include "WorkPage.h"
 
+#include <algorithm>
 #include <QAction>
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -110,9 +111,15 @@ TWorkForm::TWorkForm(OptionsStore& store, PageFactory factory, CommandRunner run
     }
     buttonLayout->addStretch(1);
     scroller->setWidget(buttonBox);
+    // Sizes are only right once the style has polished the buttons.
+    for (QToolButton* button : buttons_)
+        button->ensurePolished();
+    buttonBox->ensurePolished();
     // Wide enough for the longest label beside the scroll bar.
     scroller->setMinimumWidth(buttonBox->sizeHint().width() + scroller->verticalScrollBar()->sizeHint().width() +
                               2 * scroller->frameWidth());
+    // The splitter keeps the panel at least this wide, so no label is cut.
+    left->setMinimumWidth(std::max(90, scroller->minimumWidth()));
     leftLayout->addWidget(scroller, 1);
 
     clientPanel_ = new QWidget(splitter);
@@ -123,6 +130,11 @@ TWorkForm::TWorkForm(OptionsStore& store, PageFactory factory, CommandRunner run
     splitter->setSizes({left->minimumSizeHint().width(), 600});
     setCentralWidget(body);
     statusBar();
+    // Tall enough to show all five buttons without scrolling, with the top
+    // panel at its design height of 80.
+    const int needed = 80 + header->sizeHint().height() + buttonBox->sizeHint().height() +
+                       2 * scroller->frameWidth() + statusBar()->sizeHint().height();
+    resize(696, std::max(480, needed));
 
     auto* closeAction = new QAction(tr("E&xit"), this);
     closeAction->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
