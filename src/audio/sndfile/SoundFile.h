@@ -35,7 +35,23 @@ public:
     // Moves to a frame (clamped to the length); false when the file cannot seek.
     bool Seek(int64_t frame);
 
+    // Where the audio ends in a file of `size` bytes whose last bytes are
+    // `tail`: before the "TAG" block (and the "LYRICS" block in front of it)
+    // that the player's tag window appends to any song.
+    static int64_t AudioEnd(const unsigned char* tail, int64_t tailBytes, int64_t size);
+
 private:
+    struct Source {
+        int fd = -1;
+        int64_t end = 0; // the audio's last byte + 1
+        int64_t at = 0;
+    };
+    static int64_t SourceLength(void* source);
+    static int64_t SourceSeek(int64_t offset, int whence, void* source);
+    static int64_t SourceRead(void* to, int64_t bytes, void* source);
+    static int64_t SourceTell(void* source);
+
+    Source source_;
     sf_private_tag* file_ = nullptr;
     std::string error_;
     long rate_ = 0;

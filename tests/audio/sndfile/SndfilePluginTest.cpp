@@ -117,9 +117,12 @@ TEST(SoundFileLength, EachFormatStatesItsLengthWithinFiftyMilliseconds) {
 }
 
 TEST_F(SndfilePlugin, EveryFormatIsHeardWithItsLengthAndEndsStopped) {
-    for (const char* ext : {"flac", "ogg", "opus", "wav", "aiff"}) {
+    // "tagged.*" end in the ID3v1 and lyrics-name blocks the tag window writes.
+    for (const char* name : {"tone.flac", "tone.ogg", "tone.opus", "tone.wav", "tone.aiff", "tagged.flac",
+                             "tagged.ogg", "tagged.opus"}) {
+        const char* ext = name;
         const qsizetype from = LineCount();
-        Play(SoundFixtures::Get().Path(QStringLiteral("tone.") + ext));
+        Play(SoundFixtures::Get().Path(name));
         ASSERT_TRUE(WaitForLine("%time 1", from)) << ext;
         EXPECT_GT(RecordPeak(800), 3000) << ext << ": nothing heard";
         ASSERT_TRUE(WaitForLine("%status 0", from)) << ext;

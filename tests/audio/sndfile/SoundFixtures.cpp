@@ -30,6 +30,15 @@ SoundFixtures::SoundFixtures() {
     for (const char* ext : {"flac", "ogg", "opus", "wav", "aiff"})
         MakeTone(Path(QStringLiteral("tone.") + ext), 440, seconds);
     MakeTone(Path("long.flac"), 330, 20);
+    // The blocks the tag window appends to any song: "LYRICS" + name, "TAG" + fields.
+    QByteArray blocks = "LYRICS" + QByteArray("song.lrc").leftJustified(30, '\0') + "TAG" +
+                        QByteArray("Tagged").leftJustified(30, '\0') + QByteArray(94, '\0') + char(255);
+    for (const char* ext : {"flac", "ogg", "opus"}) {
+        QFile::copy(Path(QStringLiteral("tone.") + ext), Path(QStringLiteral("tagged.") + ext));
+        QFile tagged(Path(QStringLiteral("tagged.") + ext));
+        tagged.open(QIODevice::Append);
+        tagged.write(blocks);
+    }
     // Cut inside its metadata: a FLAC that holds no audio at all.
     QFile whole(Path("tone.flac"));
     whole.open(QIODevice::ReadOnly);
