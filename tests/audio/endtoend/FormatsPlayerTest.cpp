@@ -17,14 +17,14 @@ TEST_F(SkinnedPlayer, AFolderOfMixedFormatsPlaysThroughInOrderWithTitles) {
     const QString folder = home.path() + "/songs";
     QDir().mkpath(folder);
     const QString wav = home.path() + "/low.wav";
-    ASSERT_TRUE(SoundFixtures::MakeTone(wav, 300, 1.5));
+    ASSERT_TRUE(SoundFixtures::MakeTone(wav, 300, 2.5));
     ASSERT_TRUE(RunProgram("lame", {"--quiet", "-b", "128", "--id3v2-only", "--tt", "Morning Tone", wav,
                                     folder + "/01 morning.mp3"}));
     QFile text(folder + "/02 broken.ogg");
     text.open(QIODevice::WriteOnly);
     text.write(QByteArray("Not a song.\n").repeated(300));
     text.close();
-    ASSERT_TRUE(SoundFixtures::MakeTone(folder + "/03 middle.flac", 500, 1.5));
+    ASSERT_TRUE(SoundFixtures::MakeTone(folder + "/03 middle.flac", 500, 2.5));
     ASSERT_TRUE(RunProgram("metaflac", {"--set-tag=TITLE=Flac Middle", folder + "/03 middle.flac"}));
     QFile whole(folder + "/03 middle.flac");
     whole.open(QIODevice::ReadOnly);
@@ -32,7 +32,7 @@ TEST_F(SkinnedPlayer, AFolderOfMixedFormatsPlaysThroughInOrderWithTitles) {
     cut.open(QIODevice::WriteOnly);
     cut.write(whole.read(60));
     cut.close();
-    ASSERT_TRUE(SoundFixtures::MakeTone(folder + "/05 high.ogg", 700, 1.5));
+    ASSERT_TRUE(SoundFixtures::MakeTone(folder + "/05 high.ogg", 700, 2.5));
     ASSERT_TRUE(RunProgram("vorbiscomment", {"-w", "-t", "TITLE=Ogg High", folder + "/05 high.ogg"}));
     const QString last = home.path() + "/last.wav";
     ASSERT_TRUE(SoundFixtures::MakeTone(last, 900, 4));
