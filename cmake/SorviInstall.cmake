@@ -2,6 +2,7 @@
 # package made from that (cpack -G DEB in the build folder):
 #   bin/sorvi                          the program
 #   lib/sorvi/mpeg.so                  the decoder engine module
+#   lib/sorvi/Plusin/sndfile.so        the FLAC/Ogg/Opus/WAV/AIFF plug-in
 #   share/sorvi/skins/default.eks      the shipped skin
 #   share/applications/sorvi.desktop   the menu entry
 #   share/icons/hicolor/...            the icon, SVG and PNG sizes
@@ -28,6 +29,9 @@ add_custom_target(sorvi_icons ALL DEPENDS ${icon_files})
 
 install(TARGETS sorvi RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(TARGETS mpeg_engine LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/sorvi)
+# Copied as built: its description trailer ends the file. The program carries it
+# as well; installed, it also gives the package its libsndfile dependency.
+install(FILES $<TARGET_FILE:sndfile_plugin> DESTINATION ${CMAKE_INSTALL_LIBDIR}/sorvi/Plusin)
 install(FILES ${CMAKE_BINARY_DIR}/default.eks DESTINATION ${CMAKE_INSTALL_DATADIR}/sorvi/skins)
 install(FILES ${PROJECT_SOURCE_DIR}/data/sorvi.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/data/sorvi.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo

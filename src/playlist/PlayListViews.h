@@ -15,6 +15,8 @@ public:
     // Remove a row; a selection now past the end moves to the last row.
     virtual void RemoveRow(int row) = 0;
     virtual void SetRowText(int row, const QString& text) = 0;
+    // The row's song could not be played in this pass (drawn apart), or no longer.
+    virtual void SetRowFailed(int row, bool failed) {}
     // The current song moved to another row (-1: none): focus that row.
     virtual void SetCurrentRow(int row) = 0;
     // The store is going away: forget it (no more calls follow).

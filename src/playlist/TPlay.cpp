@@ -190,9 +190,23 @@ void TPlay::RefillViews(bool letEventsRun) {
         if (!listViews_.contains(view))
             continue;
         view->SetRows(rows, CurrentIndex());
+        for (int i = 0; i < Default().Count(); ++i)
+            if (Default().Song(i).Failed)
+                view->SetRowFailed(i, true);
         if (letEventsRun)
             QCoreApplication::processEvents();
     }
+}
+
+void TPlay::SetSongFailed(int position, bool failed) {
+    if (position < 0 || position >= Default().Count())
+        return;
+    TPlayItem& song = Default().Song(position);
+    if (song.Failed == failed)
+        return;
+    song.Failed = failed;
+    for (PlayListView* view : listViews_)
+        view->SetRowFailed(position, failed);
 }
 
 void TPlay::Renumber(bool saveOnly) {

@@ -95,6 +95,9 @@ public:
     void SetCurrentIndex(int index);
     // Rows of DEFAULT as the views show them.
     QStringList DefaultRows() const;
+    // Sets or clears the Failed flag of DEFAULT's song at position; the views
+    // mark the row.
+    void SetSongFailed(int position, bool failed);
 
     // --- list file ---
     // 0 read, 1 missing or cut short (what was read is kept), 2 bad header word,

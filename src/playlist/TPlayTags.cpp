@@ -1,3 +1,4 @@
+#include "DisplayTags.h"
 #include "TagFile.h"
 #include "TPlay.h"
 
@@ -37,7 +38,15 @@ bool TPlay::GetTag(const QString& fileName, TSongTag& tag) const {
             return true;
         }
     }
-    return ReadTag(fileName, tag);
+    bool hasTagBlock = false;
+    if (!ReadTag(fileName, tag, hasTagBlock))
+        return false;
+    // The one place where other tags come in: a file without the ID3v1 block
+    // shows the title, artist and album its other tags name. They are only
+    // read; the block the tag window writes is still the ID3v1 block.
+    if (!hasTagBlock)
+        ReadDisplayTags(fileName, tag);
+    return true;
 }
 
 void TPlay::SetTag(const QString& fileName, const QString& title, int genre, const QString& year,

@@ -58,7 +58,15 @@ TSongTag ParseTagTail(const QByteArray& tail) {
     return tag;
 }
 
+bool HasTagBlock(const QByteArray& tail) { return HasMarker(tail, kTagBlockSize, "tag"); }
+
 bool ReadTag(const QString& fileName, TSongTag& tag) {
+    bool hasTagBlock = false;
+    return ReadTag(fileName, tag, hasTagBlock);
+}
+
+bool ReadTag(const QString& fileName, TSongTag& tag, bool& hasTagBlock) {
+    hasTagBlock = false;
     tag = ParseTagTail(QByteArray());
     // Reading needs no write access: a read-only file still shows its tag.
     // Regular files only, so a FIFO or device never blocks the tag scan.
@@ -69,7 +77,9 @@ bool ReadTag(const QString& fileName, TSongTag& tag) {
     const qint64 start = std::max<qint64>(0, size - kTagTailSize);
     if (!file.seek(start))
         return true;
-    tag = ParseTagTail(file.read(size - start));
+    const QByteArray tail = file.read(size - start);
+    hasTagBlock = HasTagBlock(tail);
+    tag = ParseTagTail(tail);
     return true;
 }
 

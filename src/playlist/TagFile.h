@@ -22,6 +22,9 @@ TSongTag ParseTagTail(const QByteArray& tail);
 
 // Reads the file's tag blocks; false when the file cannot be opened.
 bool ReadTag(const QString& fileName, TSongTag& tag);
+// The same, telling whether the file ends in a "TAG" block.
+bool ReadTag(const QString& fileName, TSongTag& tag, bool& hasTagBlock);
+bool HasTagBlock(const QByteArray& tail);
 
 // Where and what to write to store a tag in a file whose last bytes are tail
 // (at most 164) and whose size is fileSize. The write never starts before the

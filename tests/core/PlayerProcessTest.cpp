@@ -160,7 +160,7 @@ TEST_F(PlayerProcess, ProgramFolderThatDoesNotExistYetIsCreated) {
     p.setProcessChannelMode(QProcess::ForwardedChannels);
     p.start(QStringLiteral(SORVI_BUILD_DIR) + "/sorvi", {"--command", "#Exit"});
     ASSERT_TRUE(p.waitForFinished(15000));
-    for (const char* file : {"default.eks", "mpeg.so", "Options.ini"})
+    for (const char* file : {"default.eks", "mpeg.so", "Plusin/sndfile.so", "Options.ini"})
         EXPECT_TRUE(QFileInfo(folder + "/" + file).isFile()) << file;
 }
 

@@ -9,20 +9,35 @@ class RecordingView : public PlayListView {
 public:
     void SetRows(const QStringList& newRows, int focusedRow) override {
         rows = newRows;
+        failed = QList<bool>(rows.size(), false);
         focused = focusedRow;
         ++refills;
     }
-    void AppendRow(const QString& row) override { rows << row; }
+    void AppendRow(const QString& row) override {
+        rows << row;
+        failed << false;
+    }
     void RemoveRow(int row) override {
         rows.removeAt(row);
+        failed.removeAt(row);
         if (focused >= rows.size())
             focused = static_cast<int>(rows.size()) - 1;
     }
     void SetRowText(int row, const QString& text) override { rows[row] = text; }
+    void SetRowFailed(int row, bool flag) override { failed[row] = flag; }
+    // Rows marked as failed.
+    QList<int> failedRows() const {
+        QList<int> marked;
+        for (int i = 0; i < failed.size(); ++i)
+            if (failed[i])
+                marked << i;
+        return marked;
+    }
     void SetCurrentRow(int row) override { focused = row; }
     void Detach() override { detached = true; }
 
     QStringList rows;
+    QList<bool> failed;
     int focused = -2;
     int refills = 0;
     bool detached = false;

@@ -73,8 +73,9 @@ BusSong DesktopBus::currentSong() {
     cachedTagRead_ = item.TagRead;
     if (!song.file.isEmpty()) {
         TSongTag tag = item.Tag;
+        // Read as the play list reads it: the ID3v1 block, else the file's other tags.
         if (!item.TagRead && !song.file.contains(QStringLiteral("://")))
-            ReadTag(song.file, tag);
+            player_.play().GetTag(song.file, tag);
         song.title = DisplayTitle(song.file, tag);
         song.artist = TagText(tag.Artist).trimmed();
         song.album = TagText(tag.Album).trimmed();

@@ -12,7 +12,9 @@ public:
     explicit PluginPlayback(TPlus& plus) : plus_(plus) {}
     void PlayFile(const QString& file) override;
     void StopCurrent() override;
+    QString PlayRefusal() const override { return refusal_; }
 
 private:
     TPlus& plus_;
+    QString refusal_;
 };

@@ -19,6 +19,11 @@
 
 #include <QKeyEvent>
 
+namespace {
+// How long the reason a song failed stays in the title displays.
+constexpr int kNoticeMs = 4000;
+} // namespace
+
 SkinLayer::SkinLayer(PlayerApplication& player) : player_(player) {
     info_ = std::make_unique<TInfomation>([this] {
         SongInfoText song;
@@ -47,6 +52,10 @@ SkinLayer::~SkinLayer() {
 void SkinLayer::Install() {
     SkinEnvironment& env = skin_->env();
     PlayerApplication& p = player_;
+    // Why a song could not be played shows in the title displays for a few
+    // seconds while play moves on, instead of a message box.
+    QObject::connect(&p.control(), &TPlayControl::songFailed, info_.get(),
+                     [this](const QString&, const QString& reason) { info_->ShowNotice(reason, kNoticeMs); });
     env.play = &p.play();
     env.doCommand = [&p](const QString& command, QObject* sender) { p.DoCommand(command, sender); };
     env.postCommand = [&p](const QString& command) { p.PostCommand(command); };

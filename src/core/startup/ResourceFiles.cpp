@@ -17,7 +17,8 @@ struct EmbeddedFile {
     const char* resource;
     const char* fileName;
 };
-constexpr EmbeddedFile kProgramFiles[] = {{"skin", "default.eks"}, {"mpeg", "mpeg.so"}};
+constexpr EmbeddedFile kProgramFiles[] = {
+    {"skin", "default.eks"}, {"mpeg", "mpeg.so"}, {"sndfile", "Plusin/sndfile.so"}};
 // The other shipped skins: written only when missing, so a user's change to
 // them (or their removal of one folder's worth) is not undone at every start.
 constexpr EmbeddedFile kShippedSkins[] = {{"skin-light", "Skins/light.eks"},
@@ -61,8 +62,9 @@ QStringList WriteOutProgramFiles() {
         const QString name = QString::fromLatin1(file.resource);
         if (!HasResourceFile(name))
             continue;
-        const QString problem =
-            WriteOutProgramFile(resourceBytes(name), ProgramFile(QString::fromLatin1(file.fileName)));
+        const QString path = ProgramFile(QString::fromLatin1(file.fileName));
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        const QString problem = WriteOutProgramFile(resourceBytes(name), path);
         if (!problem.isEmpty())
             problems << problem;
     }

@@ -5,8 +5,9 @@
 #include <QStringList>
 
 // Files the program carries inside itself and writes out into the program
-// folder: "skin" (the default skin, "default.eks") and "mpeg" (the decoder
-// engine, "mpeg.so"). Names are not case-sensitive.
+// folder: "skin" (the default skin, "default.eks"), "mpeg" (the decoder
+// engine, "mpeg.so") and "sndfile" (the plug-in for FLAC, Ogg, Opus, WAV and
+// AIFF, "Plusin/sndfile.so"). Names are not case-sensitive.
 bool HasResourceFile(const QString& name);
 
 // Writes the embedded file `name` to `path` (created or overwritten, never left

@@ -13,4 +13,7 @@ public:
     // Sends the stop request (code 3) to the current plug-in, releases it (not
     // forced) and clears the current plug-in; nothing when there is none.
     virtual void StopCurrent() = 0;
+    // Why the last play request reached no plug-in (none plays the type, the
+    // plug-in cannot be loaded or refused the request); empty when one took it.
+    virtual QString PlayRefusal() const { return {}; }
 };

@@ -2,6 +2,7 @@
 
 #include "FileName.h"
 #include "PathResolve.h"
+#include "PlayFailure.h"
 #include "PlayerSettings.h"
 #include "PlaybackHost.h"
 #include "TOption.h"
@@ -25,9 +26,7 @@ TPlayControl::TPlayControl(TPlay& play, TOption& option, PlaybackHost& host, Com
             return;
         retryDelayMs_ = 0;
         serverReported_ = false;
-        const int at = option_.CurrentIndex();
-        if (at >= 0 && at < songCount())
-            play_.Default().Song(at).Failed = false;
+        play_.SetSongFailed(option_.CurrentIndex(), false);
     });
 }
 
@@ -46,7 +45,7 @@ void TPlayControl::markAll(bool played) {
 void TPlayControl::ClearPlayedFlags() {
     for (int i = 0; i < songCount(); ++i) {
         play_.Default().Song(i).Played = false;
-        play_.Default().Song(i).Failed = false;
+        play_.SetSongFailed(i, false);
     }
 }
 
@@ -93,6 +92,13 @@ void TPlayControl::PlayCurrent() {
     setPlayed(option_.CurrentIndex(), true);
     option_.SetStatus(StatusOpening);
     host_.PlayFile(file);
+    // No plug-in took the file: it fails like a file a plug-in could not
+    // open, so that play moves on instead of waiting at "opening".
+    refusal_ = host_.PlayRefusal();
+    if (!refusal_.isEmpty()) {
+        option_.SetStatus(StatusFailed);
+        option_.PostCommand(QStringLiteral("#PlayStatusChanged"));
+    }
 }
 
 void TPlayControl::StopPlayback() {
@@ -259,11 +265,13 @@ void TPlayControl::PlayStatusChanged() {
         return;
     switch (option_.Status()) {
     case StatusFailed: {
-        if (handleFailure())
+        // A file no plug-in took is not the sound server's fault.
+        if (refusal_.isEmpty() && handleFailure())
             break;
-        const int at = play_.Default().IndexOf(play_.Current().FileName);
-        if (at >= 0)
-            play_.Default().Song(at).Failed = true;
+        const QString file = play_.Current().FileName;
+        play_.SetSongFailed(play_.Default().IndexOf(file), true);
+        emit songFailed(file, refusal_.isEmpty() ? PlayFailureReason(file) : refusal_);
+        refusal_.clear();
         if (!option_.SinglePlay() && option_.Repeat() && nothingPlayable()) {
             // A whole pass without one song that opened (an unplugged drive):
             // trying again would only spin.

@@ -52,6 +52,9 @@ signals:
     // Playback stopped, or waits, for a reason the user must be told (shown
     // through the dialog layer by the application).
     void playbackGaveUp(const QString& reason);
+    // A song could not be played (its row is marked failed); `reason` is a
+    // short text for the information display. Play goes on meanwhile.
+    void songFailed(const QString& file, const QString& reason);
 
 private:
     int songCount() const;
@@ -75,4 +78,5 @@ private:
     QTimer retryTimer_;
     int retryDelayMs_ = 0;     // 0 while no retry is pending
     bool serverReported_ = false; // the user was told the server is missing
+    QString refusal_;             // why the last play request reached no plug-in
 };

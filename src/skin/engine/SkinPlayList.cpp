@@ -73,6 +73,9 @@ void SkinPlayList::RemoveRow(int row) {
 void SkinPlayList::SetRowText(int row, const QString& text) {
     list_->SetItemText(row, text);
 }
+void SkinPlayList::SetRowFailed(int row, bool failed) {
+    list_->SetItemFailed(row, failed);
+}
 void SkinPlayList::SetCurrentRow(int row) {
     list_->SetItemFocus(row);
 }

@@ -29,6 +29,7 @@ public:
     void AppendRow(const QString& row) override;
     void RemoveRow(int row) override;
     void SetRowText(int row, const QString& text) override;
+    void SetRowFailed(int row, bool failed) override;
     void SetCurrentRow(int row) override;
     void Detach() override;
 

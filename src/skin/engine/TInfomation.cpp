@@ -22,6 +22,19 @@ int ticksToNextPixel(ScrollState s, int labelWidth, int scale) {
 TInfomation::TInfomation(SongSource song, QObject* parent) : QObject(parent), song_(std::move(song)) {
     timer_.setSingleShot(true);
     connect(&timer_, &QTimer::timeout, this, [this] { step(pendingTicks_); });
+    noticeTimer_.setSingleShot(true);
+    connect(&noticeTimer_, &QTimer::timeout, this, [this] {
+        notice_ = false;
+        if (!paused_)
+            UpdateAll(); // the title again, from its start
+    });
+}
+
+void TInfomation::ShowNotice(const QString& text, int milliseconds) {
+    notice_ = true;
+    ShowText(text);
+    schedule();
+    noticeTimer_.start(milliseconds);
 }
 
 void TInfomation::Register(TKvLabel* label, BackgroundSource background) {
@@ -71,7 +84,7 @@ void TInfomation::updateText(ScrollLine& line) {
     const QFontMetrics metrics(line.label->font());
     line.scroll.limit = metrics.horizontalAdvance(line.full) << kScale;
     line.back = line.label->Transparent() && line.background ? line.background() : QImage();
-    if (paused_)
+    if (held())
         return;
     line.shown = line.full;
     line.scroll.hold = kHold;
@@ -112,7 +125,7 @@ bool TInfomation::moving(const ScrollLine& line) const { return line.label && !l
 void TInfomation::Tick() { step(1); }
 
 void TInfomation::step(int ticks) {
-    if (!enabled_ || paused_)
+    if (!enabled_ || held())
         return;
     for (ScrollLine& line : lines_) {
         if (!moving(line))
@@ -130,7 +143,7 @@ void TInfomation::step(int ticks) {
 
 void TInfomation::schedule() {
     int next = 0;
-    if (enabled_ && !paused_)
+    if (enabled_ && !held())
         for (const ScrollLine& line : lines_)
             if (moving(line)) {
                 const int n = ticksToNextPixel(line.scroll, line.label->width(), kScale);

@@ -52,6 +52,11 @@ public:
     void SetEnabled(bool flag);
     bool Enabled() const { return enabled_; }
     bool Paused() const { return paused_; }
+    // Shows a short message (why a song could not be played) centred in every
+    // title display for `milliseconds`, then the title again; a title that
+    // changes meanwhile waits until then.
+    void ShowNotice(const QString& text, int milliseconds);
+    bool NoticeShown() const { return notice_; }
 
     // One 16 ms step of every line; a line is drawn when its text moved by a
     // whole pixel (public for tests).
@@ -79,6 +84,9 @@ private:
     QTimer timer_;
     int pendingTicks_ = 0; // steps the running timer stands for
     bool paused_ = false;
+    bool notice_ = false;
+    QTimer noticeTimer_;
+    bool held() const { return paused_ || notice_; }
     bool enabled_ = true;
     int draws_ = 0;
 };

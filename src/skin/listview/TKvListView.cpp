@@ -71,6 +71,7 @@ void TKvListView::SetColor(const QColor& color) {
 void TKvListView::SetItems(const QStringList& items) {
     items_ = items;
     selected_.assign(items_.size(), false);
+    failed_.assign(items_.size(), false);
     itemIndex_ = -1;
     itemFocus_ = -1;
     SetCtrlFont(font_); // measures the lines, recalculates and repaints
@@ -143,6 +144,7 @@ void TKvListView::SetSkinImage(int slot, const QImage& picture) {
 void TKvListView::AppendItem(const QString& text) {
     items_.append(text);
     selected_.push_back(false);
+    failed_.push_back(false);
     widths_.push_back(QFontMetrics(font_).horizontalAdvance(text));
     Recalculate();
     Repaint();
@@ -153,6 +155,7 @@ void TKvListView::RemoveItem(int row) {
         return;
     items_.removeAt(row);
     selected_.erase(selected_.begin() + row);
+    failed_.erase(failed_.begin() + row);
     widths_.erase(widths_.begin() + row);
     if (itemFocus_ == row)
         itemFocus_ = -1;
@@ -174,6 +177,17 @@ void TKvListView::SetItemText(int row, const QString& text) {
     widths_[row] = QFontMetrics(font_).horizontalAdvance(text);
     Recalculate();
     Repaint();
+}
+
+void TKvListView::SetItemFailed(int row, bool failed) {
+    if (row < 0 || row >= items_.size() || failed_[row] == failed)
+        return;
+    failed_[row] = failed;
+    Repaint();
+}
+
+bool TKvListView::ItemFailed(int row) const {
+    return row >= 0 && row < static_cast<int>(failed_.size()) && failed_[row];
 }
 
 bool TKvListView::Selected(int row) const {
@@ -283,6 +297,14 @@ QImage TKvListView::RenderSurface() const {
         }
         if (r == itemFocus_)
             text = focusColor_;
+        QFont font = font_;
+        if (failed_[r]) {
+            const QColor back = selected_[r] ? highLineColor_ : color_;
+            text = QColor((text.red() + back.red()) / 2, (text.green() + back.green()) / 2,
+                          (text.blue() + back.blue()) / 2);
+            font.setStrikeOut(true);
+        }
+        painter.setFont(font);
         painter.setPen(text);
         painter.drawText(QRect(x + 1, y + 1, std::max(widths_[r], 1) + 4, rowHeight_),
                          Qt::AlignLeft | Qt::AlignTop, items_[r]);

@@ -94,6 +94,10 @@ public:
     // that row went); the cursor keeps its index, or the last row when past the end.
     void RemoveItem(int row);
     void SetItemText(int row, const QString& text);
+    // A row whose song could not be played: drawn struck out in a colour
+    // halfway to the background.
+    void SetItemFailed(int row, bool failed);
+    bool ItemFailed(int row) const;
     bool Selected(int row) const;
     // Selected rows in order.
     QList<int> SelectedRows() const;
@@ -155,6 +159,7 @@ private:
     bool surfaceStale_ = true; // something shown changed since
     int renders_ = 0;
     std::vector<bool> selected_;
+    std::vector<bool> failed_;
     int itemIndex_ = -1;
     int itemFocus_ = -1;
     QImage glyph_;

@@ -143,6 +143,18 @@ TEST_F(MediaPlayerBus, NewSongWhileMinimizedIsNotifiedUnlessTurnedOff) {
     }
 }
 
+TEST_F(MediaPlayerBus, ASongTaggedWithVorbisCommentsIsNamedByThem) {
+    const QString wav = home.path() + "/comments.wav";
+    const QString flac = home.path() + "/comments.flac";
+    RunTool("sox", {"-n", "-r", "44100", "-c", "2", "-b", "16", wav, "synth", "20", "sine", "440", "vol", "0.3"});
+    RunTool("sox", {wav, flac});
+    RunTool("metaflac", {"--set-tag=TITLE=Kommentti", "--set-tag=ARTIST=Laulaja", flac});
+    start({flac});
+    ASSERT_TRUE(WaitFor([] { return Playerctl({"status"}) == "Playing"; }, 20000));
+    EXPECT_EQ(Playerctl({"metadata", "title"}), "Kommentti");
+    EXPECT_EQ(Playerctl({"metadata", "artist"}), "Laulaja");
+}
+
 } // namespace
 
 #include "MediaPlayerBusTest.moc"

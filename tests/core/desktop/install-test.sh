@@ -15,6 +15,7 @@ bad() { echo "FAIL: $*" >&2; fail=1; }
 expected=(
   bin/sorvi
   lib/sorvi/mpeg.so
+  lib/sorvi/Plusin/sndfile.so
   share/sorvi/skins/default.eks
   share/applications/sorvi.desktop
   share/metainfo/org.sorvi.Player.metainfo.xml
@@ -56,6 +57,9 @@ else
     grep -q " \./usr/$f\$" "$out/deb-contents.txt" || bad "not in the package: $f"
   done
   dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6' || bad "library dependencies missing: $(dpkg-deb -f "$deb" Depends)"
+  for lib in libsndfile1 libtag1v5; do
+    dpkg-deb -f "$deb" Depends | grep -q "$lib" || bad "no dependency on $lib: $(dpkg-deb -f "$deb" Depends)"
+  done
 fi
 
 [ $fail -eq 0 ] && echo "install-test: 1 passed, 0 failed" || echo "install-test: 0 passed, 1 failed"

@@ -2,6 +2,8 @@
 // host standing in for the engine and status reports going through the real
 // plug-in callback handler.
 #include "OptionsStore.h"
+#include "PlayFailure.h"
+#include "../RecordingViews.h"
 #include "PlayCommands.h"
 #include "PlaybackHost.h"
 #include "PlusProcHooks.h"
@@ -12,7 +14,9 @@
 #include "TPlusProcHandler.h"
 #include "TempHome.h"
 
+#include <QDir>
 #include <QElapsedTimer>
+#include <QSignalSpy>
 #include <QSet>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -24,12 +28,21 @@ struct ScriptedHost : PlaybackHost {
     QString playing;
     // Called after each play request, as the engine would answer later.
     std::function<void()> answer;
+    // Files with this extension reach no plug-in.
+    QString unclaimed;
+    QString refusal;
     void PlayFile(const QString& file) override {
         calls << "play " + file.section('/', -1);
         playing = file;
+        refusal.clear();
+        if (!unclaimed.isEmpty() && file.endsWith(unclaimed)) {
+            refusal = "cannot play: no plug-in plays this file type";
+            return;
+        }
         if (answer)
             QTimer::singleShot(0, answer);
     }
+    QString PlayRefusal() const override { return refusal; }
     void StopCurrent() override {
         calls << "stop";
         playing.clear();
@@ -329,4 +342,61 @@ TEST_F(Controller, AMissingSoundServerIsRetriedWithABackOff) {
     host.answer = [this] { plusProc.Handle(QByteArray("0\1%status\1") + "1"); };
     ASSERT_TRUE(WaitFor([this] { return option.Status() == StatusPlaying; }, 6000));
     EXPECT_EQ(current(), "a.mp3");
+}
+
+TEST_F(Controller, AFailedSongSaysWhyAndMarksItsRowWhilePlayGoesOn) {
+    RecordingView view;
+    play.RegisterListView(&view);
+    songs({"a.mp3", "b.mp3", "c.mp3"});
+    QSignalSpy failures(&control, &TPlayControl::songFailed);
+    QSignalSpy gaveUp(&control, &TPlayControl::playbackGaveUp);
+    run("#Play");
+    report(4); // "a.mp3" holds text
+    EXPECT_EQ(current(), "b.mp3");
+    ASSERT_EQ(failures.size(), 1);
+    EXPECT_EQ(failures[0][0].toString(), home.file("a.mp3"));
+    EXPECT_EQ(failures[0][1].toString(), "cannot play: not an audio file");
+    EXPECT_EQ(view.failedRows(), QList<int>{0});
+    startThenEnd();
+    report(4);
+    EXPECT_EQ(view.failedRows(), (QList<int>{0, 2}));
+    EXPECT_TRUE(gaveUp.isEmpty()) << "no message box in the middle of sequential play";
+    EXPECT_EQ(option.Status(), StatusStopped);
+    // A second stop clears the pass's marks, on the rows too.
+    run("#Stop");
+    EXPECT_TRUE(view.failedRows().isEmpty());
+}
+
+TEST_F(Controller, AFileThatNoPluginPlaysFailsAndPlayMovesOn) {
+    host.unclaimed = ".xyz";
+    songs({"a.xyz", "b.mp3"});
+    QSignalSpy failures(&control, &TPlayControl::songFailed);
+    run("#Play");
+    EXPECT_EQ(current(), "b.mp3");
+    EXPECT_EQ(option.Status(), StatusOpening);
+    ASSERT_EQ(failures.size(), 1);
+    EXPECT_EQ(failures[0][1].toString(), "cannot play: no plug-in plays this file type");
+    EXPECT_TRUE(play.Default().Song(0).Failed);
+    EXPECT_FALSE(play.Default().Song(1).Failed);
+}
+
+TEST(PlayFailure, TheReasonComesFromWhatIsOnDisk) {
+    TempHome home;
+    QDir().mkpath(home.file("folder.mp3"));
+    const QByteArray junk(3000, '\x5a');
+    const struct {
+        QString file;
+        QString reason;
+    } cases[] = {
+        {home.file("missing.ogg"), "cannot open: file not found"},
+        {home.file("folder.mp3"), "cannot open: not a file"},
+        {home.write("text.ogg", QByteArray("Just some words.\n").repeated(100)), "cannot play: not an audio file"},
+        {home.write("empty.flac", {}), "cannot play: not an audio file"},
+        {home.write("cut.flac", QByteArray("fLaC\0\0\0\x22", 8) + junk), "cannot play: damaged or unsupported audio file"},
+        {home.write("wave.mp3", QByteArray("RIFF\x10\0\0\0WAVEfmt ", 16) + junk), "cannot play: damaged or unsupported audio file"},
+        {home.write("frames.mp3", "\xff\xfb\x90\x00" + junk), "cannot play: damaged or unsupported audio file"},
+        {"http://example.invalid/radio", "cannot play: the stream cannot be opened"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(PlayFailureReason(c.file), c.reason) << c.file.toStdString();
 }

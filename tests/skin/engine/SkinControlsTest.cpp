@@ -170,6 +170,24 @@ TEST_F(EngineTest, VolumeAndBalanceDragsShowTheirReadOuts) {
     EXPECT_EQ(option.Volume(), 65535);
 }
 
+TEST_F(EngineTest, ANoticeHoldsTheTitleDisplayThenYieldsToTheTitle) {
+    ASSERT_TRUE(skin->LoadSkin(&window, Write("c.eks", Controls()), 0));
+    TKvLabel* title = Find(SkinItemKind::TitleDisplay)->Label();
+    const TInfomation::ScrollLine* line = info.Line(title);
+    info.ShowNotice("cannot play: not an audio file", 200);
+    EXPECT_EQ(line->shown, "cannot play: not an audio file");
+    EXPECT_FALSE(info.Running()) << "the notice stands still";
+    // The next song's title arrives while the notice is up: it waits.
+    info.UpdateAll();
+    for (int i = 0; i < 300; ++i)
+        info.Tick();
+    EXPECT_EQ(line->shown, "cannot play: not an audio file");
+    ASSERT_TRUE(WaitFor([&] { return !info.NoticeShown(); }, 5000));
+    EXPECT_EQ(line->shown, line->full);
+    EXPECT_EQ(line->scroll.offset, 0) << "the title starts over";
+    EXPECT_TRUE(info.Running());
+}
+
 TEST_F(EngineTest, VerticalVolumeSliderHasItsTopAtTheHighEnd) {
     SkinWriter w = Controls(true);
     ASSERT_TRUE(skin->LoadSkin(&window, Write("c.eks", w), 0));

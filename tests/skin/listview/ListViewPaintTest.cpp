@@ -185,3 +185,24 @@ TEST_F(ListViewPaintTest, PaintsReuseThePictureUntilSomethingShownChanges) {
         before = after;
     }
 }
+
+TEST_F(ListViewPaintTest, AFailedRowIsDimmedUntilClearedAndTheMarkFollowsItsRow) {
+    list.resize(300, 200);
+    list.SetItems({"1. One", "2. Two", "3. Three"});
+    const QColor dimmed((kText.red() + kBackground.red()) / 2, (kText.green() + kBackground.green()) / 2,
+                        (kText.blue() + kBackground.blue()) / 2);
+    list.SetItemFailed(2, true);
+    QImage image = list.RenderSurface();
+    EXPECT_GT(CountInRow(image, 0, kText), 0);
+    EXPECT_EQ(CountInRow(image, 0, dimmed), 0);
+    EXPECT_EQ(CountInRow(image, 2, kText), 0);
+    EXPECT_GT(CountInRow(image, 2, dimmed), 0);
+    // The row above goes: the mark moves up with its row.
+    list.RemoveItem(0);
+    EXPECT_TRUE(list.ItemFailed(1));
+    EXPECT_FALSE(list.ItemFailed(0));
+    list.SetItemFailed(1, false);
+    image = list.RenderSurface();
+    EXPECT_GT(CountInRow(image, 1, kText), 0);
+    EXPECT_EQ(CountInRow(image, 1, dimmed), 0);
+}
