@@ -12,32 +12,34 @@ constexpr quint8 kCtrlAlt = TShortKey::CtrlKey | TShortKey::AltKey;
 
 } // namespace
 
+// The captions are the player's English texts; a list that shows them
+// translated looks them up in the context "TShortKey".
 const QList<TShortKey::BuiltIn>& TShortKey::BuiltIns() {
     static const QList<BuiltIn> table = {
-        {"#playpause", "Play&Pause", 'P', kCtrlShift},
-        {"#stop", "Stop", 'S', kCtrlShift},
-        {"#prev", "Prev", 188, kCtrlShift},
-        {"#next", "Next", 190, kCtrlShift},
-        {"#forward", "Forward", 187, kCtrlShift},
-        {"#rewind", "Rewind", 189, kCtrlShift},
-        {"#shuffle", "Shuffer Mode", 0, 0},
-        {"#repeat", "Repeat Mode", 0, 0},
-        {"#only", "Single Play", 0, 0},
-        {"#filemanage", "File Manage", 'F', kCtrlAlt},
-        {"#list", "Select Window", 'L', kCtrlShift},
-        {"#lyrics", "Show Lyrics", 'L', kCtrlAlt},
-        {"#editlrc", "Edit Lyrics", 'E', kCtrlShift},
-        {"#id3", "ID3", 'I', kCtrlAlt},
-        {"#setup", "Options", 'S', kCtrlAlt},
-        {"#url", "Url", 'U', kCtrlAlt},
-        {"#minimize", "Minimize", 'M', kCtrlAlt},
-        {"#exit", "Exit", 'X', kCtrlAlt},
-        {"#skin", "Skins", 0, 0},
-        {"#silent", "Silent", 'M', kCtrlShift},
-        {"#soundup", "Increase Volume", 187, kCtrlAlt},
-        {"#sounddown", "Decrease Volume", 189, kCtrlAlt},
-        {"#hotkey", "Hotkey", 0, 0},
-        {"#display", "Video Window", 0, 0},
+        {"#playpause", QT_TRANSLATE_NOOP("TShortKey", "Play&Pause"), 'P', kCtrlShift},
+        {"#stop", QT_TRANSLATE_NOOP("TShortKey", "Stop"), 'S', kCtrlShift},
+        {"#prev", QT_TRANSLATE_NOOP("TShortKey", "Prev"), 188, kCtrlShift},
+        {"#next", QT_TRANSLATE_NOOP("TShortKey", "Next"), 190, kCtrlShift},
+        {"#forward", QT_TRANSLATE_NOOP("TShortKey", "Forward"), 187, kCtrlShift},
+        {"#rewind", QT_TRANSLATE_NOOP("TShortKey", "Rewind"), 189, kCtrlShift},
+        {"#shuffle", QT_TRANSLATE_NOOP("TShortKey", "Shuffer Mode"), 0, 0},
+        {"#repeat", QT_TRANSLATE_NOOP("TShortKey", "Repeat Mode"), 0, 0},
+        {"#only", QT_TRANSLATE_NOOP("TShortKey", "Single Play"), 0, 0},
+        {"#filemanage", QT_TRANSLATE_NOOP("TShortKey", "File Manage"), 'F', kCtrlAlt},
+        {"#list", QT_TRANSLATE_NOOP("TShortKey", "Select Window"), 'L', kCtrlShift},
+        {"#lyrics", QT_TRANSLATE_NOOP("TShortKey", "Show Lyrics"), 'L', kCtrlAlt},
+        {"#editlrc", QT_TRANSLATE_NOOP("TShortKey", "Edit Lyrics"), 'E', kCtrlShift},
+        {"#id3", QT_TRANSLATE_NOOP("TShortKey", "ID3"), 'I', kCtrlAlt},
+        {"#setup", QT_TRANSLATE_NOOP("TShortKey", "Options"), 'S', kCtrlAlt},
+        {"#url", QT_TRANSLATE_NOOP("TShortKey", "Url"), 'U', kCtrlAlt},
+        {"#minimize", QT_TRANSLATE_NOOP("TShortKey", "Minimize"), 'M', kCtrlAlt},
+        {"#exit", QT_TRANSLATE_NOOP("TShortKey", "Exit"), 'X', kCtrlAlt},
+        {"#skin", QT_TRANSLATE_NOOP("TShortKey", "Skins"), 0, 0},
+        {"#silent", QT_TRANSLATE_NOOP("TShortKey", "Silent"), 'M', kCtrlShift},
+        {"#soundup", QT_TRANSLATE_NOOP("TShortKey", "Increase Volume"), 187, kCtrlAlt},
+        {"#sounddown", QT_TRANSLATE_NOOP("TShortKey", "Decrease Volume"), 189, kCtrlAlt},
+        {"#hotkey", QT_TRANSLATE_NOOP("TShortKey", "Hotkey"), 0, 0},
+        {"#display", QT_TRANSLATE_NOOP("TShortKey", "Video Window"), 0, 0},
     };
     return table;
 }

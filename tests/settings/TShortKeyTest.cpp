@@ -89,6 +89,7 @@ TEST_F(ShortKeyFixture, UnreadableLinesNeverFireAndStayInTheTable) {
 }
 
 TEST_F(ShortKeyFixture, EveryDefaultAndEveryKeyCodeSurvivesTheStoredText) {
+    home.write("Options.ini", "[OPTION]\nVOLUME=5\n[HOTKEY]\n#stop=Shift+Ctrl+S\n[LYRICS]\nAUTOFETCH=1\n");
     {
         TShortKey keys(store);
         keys.Add('K', TShortKey::ShiftKey | TShortKey::AltKey, "/music/song.mp3", true);
@@ -97,9 +98,13 @@ TEST_F(ShortKeyFixture, EveryDefaultAndEveryKeyCodeSurvivesTheStoredText) {
     TShortKey again(store);
     QStringList expected = kDefaults;
     expected.removeAll("#rewind=Ctrl+Shift+-");
-    expected << "/music/song.mp3=Alt+Shift+K" << "#rewind=Ctrl+Num+5";
+    expected.removeAll("#stop=Ctrl+Shift+S");
+    // A stored line is added again after the defaults: it moves to the end.
+    expected << "#stop=Ctrl+Shift+S" << "/music/song.mp3=Alt+Shift+K" << "#rewind=Ctrl+Num+5";
     EXPECT_EQ(Lines(again), expected);
     EXPECT_EQ(again.At(again.Count() - 1).key, 0x65);
+    EXPECT_EQ(store.ReadInteger("OPTION", "VOLUME", 0), 5) << "the other sections stay";
+    EXPECT_TRUE(store.ReadBool("LYRICS", "AUTOFETCH", false));
 
     // Every code that has a name reads back as itself, with every shift set.
     int named = 0;

@@ -84,6 +84,7 @@ void X11GlobalKeys::readKeyboardMapping() {
     KeySym* syms = XGetKeyboardMapping(display_, KeyCode(minKeycode), maxKeycode - minKeycode + 1, &perKeycode);
     if (!syms)
         return;
+    vkOfKeycode_.fill(0);
     for (int keycode = minKeycode; keycode <= maxKeycode && keycode < 256; ++keycode) {
         // The first of the key's first two levels that the table knows: a
         // letter by its small letter, a keypad digit by its Num Lock level.
@@ -135,8 +136,12 @@ void X11GlobalKeys::rawKey(int keycode, bool down) {
     if (keycode < 0 || keycode > 255 || keycodeDown_[keycode] == down)
         return;
     keycodeDown_[keycode] = down;
-    if (vkOfKeycode_[keycode] && sink_.key)
-        sink_.key(vkOfKeycode_[keycode], down);
+    // A release reports the code its press reported, even when the keyboard
+    // mapping changed meanwhile.
+    const quint16 vk = down ? vkOfKeycode_[keycode] : reportedVk_[keycode];
+    reportedVk_[keycode] = down ? vk : 0;
+    if (vk && sink_.key)
+        sink_.key(vk, down);
 }
 
 void X11GlobalKeys::drain() {
@@ -150,6 +155,12 @@ void X11GlobalKeys::drain() {
                     rawKey(raw->detail, event.xcookie.evtype == XI_RawKeyPress);
                 XFreeEventData(display_, &event.xcookie);
             }
+        } else if (event.type == MappingNotify) {
+            // Another layout, or a tool that borrowed a spare key code: the
+            // codes of the keys are read again.
+            XRefreshKeyboardMapping(&event.xmapping);
+            if (event.xmapping.request == MappingKeyboard)
+                readKeyboardMapping();
         } else if (event.type == KeyPress || event.type == KeyRelease) {
             const unsigned keycode = event.xkey.keycode;
             if (keycode > 255 || !mediaOfKeycode_[keycode])

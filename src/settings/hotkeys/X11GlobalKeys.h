@@ -38,6 +38,7 @@ private:
     std::unique_ptr<QSocketNotifier> notifier_;
     std::array<quint16, 256> vkOfKeycode_{};  // 0: a key the table does not know
     std::array<bool, 256> keycodeDown_{};
+    std::array<quint16, 256> reportedVk_{}; // what the press of a held key reported
     std::array<int, 256> mediaOfKeycode_{};  // 1 + row of kMediaKeys taken, 0: none
     std::array<bool, 256> mediaDown_{};
     QStringList mediaTaken_;

@@ -44,7 +44,9 @@ TEST_F(GlobalHotKeys, DefaultCombinationsWorkWhileAnotherProgramHasTheFocus) {
     const QString second = MakeToneMp3(home.path(), "second", 660, 30);
     QFile options(home.path() + "/Options.ini");
     ASSERT_TRUE(options.open(QIODevice::WriteOnly));
-    options.write("[OPTION]\nMIXER=system\nAUTOPLAY=0\n");
+    // A song bound to a key, as the file manager stores it.
+    const QString third = MakeToneMp3(home.path(), "third song", 550, 30);
+    options.write("[OPTION]\nMIXER=system\n[HOTKEY]\n" + third.toUtf8() + "=Ctrl+Alt+B\n");
     options.close();
     start({first, second});
     ASSERT_TRUE(WaitFor([&] { return ready(); }, 20000));
@@ -77,6 +79,12 @@ TEST_F(GlobalHotKeys, DefaultCombinationsWorkWhileAnotherProgramHasTheFocus) {
     QThread::msleep(200);
     EXPECT_EQ(tracedCount("#soundup"), repeats) << "nothing repeats after the keys went up";
     EXPECT_EQ(tracedCount("#playpause"), 2) << traced().join(' ').toStdString();
+
+    // The song's combination plays it.
+    RunTool("xdotool", {"key", "ctrl+alt+b"});
+    EXPECT_TRUE(WaitFor([&] { return Playerctl({"metadata", "title"}).contains("third song"); }))
+        << traced().join(' ').toStdString();
+    EXPECT_EQ(tracedCount("#Play," + third), 1);
     EXPECT_TRUE(other.isActiveWindow()) << "the focus stays where it was";
 }
 
