@@ -22,7 +22,7 @@ const QList<TShortKey::BuiltIn>& TShortKey::BuiltIns() {
         {"#next", QT_TRANSLATE_NOOP("TShortKey", "Next"), 190, kCtrlShift},
         {"#forward", QT_TRANSLATE_NOOP("TShortKey", "Forward"), 187, kCtrlShift},
         {"#rewind", QT_TRANSLATE_NOOP("TShortKey", "Rewind"), 189, kCtrlShift},
-        {"#shuffle", QT_TRANSLATE_NOOP("TShortKey", "Shuffer Mode"), 0, 0},
+        {"#shuffle", QT_TRANSLATE_NOOP("TShortKey", "Shuffle Mode"), 0, 0},
         {"#repeat", QT_TRANSLATE_NOOP("TShortKey", "Repeat Mode"), 0, 0},
         {"#only", QT_TRANSLATE_NOOP("TShortKey", "Single Play"), 0, 0},
         {"#filemanage", QT_TRANSLATE_NOOP("TShortKey", "File Manage"), 'F', kCtrlAlt},

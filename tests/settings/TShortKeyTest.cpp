@@ -138,7 +138,7 @@ TEST(ShortKeyRules, OnceCaptionAndBuiltIn) {
         {"#PlayPause", true, "Play&Pause", false},
         {"#soundup", false, "Increase Volume", true},
         {"#SoundDown", false, "Decrease Volume", false},
-        {"#shuffle", true, "Shuffer Mode", true},
+        {"#shuffle", true, "Shuffle Mode", true},
         {"#display", true, "Video Window", true},
         {"#soundupper", true, "#soundupper", false},
         {"/music/a.mp3", true, "/music/a.mp3", false},
