@@ -2,6 +2,95 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="en">
 <context>
+    <name>BrowserLayer</name>
+    <message>
+        <source>The browser cannot be started: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CategoryTree</name>
+    <message>
+        <source>Playlist</source>
+        <translation type="unfinished">播放列表</translation>
+    </message>
+    <message>
+        <source>System Categroy</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ColorBox</name>
+    <message>
+        <source>Black</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maroon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Olive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Navy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Teal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lime</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fuchsia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aqua</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>FileAdder</name>
     <message>
         <source>Media Files (%1)</source>
@@ -18,6 +107,200 @@
     <message>
         <source>Open Files</source>
         <translation>打开文件</translation>
+    </message>
+</context>
+<context>
+    <name>GeneralOptionsPage</name>
+    <message>
+        <source>Always Ontop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AutoPlay when start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check File Associate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AutoPlay when Add File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prompt Download lyrics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tell the desktop when a new song starts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> File Associate </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change Associate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These file types could not be changed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HotKeyEditor</name>
+    <message>
+        <source>Set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hotkey:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HotkeyOptionsPage</name>
+    <message>
+        <source>Set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Command:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hotkey:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shortcut</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be used as a hot key.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LrclibClient</name>
+    <message>
+        <source>The lyrics service address is not valid.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No lyrics found.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The lyrics service sent an answer that cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LyricsOptionsPage</name>
+    <message>
+        <source>All (*.jpg *.jpeg *.bmp *.png *.ico)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>JPEG Image File (*.jpg *.jpeg)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bitmaps (*.bmp)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PNG Image File (*.png)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Icons (*.ico)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Explorer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Background:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Normal:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Active:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outline:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Line by line </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Word by word </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fetch missing lyrics from the lyrics site</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation type="unfinished">打开</translation>
+    </message>
+</context>
+<context>
+    <name>PlayFailure</name>
+    <message>
+        <source>cannot play: no plug-in plays this file type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot play: its plug-in cannot be loaded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot play: its plug-in takes no requests</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -189,6 +472,384 @@
     </message>
 </context>
 <context>
+    <name>SearchResultList</name>
+    <message>
+        <source>File</source>
+        <translation type="unfinished">文件</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Datetime</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SitePages</name>
+    <message>
+        <source>Home</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lyrics</source>
+        <translation type="unfinished">歌词</translation>
+    </message>
+    <message>
+        <source>Skins</source>
+        <translation type="unfinished">外壳</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plays the current song or resumes it; with a file, plays that file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pauses or resumes playback.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pauses while playing, plays otherwise.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stops playback.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stops while playing, plays otherwise.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plays the next song.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plays the previous song.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seeks forward (5 seconds without argument).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seeks back (5 seconds without argument).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Raises the volume one step.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lowers the volume one step.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mutes or unmutes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shuffle mode: toggles, or sets off (0) or on (1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Repeat mode, like #Shuffle.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shows elapsed or remaining time, like #Shuffle.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keeps the player above other windows, like #Shuffle.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stops after the current song, like #Shuffle.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Adds files to the play list and plays the first; without argument, asks for files. Giving files to the program (sorvi a.mp3 b.mp3) does the same.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens the window for adding a stream address.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shows or hides the play list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shows the lyrics window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens the tag window of a file, or of the current song.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens the lyrics editor, optionally on a lyrics file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shows or hides the display window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens the skin manager, or loads the given skin file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Switches between the full and the small skin.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens or closes the skin&apos;s sliding panel.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens the player&apos;s menu.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens the tool window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens the file manager.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens the song search.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens the options.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minimises the player.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restores the player and brings it to the front.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Searches lyrics for the key in the browser; without key, the lyrics search form.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens the browser on an address, or on the site&apos;s home page.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shows the About page.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shows this manual.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checks the player&apos;s file associations.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checks for a newer version.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Puts the player in the applications menu and on the desktop.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Closes the player.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sorvi Audio Player</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find the lyrics of your songs: type an artist or a title.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How to use the player</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the lyrics window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lyrics search</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search the open lyrics database LRCLIB.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No lyrics found.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Artist</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Album</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>synced</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>text only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation type="unfinished">下载</translation>
+    </message>
+    <message>
+        <source>The lyrics service could not be asked:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Licence: GNU General Public License, version 3 or later.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It uses these libraries:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lyrics come from</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Using the player</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drop songs or folders on the player, or open them from its menu (right click). The skin&apos;s buttons play, pause, stop and step through the play list; the lyrics window shows the current song&apos;s lyrics and scrolls them in time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lyrics are looked up in the folder Lyrics/: a file named like the song with &quot;.lrc&quot;, the name bound in the song&apos;s tag, artist-album-title.lrc, album-title.lrc, artist-title.lrc or title.lrc. The lyrics window&apos;s Download button searches this site; a downloaded file can be bound to the playing song.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Commands</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every action is a command. Run one from a shell or a desktop shortcut with &lt;code&gt;sorvi --command &quot;#Next&quot;&lt;/code&gt;; an argument follows a comma: &lt;code&gt;sorvi --command &quot;#Forward,30&quot;&lt;/code&gt;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The program folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the play list and your categories</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>play counts for the top ten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>lyrics files (.lrc)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>skins (.eks)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>plug-ins (.so)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the decoder, written out again when missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Making skins</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A skin is one .eks file: pictures for the main window, the small window, the play list and the lyrics window, and a text that places buttons, sliders, text fields and indicators on them and names the command each button runs. Build one with the skin compiler from a folder of pictures and a layout file (see the skins folder of the source for an example), put it into Skins/ and choose it in the skin manager.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No skins ship with this player.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file cannot be downloaded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No such lyrics.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Upload</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lyrics are shared through the open lyrics database</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no page</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>SkinHint</name>
     <message>
         <source>Always on Top</source>
@@ -339,6 +1000,151 @@
     </message>
 </context>
 <context>
+    <name>SongList</name>
+    <message>
+        <source>Title&amp;FileName</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Artist</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Album</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation type="unfinished">文件</translation>
+    </message>
+    <message>
+        <source>Shortcut</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SongSearchBox</name>
+    <message>
+        <source>Find</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TFileForm</name>
+    <message>
+        <source>&amp;New Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Rename</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Add Files...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Explorer Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Copy Addr</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;opy File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scroll &amp;Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scroll &amp;Down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P&amp;roperty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Clear TopTen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add &amp;Url</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished">关闭(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vie&amp;w</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File Management</source>
+        <translation type="unfinished">文件管理</translation>
+    </message>
+    <message>
+        <source>New Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Are you sure, Delete the Category?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Playlist</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Playlist(*.m3u) (*.m3u)</source>
+        <translation type="unfinished">播放列表(*.m3u) (*.m3u)</translation>
+    </message>
+    <message>
+        <source>The play list could not be saved: </source>
+        <translation type="unfinished">无法保存播放列表：</translation>
+    </message>
+    <message>
+        <source>Are you sure, Clear TopTen?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TFrameForm</name>
     <message>
         <source>Video Window</source>
@@ -460,6 +1266,157 @@
     </message>
 </context>
 <context>
+    <name>TLrcEditForm</name>
+    <message>
+        <source>Lyrics Editor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;New File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation type="unfinished">打开</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished">保存</translation>
+    </message>
+    <message>
+        <source>Save &amp;As</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished">关闭(&amp;C)</translation>
+    </message>
+    <message>
+        <source>So&amp;rt By Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sort</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Insert TimeLabel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modify TimeLabel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save change to File?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lyrics Files(*.lrc)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>文本文件(*.txt)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All Files(*.*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t open lyrics file &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t save lyrics file &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t write the test lyrics file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TLrcForm</name>
     <message>
         <source>Lyrics Shower</source>
@@ -526,6 +1483,53 @@
     </message>
 </context>
 <context>
+    <name>TOptionForm</name>
+    <message>
+        <source>Options</source>
+        <translation type="unfinished">选项</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hotkey</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lrc Shower</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Accept</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check &amp;Update</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Create Shortcut</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Reset Hotkey</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished">关闭(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Option</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vie&amp;w</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TPlay</name>
     <message>
         <source>Invalid File.</source>
@@ -556,6 +1560,172 @@
     </message>
 </context>
 <context>
+    <name>TSearchForm</name>
+    <message>
+        <source>File Search</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Search</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Add to Playlist</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;All Media</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search on &amp;Net</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File System</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Search:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Directories:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please choose on the left side to want the folder to clip.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TShortKey</name>
+    <message>
+        <source>Play&amp;Pause</source>
+        <translation type="unfinished">播放/暂停</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation type="unfinished">停止</translation>
+    </message>
+    <message>
+        <source>Prev</source>
+        <translation type="unfinished">上一首</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation type="unfinished">下一首</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation type="unfinished">快进</translation>
+    </message>
+    <message>
+        <source>Rewind</source>
+        <translation type="unfinished">快退</translation>
+    </message>
+    <message>
+        <source>Shuffle Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Repeat Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Single Play</source>
+        <translation type="unfinished">单曲播放</translation>
+    </message>
+    <message>
+        <source>File Manage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select Window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show Lyrics</source>
+        <translation type="unfinished">显示歌词</translation>
+    </message>
+    <message>
+        <source>Edit Lyrics</source>
+        <translation type="unfinished">编辑歌词</translation>
+    </message>
+    <message>
+        <source>ID3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation type="unfinished">选项</translation>
+    </message>
+    <message>
+        <source>Url</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation type="unfinished">最小化</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation type="unfinished">退出</translation>
+    </message>
+    <message>
+        <source>Skins</source>
+        <translation type="unfinished">外壳</translation>
+    </message>
+    <message>
+        <source>Silent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Increase Volume</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Decrease Volume</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hotkey</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Video Window</source>
+        <translation type="unfinished">视频窗口</translation>
+    </message>
+</context>
+<context>
     <name>TSkin</name>
     <message>
         <source>Invalid file format!</source>
@@ -568,6 +1738,178 @@
     <message>
         <source>Could not open the skin file.</source>
         <translation>无法打开外壳文件.</translation>
+    </message>
+</context>
+<context>
+    <name>TSkinForm</name>
+    <message>
+        <source>Texture Management</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Load</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Refresh</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Download</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Upload</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished">关闭(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Manage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Resource</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Author:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Email:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ICQ:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QQ:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Home:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No Preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot Load file, please download newest skin.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not Found SkinEditor.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TUrlForm</name>
+    <message>
+        <source>&amp;Url:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please Input url.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TWebForm</name>
+    <message>
+        <source>Home</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation type="unfinished">停止</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation type="unfinished">快进</translation>
+    </message>
+    <message>
+        <source>Loading...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The page cannot be shown.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Downloading...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TWorkForm</name>
+    <message>
+        <source>File Management</source>
+        <translation type="unfinished">文件管理</translation>
+    </message>
+    <message>
+        <source>Edit Lyrics</source>
+        <translation type="unfinished">编辑歌词</translation>
+    </message>
+    <message>
+        <source>Texture Management</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation type="unfinished">选项</translation>
+    </message>
+    <message>
+        <source>Search File</source>
+        <translation type="unfinished">搜索文件</translation>
+    </message>
+    <message>
+        <source>Functions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>
