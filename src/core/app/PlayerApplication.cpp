@@ -182,9 +182,11 @@ void PlayerApplication::Start() {
     displayWindow_ = std::make_unique<TFrameForm>(store_);
     menu_->AddWindow(*displayWindow_);
     connect(displayWindow_.get(), &TFrameForm::commandRequested, this, [this](const QString& c) { DoCommand(c); });
-    mainWindow_->show();
     StartStallTrace(this);
+    // The main window is shown once its skin dresses it, so the plain face
+    // is never mapped first; runStartupCommands shows it.
     runStartupCommands();
+    showMainWindowOnce();
     ready_ = true;
 }
 
@@ -223,6 +225,13 @@ bool PlayerApplication::quitNowIfIdle(int commandsOfCaller) {
     return true;
 }
 
+void PlayerApplication::showMainWindowOnce() {
+    if (mainWindowShown_ || !mainWindow_)
+        return;
+    mainWindowShown_ = true;
+    mainWindow_->show();
+}
+
 void PlayerApplication::runStartupCommands() {
     // The song that was current when the player last ran.
     const QString current = ResolvePath(PlayerSettings::Current(store_));
@@ -240,10 +249,16 @@ void PlayerApplication::runStartupCommands() {
         DoCommand(QStringLiteral("#EditLrc,") + batch.FirstLrcFile);
     // SORVI_NO_ASSOCIATION_CHECK: test runs start the real program in fresh
     // folders, where the question would otherwise open on every start.
-    if (PlayerSettings::CheckAcc(store_) && qEnvironmentVariableIsEmpty("SORVI_NO_ASSOCIATION_CHECK"))
+    const bool checkLink =
+        PlayerSettings::CheckAcc(store_) && qEnvironmentVariableIsEmpty("SORVI_NO_ASSOCIATION_CHECK");
+    // The association question has the player's window behind it.
+    if (checkLink)
+        showMainWindowOnce();
+    if (checkLink)
         DoCommand(QStringLiteral("#CheckLink"));
     DoCommand(QStringLiteral("#Skin,") +
               (batch.FirstSkinFile.isEmpty() ? PlayerSettings::Skin(store_) : batch.FirstSkinFile));
+    showMainWindowOnce();
     // Applying a skin section loads the play modes and takes the mixer's
     // levels; until a skin engine dresses the window, that happens here.
     if (!dispatcher_->HasHandler(QStringLiteral("#SKIN"))) {

@@ -109,6 +109,9 @@ private:
     void createGlobalObjects();
     void installCommands();
     void runStartupCommands();
+    // Shows the main window the first time only (a later "#Minimize" or
+    // hide at start-up is the user's).
+    void showMainWindowOnce();
     void takeMixerChange();
     void placeOnTop();
     bool quitNowIfIdle(int commandsOfCaller);
@@ -125,6 +128,7 @@ private:
     std::unique_ptr<TPlay> play_;
     std::unique_ptr<TPlus> plus_;
     std::unique_ptr<TShortKey> shortKey_;
+    bool mainWindowShown_ = false;
     std::unique_ptr<FileAssociations> associations_;
 
     // Helpers around them: the system mixer, the play controller and the
