@@ -31,10 +31,11 @@ bool engineRunning(qint64 pid) {
 }
 
 // Whether the web engine's library is mapped into the player.
-bool engineLoaded(qint64 pid) {
+bool mapped(qint64 pid, const QByteArray& library) {
     QFile maps(QStringLiteral("/proc/%1/maps").arg(pid));
-    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libQt6WebEngineCore");
+    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains(library);
 }
+bool engineLoaded(qint64 pid) { return mapped(pid, "libQt6WebEngineCore"); }
 
 struct BrowserEndToEnd : SkinnedPlayer {
     FakeLrclib lrclib;
@@ -58,6 +59,7 @@ TEST_F(BrowserEndToEnd, SearchlrcOpensTheBrowserOnResults) {
     QTest::qWait(1500);
     EXPECT_FALSE(engineRunning(player.processId())) << "the web engine starts only with the browser";
     EXPECT_FALSE(engineLoaded(player.processId())) << "the web engine is loaded only with the browser";
+    EXPECT_FALSE(mapped(player.processId(), "_dri.so")) << "the OpenGL driver is loaded only with the browser";
     const long before = residentKb(player.processId());
 
     QElapsedTimer clock;

@@ -73,9 +73,9 @@ int RunPlayer(int argc, char** argv) {
         break;
     }
 
-    // The browser module, loaded when the browser is first opened, needs the
-    // shared OpenGL contexts, which can only be asked for before the application.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // No shared OpenGL context is asked for: it would load the OpenGL driver
+    // at every start (tens of milliseconds and megabytes) for the browser
+    // module, which most runs never open; the browser draws without it.
     // The engine's sandbox refuses to run as root; any other user keeps it.
     if (geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
