@@ -5,89 +5,89 @@
     <name>BrowserLayer</name>
     <message>
         <source>The browser cannot be started: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>无法启动浏览器：%1</translation>
     </message>
 </context>
 <context>
     <name>CategoryTree</name>
     <message>
         <source>Playlist</source>
-        <translation type="unfinished">播放列表</translation>
+        <translation>播放列表</translation>
     </message>
     <message>
         <source>System Categroy</source>
-        <translation type="unfinished"></translation>
+        <translation>系统类别</translation>
     </message>
 </context>
 <context>
     <name>ColorBox</name>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>黑色</translation>
     </message>
     <message>
         <source>Maroon</source>
-        <translation type="unfinished"></translation>
+        <translation>栗色</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>绿色</translation>
     </message>
     <message>
         <source>Olive</source>
-        <translation type="unfinished"></translation>
+        <translation>橄榄色</translation>
     </message>
     <message>
         <source>Navy</source>
-        <translation type="unfinished"></translation>
+        <translation>藏青色</translation>
     </message>
     <message>
         <source>Purple</source>
-        <translation type="unfinished"></translation>
+        <translation>紫色</translation>
     </message>
     <message>
         <source>Teal</source>
-        <translation type="unfinished"></translation>
+        <translation>深青色</translation>
     </message>
     <message>
         <source>Gray</source>
-        <translation type="unfinished"></translation>
+        <translation>灰色</translation>
     </message>
     <message>
         <source>Silver</source>
-        <translation type="unfinished"></translation>
+        <translation>银色</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>红色</translation>
     </message>
     <message>
         <source>Lime</source>
-        <translation type="unfinished"></translation>
+        <translation>亮绿色</translation>
     </message>
     <message>
         <source>Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>黄色</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>蓝色</translation>
     </message>
     <message>
         <source>Fuchsia</source>
-        <translation type="unfinished"></translation>
+        <translation>紫红色</translation>
     </message>
     <message>
         <source>Aqua</source>
-        <translation type="unfinished"></translation>
+        <translation>青色</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>白色</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>自定义</translation>
     </message>
 </context>
 <context>
@@ -113,194 +113,194 @@
     <name>GeneralOptionsPage</name>
     <message>
         <source>Always Ontop</source>
-        <translation type="unfinished"></translation>
+        <translation>总在最前</translation>
     </message>
     <message>
         <source>AutoPlay when start</source>
-        <translation type="unfinished"></translation>
+        <translation>启动时自动播放</translation>
     </message>
     <message>
         <source>Check File Associate</source>
-        <translation type="unfinished"></translation>
+        <translation>检查文件关联</translation>
     </message>
     <message>
         <source>AutoPlay when Add File</source>
-        <translation type="unfinished"></translation>
+        <translation>添加文件时自动播放</translation>
     </message>
     <message>
         <source>Prompt Download lyrics</source>
-        <translation type="unfinished"></translation>
+        <translation>提示下载歌词</translation>
     </message>
     <message>
         <source>Tell the desktop when a new song starts</source>
-        <translation type="unfinished"></translation>
+        <translation>新歌曲开始播放时通知桌面</translation>
     </message>
     <message>
         <source> File Associate </source>
-        <translation type="unfinished"></translation>
+        <translation> 文件关联 </translation>
     </message>
     <message>
         <source>Change Associate</source>
-        <translation type="unfinished"></translation>
+        <translation>更改关联</translation>
     </message>
     <message>
         <source>Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>全选</translation>
     </message>
     <message>
         <source>These file types could not be changed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>无法更改以下文件类型：%1</translation>
     </message>
 </context>
 <context>
     <name>HotKeyEditor</name>
     <message>
         <source>Set</source>
-        <translation type="unfinished"></translation>
+        <translation>设置</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>取消</translation>
     </message>
     <message>
         <source>Hotkey:</source>
-        <translation type="unfinished"></translation>
+        <translation>热键：</translation>
     </message>
 </context>
 <context>
     <name>HotkeyOptionsPage</name>
     <message>
         <source>Set</source>
-        <translation type="unfinished"></translation>
+        <translation>设置</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>取消</translation>
     </message>
     <message>
         <source>Command:</source>
-        <translation type="unfinished"></translation>
+        <translation>命令：</translation>
     </message>
     <message>
         <source>Hotkey:</source>
-        <translation type="unfinished"></translation>
+        <translation>热键：</translation>
     </message>
     <message>
         <source>Command</source>
-        <translation type="unfinished"></translation>
+        <translation>命令</translation>
     </message>
     <message>
         <source>Shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>快捷键</translation>
     </message>
     <message>
         <source>%1 cannot be used as a hot key.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 不能用作热键。</translation>
     </message>
 </context>
 <context>
     <name>LrclibClient</name>
     <message>
         <source>The lyrics service address is not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>歌词服务的地址无效。</translation>
     </message>
     <message>
         <source>No lyrics found.</source>
-        <translation type="unfinished"></translation>
+        <translation>没有找到歌词。</translation>
     </message>
     <message>
         <source>The lyrics service sent an answer that cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>歌词服务返回的应答无法读取。</translation>
     </message>
 </context>
 <context>
     <name>LyricsOptionsPage</name>
     <message>
         <source>All (*.jpg *.jpeg *.bmp *.png *.ico)</source>
-        <translation type="unfinished"></translation>
+        <translation>全部 (*.jpg *.jpeg *.bmp *.png *.ico)</translation>
     </message>
     <message>
         <source>JPEG Image File (*.jpg *.jpeg)</source>
-        <translation type="unfinished"></translation>
+        <translation>JPEG 图像文件 (*.jpg *.jpeg)</translation>
     </message>
     <message>
         <source>Bitmaps (*.bmp)</source>
-        <translation type="unfinished"></translation>
+        <translation>位图 (*.bmp)</translation>
     </message>
     <message>
         <source>PNG Image File (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG 图像文件 (*.png)</translation>
     </message>
     <message>
         <source>Icons (*.ico)</source>
-        <translation type="unfinished"></translation>
+        <translation>图标 (*.ico)</translation>
     </message>
     <message>
         <source>Picture:</source>
-        <translation type="unfinished"></translation>
+        <translation>图片：</translation>
     </message>
     <message>
         <source>&amp;Explorer</source>
-        <translation type="unfinished"></translation>
+        <translation>浏览(&amp;E)</translation>
     </message>
     <message>
         <source>&amp;Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>清除(&amp;C)</translation>
     </message>
     <message>
         <source>Background:</source>
-        <translation type="unfinished"></translation>
+        <translation>背景：</translation>
     </message>
     <message>
         <source>Normal:</source>
-        <translation type="unfinished"></translation>
+        <translation>普通：</translation>
     </message>
     <message>
         <source>Active:</source>
-        <translation type="unfinished"></translation>
+        <translation>当前：</translation>
     </message>
     <message>
         <source>Outline:</source>
-        <translation type="unfinished"></translation>
+        <translation>轮廓：</translation>
     </message>
     <message>
         <source> Line by line </source>
-        <translation type="unfinished"></translation>
+        <translation> 逐句显示 </translation>
     </message>
     <message>
         <source> Word by word </source>
-        <translation type="unfinished"></translation>
+        <translation> 逐字显示 </translation>
     </message>
     <message>
         <source>Fetch missing lyrics from the lyrics site</source>
-        <translation type="unfinished"></translation>
+        <translation>从歌词网站获取缺少的歌词</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>选择</translation>
     </message>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>字体</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished">打开</translation>
+        <translation>打开</translation>
     </message>
 </context>
 <context>
     <name>PlayFailure</name>
     <message>
         <source>cannot play: no plug-in plays this file type</source>
-        <translation type="unfinished"></translation>
+        <translation>无法播放：没有插件能播放此文件类型</translation>
     </message>
     <message>
         <source>cannot play: its plug-in cannot be loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>无法播放：无法加载相应的插件</translation>
     </message>
     <message>
         <source>cannot play: its plug-in takes no requests</source>
-        <translation type="unfinished"></translation>
+        <translation>无法播放：相应的插件不接受请求</translation>
     </message>
 </context>
 <context>
@@ -475,210 +475,210 @@
     <name>SearchResultList</name>
     <message>
         <source>File</source>
-        <translation type="unfinished">文件</translation>
+        <translation>文件</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>大小</translation>
     </message>
     <message>
         <source>Datetime</source>
-        <translation type="unfinished"></translation>
+        <translation>日期时间</translation>
     </message>
 </context>
 <context>
     <name>SitePages</name>
     <message>
         <source>Home</source>
-        <translation type="unfinished"></translation>
+        <translation>主页</translation>
     </message>
     <message>
         <source>Lyrics</source>
-        <translation type="unfinished">歌词</translation>
+        <translation>歌词</translation>
     </message>
     <message>
         <source>Skins</source>
-        <translation type="unfinished">外壳</translation>
+        <translation>外壳</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>帮助</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>关于</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>搜索</translation>
     </message>
     <message>
         <source>Plays the current song or resumes it; with a file, plays that file.</source>
-        <translation type="unfinished"></translation>
+        <translation>播放或继续播放当前歌曲；带文件参数时播放该文件。</translation>
     </message>
     <message>
         <source>Pauses or resumes playback.</source>
-        <translation type="unfinished"></translation>
+        <translation>暂停或继续播放。</translation>
     </message>
     <message>
         <source>Pauses while playing, plays otherwise.</source>
-        <translation type="unfinished"></translation>
+        <translation>正在播放时暂停，否则开始播放。</translation>
     </message>
     <message>
         <source>Stops playback.</source>
-        <translation type="unfinished"></translation>
+        <translation>停止播放。</translation>
     </message>
     <message>
         <source>Stops while playing, plays otherwise.</source>
-        <translation type="unfinished"></translation>
+        <translation>正在播放时停止，否则开始播放。</translation>
     </message>
     <message>
         <source>Plays the next song.</source>
-        <translation type="unfinished"></translation>
+        <translation>播放下一首歌曲。</translation>
     </message>
     <message>
         <source>Plays the previous song.</source>
-        <translation type="unfinished"></translation>
+        <translation>播放上一首歌曲。</translation>
     </message>
     <message>
         <source>Seeks forward (5 seconds without argument).</source>
-        <translation type="unfinished"></translation>
+        <translation>快进（不带参数时为 5 秒）。</translation>
     </message>
     <message>
         <source>Seeks back (5 seconds without argument).</source>
-        <translation type="unfinished"></translation>
+        <translation>快退（不带参数时为 5 秒）。</translation>
     </message>
     <message>
         <source>Raises the volume one step.</source>
-        <translation type="unfinished"></translation>
+        <translation>将音量调高一级。</translation>
     </message>
     <message>
         <source>Lowers the volume one step.</source>
-        <translation type="unfinished"></translation>
+        <translation>将音量调低一级。</translation>
     </message>
     <message>
         <source>Mutes or unmutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>静音或取消静音。</translation>
     </message>
     <message>
         <source>Shuffle mode: toggles, or sets off (0) or on (1).</source>
-        <translation type="unfinished"></translation>
+        <translation>随机播放模式：切换开关，或设为关闭 (0) 或打开 (1)。</translation>
     </message>
     <message>
         <source>Repeat mode, like #Shuffle.</source>
-        <translation type="unfinished"></translation>
+        <translation>循环播放模式，用法同 #Shuffle。</translation>
     </message>
     <message>
         <source>Shows elapsed or remaining time, like #Shuffle.</source>
-        <translation type="unfinished"></translation>
+        <translation>显示已播放时间或剩余时间，用法同 #Shuffle。</translation>
     </message>
     <message>
         <source>Keeps the player above other windows, like #Shuffle.</source>
-        <translation type="unfinished"></translation>
+        <translation>使播放器总在其他窗口之上，用法同 #Shuffle。</translation>
     </message>
     <message>
         <source>Stops after the current song, like #Shuffle.</source>
-        <translation type="unfinished"></translation>
+        <translation>当前歌曲播放完后停止，用法同 #Shuffle。</translation>
     </message>
     <message>
         <source>Adds files to the play list and plays the first; without argument, asks for files. Giving files to the program (sorvi a.mp3 b.mp3) does the same.</source>
-        <translation type="unfinished"></translation>
+        <translation>将文件添加到播放列表并播放第一个；不带参数时询问要添加的文件。把文件交给程序（sorvi a.mp3 b.mp3）效果相同。</translation>
     </message>
     <message>
         <source>Opens the window for adding a stream address.</source>
-        <translation type="unfinished"></translation>
+        <translation>打开添加流地址的窗口。</translation>
     </message>
     <message>
         <source>Shows or hides the play list.</source>
-        <translation type="unfinished"></translation>
+        <translation>显示或隐藏播放列表。</translation>
     </message>
     <message>
         <source>Shows the lyrics window.</source>
-        <translation type="unfinished"></translation>
+        <translation>显示歌词窗口。</translation>
     </message>
     <message>
         <source>Opens the tag window of a file, or of the current song.</source>
-        <translation type="unfinished"></translation>
+        <translation>打开某个文件或当前歌曲的标签窗口。</translation>
     </message>
     <message>
         <source>Opens the lyrics editor, optionally on a lyrics file.</source>
-        <translation type="unfinished"></translation>
+        <translation>打开歌词编辑器，可指定要编辑的歌词文件。</translation>
     </message>
     <message>
         <source>Shows or hides the display window.</source>
-        <translation type="unfinished"></translation>
+        <translation>显示或隐藏视频窗口。</translation>
     </message>
     <message>
         <source>Opens the skin manager, or loads the given skin file.</source>
-        <translation type="unfinished"></translation>
+        <translation>打开外壳管理，或载入指定的外壳文件。</translation>
     </message>
     <message>
         <source>Switches between the full and the small skin.</source>
-        <translation type="unfinished"></translation>
+        <translation>在完整外壳和迷你外壳之间切换。</translation>
     </message>
     <message>
         <source>Opens or closes the skin&apos;s sliding panel.</source>
-        <translation type="unfinished"></translation>
+        <translation>打开或关闭外壳的滑动面板。</translation>
     </message>
     <message>
         <source>Opens the player&apos;s menu.</source>
-        <translation type="unfinished"></translation>
+        <translation>打开播放器的菜单。</translation>
     </message>
     <message>
         <source>Opens the tool window.</source>
-        <translation type="unfinished"></translation>
+        <translation>打开工具窗口。</translation>
     </message>
     <message>
         <source>Opens the file manager.</source>
-        <translation type="unfinished"></translation>
+        <translation>打开文件管理。</translation>
     </message>
     <message>
         <source>Opens the song search.</source>
-        <translation type="unfinished"></translation>
+        <translation>打开歌曲搜索。</translation>
     </message>
     <message>
         <source>Opens the options.</source>
-        <translation type="unfinished"></translation>
+        <translation>打开选项。</translation>
     </message>
     <message>
         <source>Minimises the player.</source>
-        <translation type="unfinished"></translation>
+        <translation>最小化播放器。</translation>
     </message>
     <message>
         <source>Restores the player and brings it to the front.</source>
-        <translation type="unfinished"></translation>
+        <translation>还原播放器并将其置于最前。</translation>
     </message>
     <message>
         <source>Searches lyrics for the key in the browser; without key, the lyrics search form.</source>
-        <translation type="unfinished"></translation>
+        <translation>在浏览器中按关键字搜索歌词；不带关键字时打开歌词搜索表单。</translation>
     </message>
     <message>
         <source>Opens the browser on an address, or on the site&apos;s home page.</source>
-        <translation type="unfinished"></translation>
+        <translation>在浏览器中打开指定地址，或打开网站主页。</translation>
     </message>
     <message>
         <source>Shows the About page.</source>
-        <translation type="unfinished"></translation>
+        <translation>显示“关于”页面。</translation>
     </message>
     <message>
         <source>Shows this manual.</source>
-        <translation type="unfinished"></translation>
+        <translation>显示本手册。</translation>
     </message>
     <message>
         <source>Checks the player&apos;s file associations.</source>
-        <translation type="unfinished"></translation>
+        <translation>检查播放器的文件关联。</translation>
     </message>
     <message>
         <source>Checks for a newer version.</source>
-        <translation type="unfinished"></translation>
+        <translation>检查是否有新版本。</translation>
     </message>
     <message>
         <source>Puts the player in the applications menu and on the desktop.</source>
-        <translation type="unfinished"></translation>
+        <translation>将播放器添加到应用程序菜单和桌面。</translation>
     </message>
     <message>
         <source>Closes the player.</source>
-        <translation type="unfinished"></translation>
+        <translation>关闭播放器。</translation>
     </message>
     <message>
         <source>Sorvi Audio Player</source>
