@@ -682,171 +682,171 @@
     </message>
     <message>
         <source>Sorvi Audio Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Sorvi Audio Player</translation>
     </message>
     <message>
         <source>Find the lyrics of your songs: type an artist or a title.</source>
-        <translation type="unfinished"></translation>
+        <translation>查找歌曲的歌词：请输入艺术家或标题。</translation>
     </message>
     <message>
         <source>How to use the player</source>
-        <translation type="unfinished"></translation>
+        <translation>如何使用播放器</translation>
     </message>
     <message>
         <source>Show the lyrics window</source>
-        <translation type="unfinished"></translation>
+        <translation>显示歌词窗口</translation>
     </message>
     <message>
         <source>Lyrics search</source>
-        <translation type="unfinished"></translation>
+        <translation>歌词搜索</translation>
     </message>
     <message>
         <source>Search the open lyrics database LRCLIB.</source>
-        <translation type="unfinished"></translation>
+        <translation>搜索开放歌词数据库 LRCLIB。</translation>
     </message>
     <message>
         <source>No lyrics found.</source>
-        <translation type="unfinished"></translation>
+        <translation>没有找到歌词。</translation>
     </message>
     <message>
         <source>Artist</source>
-        <translation type="unfinished"></translation>
+        <translation>艺术家</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>标题</translation>
     </message>
     <message>
         <source>Album</source>
-        <translation type="unfinished"></translation>
+        <translation>专辑</translation>
     </message>
     <message>
         <source>Length</source>
-        <translation type="unfinished"></translation>
+        <translation>时长</translation>
     </message>
     <message>
         <source>synced</source>
-        <translation type="unfinished"></translation>
+        <translation>同步</translation>
     </message>
     <message>
         <source>text only</source>
-        <translation type="unfinished"></translation>
+        <translation>纯文本</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished">下载</translation>
+        <translation>下载</translation>
     </message>
     <message>
         <source>The lyrics service could not be asked:</source>
-        <translation type="unfinished"></translation>
+        <translation>无法查询歌词服务：</translation>
     </message>
     <message>
         <source>version</source>
-        <translation type="unfinished"></translation>
+        <translation>版本</translation>
     </message>
     <message>
         <source>Licence: GNU General Public License, version 3 or later.</source>
-        <translation type="unfinished"></translation>
+        <translation>许可证：GNU 通用公共许可证第 3 版或更高版本。</translation>
     </message>
     <message>
         <source>It uses these libraries:</source>
-        <translation type="unfinished"></translation>
+        <translation>本程序使用了以下库：</translation>
     </message>
     <message>
         <source>Lyrics come from</source>
-        <translation type="unfinished"></translation>
+        <translation>歌词来自</translation>
     </message>
     <message>
         <source>Using the player</source>
-        <translation type="unfinished"></translation>
+        <translation>使用播放器</translation>
     </message>
     <message>
         <source>Drop songs or folders on the player, or open them from its menu (right click). The skin&apos;s buttons play, pause, stop and step through the play list; the lyrics window shows the current song&apos;s lyrics and scrolls them in time.</source>
-        <translation type="unfinished"></translation>
+        <translation>将歌曲或文件夹拖放到播放器上，或从播放器的菜单（右键单击）中打开。外壳上的按钮用于播放、暂停、停止以及在播放列表中逐首切换；歌词窗口显示当前歌曲的歌词，并随播放同步滚动。</translation>
     </message>
     <message>
         <source>Lyrics are looked up in the folder Lyrics/: a file named like the song with &quot;.lrc&quot;, the name bound in the song&apos;s tag, artist-album-title.lrc, album-title.lrc, artist-title.lrc or title.lrc. The lyrics window&apos;s Download button searches this site; a downloaded file can be bound to the playing song.</source>
-        <translation type="unfinished"></translation>
+        <translation>歌词在 Lyrics/ 文件夹中查找：与歌曲同名、扩展名为“.lrc”的文件，歌曲标签中绑定的文件名，artist-album-title.lrc、album-title.lrc、artist-title.lrc 或 title.lrc。歌词窗口的“下载”按钮在本网站中搜索；下载的文件可以绑定到正在播放的歌曲。</translation>
     </message>
     <message>
         <source>Commands</source>
-        <translation type="unfinished"></translation>
+        <translation>命令</translation>
     </message>
     <message>
         <source>Every action is a command. Run one from a shell or a desktop shortcut with &lt;code&gt;sorvi --command &quot;#Next&quot;&lt;/code&gt;; an argument follows a comma: &lt;code&gt;sorvi --command &quot;#Forward,30&quot;&lt;/code&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>每个操作都是一条命令。可以在命令行或桌面快捷方式中用 &lt;code&gt;sorvi --command &quot;#Next&quot;&lt;/code&gt; 运行命令；参数跟在逗号后面：&lt;code&gt;sorvi --command &quot;#Forward,30&quot;&lt;/code&gt;。</translation>
     </message>
     <message>
         <source>The program folder</source>
-        <translation type="unfinished"></translation>
+        <translation>程序文件夹</translation>
     </message>
     <message>
         <source>the settings</source>
-        <translation type="unfinished"></translation>
+        <translation>设置</translation>
     </message>
     <message>
         <source>the play list and your categories</source>
-        <translation type="unfinished"></translation>
+        <translation>播放列表和您的类别</translation>
     </message>
     <message>
         <source>play counts for the top ten</source>
-        <translation type="unfinished"></translation>
+        <translation>播放次数（用于 TopTen）</translation>
     </message>
     <message>
         <source>lyrics files (.lrc)</source>
-        <translation type="unfinished"></translation>
+        <translation>歌词文件 (.lrc)</translation>
     </message>
     <message>
         <source>skins (.eks)</source>
-        <translation type="unfinished"></translation>
+        <translation>外壳 (.eks)</translation>
     </message>
     <message>
         <source>plug-ins (.so)</source>
-        <translation type="unfinished"></translation>
+        <translation>插件 (.so)</translation>
     </message>
     <message>
         <source>the decoder, written out again when missing</source>
-        <translation type="unfinished"></translation>
+        <translation>解码器，缺失时重新写出</translation>
     </message>
     <message>
         <source>Making skins</source>
-        <translation type="unfinished"></translation>
+        <translation>制作外壳</translation>
     </message>
     <message>
         <source>A skin is one .eks file: pictures for the main window, the small window, the play list and the lyrics window, and a text that places buttons, sliders, text fields and indicators on them and names the command each button runs. Build one with the skin compiler from a folder of pictures and a layout file (see the skins folder of the source for an example), put it into Skins/ and choose it in the skin manager.</source>
-        <translation type="unfinished"></translation>
+        <translation>一个外壳就是一个 .eks 文件：其中有主窗口、迷你窗口、播放列表和歌词窗口的图片，以及一段文本，用来在图片上放置按钮、滑块、文本框和指示器，并指定每个按钮运行的命令。用外壳编译器从一个图片文件夹和一个布局文件生成外壳（示例见源代码中的 skins 文件夹），然后把它放进 Skins/，并在外壳管理中选择它。</translation>
     </message>
     <message>
         <source>No skins ship with this player.</source>
-        <translation type="unfinished"></translation>
+        <translation>本播放器未附带任何外壳。</translation>
     </message>
     <message>
         <source>Install</source>
-        <translation type="unfinished"></translation>
+        <translation>安装</translation>
     </message>
     <message>
         <source>The file cannot be downloaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>文件无法下载。</translation>
     </message>
     <message>
         <source>No such lyrics.</source>
-        <translation type="unfinished"></translation>
+        <translation>没有这个歌词。</translation>
     </message>
     <message>
         <source>Upload</source>
-        <translation type="unfinished"></translation>
+        <translation>上传</translation>
     </message>
     <message>
         <source>Lyrics are shared through the open lyrics database</source>
-        <translation type="unfinished"></translation>
+        <translation>歌词共享平台为开放歌词数据库</translation>
     </message>
     <message>
         <source>Not found</source>
-        <translation type="unfinished"></translation>
+        <translation>未找到</translation>
     </message>
     <message>
         <source>There is no page</source>
-        <translation type="unfinished"></translation>
+        <translation>找不到页面</translation>
     </message>
 </context>
 <context>
@@ -1003,145 +1003,145 @@
     <name>SongList</name>
     <message>
         <source>Title&amp;FileName</source>
-        <translation type="unfinished"></translation>
+        <translation>标题/文件名</translation>
     </message>
     <message>
         <source>Artist</source>
-        <translation type="unfinished"></translation>
+        <translation>艺术家</translation>
     </message>
     <message>
         <source>Album</source>
-        <translation type="unfinished"></translation>
+        <translation>专辑</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished">文件</translation>
+        <translation>文件</translation>
     </message>
     <message>
         <source>Shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>快捷键</translation>
     </message>
 </context>
 <context>
     <name>SongSearchBox</name>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>查找</translation>
     </message>
     <message>
         <source>Search:</source>
-        <translation type="unfinished"></translation>
+        <translation>搜索：</translation>
     </message>
 </context>
 <context>
     <name>TFileForm</name>
     <message>
         <source>&amp;New Category</source>
-        <translation type="unfinished"></translation>
+        <translation>新建类别(&amp;N)</translation>
     </message>
     <message>
         <source>&amp;Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>重命名(&amp;R)</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>删除(&amp;D)</translation>
     </message>
     <message>
         <source>&amp;Add Files...</source>
-        <translation type="unfinished"></translation>
+        <translation>添加文件(&amp;A)...</translation>
     </message>
     <message>
         <source>&amp;Explorer Category</source>
-        <translation type="unfinished"></translation>
+        <translation>浏览类别(&amp;E)</translation>
     </message>
     <message>
         <source>&amp;Save List</source>
-        <translation type="unfinished"></translation>
+        <translation>保存列表(&amp;S)</translation>
     </message>
     <message>
         <source>&amp;Copy Addr</source>
-        <translation type="unfinished"></translation>
+        <translation>复制地址(&amp;C)</translation>
     </message>
     <message>
         <source>C&amp;opy File</source>
-        <translation type="unfinished"></translation>
+        <translation>复制文件(&amp;O)</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>粘贴(&amp;P)</translation>
     </message>
     <message>
         <source>Scroll &amp;Up</source>
-        <translation type="unfinished"></translation>
+        <translation>上移(&amp;U)</translation>
     </message>
     <message>
         <source>Scroll &amp;Down</source>
-        <translation type="unfinished"></translation>
+        <translation>下移(&amp;D)</translation>
     </message>
     <message>
         <source>Select &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>全选(&amp;A)</translation>
     </message>
     <message>
         <source>P&amp;roperty</source>
-        <translation type="unfinished"></translation>
+        <translation>属性(&amp;R)</translation>
     </message>
     <message>
         <source>&amp;Clear TopTen</source>
-        <translation type="unfinished"></translation>
+        <translation>清除 TopTen(&amp;C)</translation>
     </message>
     <message>
         <source>Add &amp;Url</source>
-        <translation type="unfinished"></translation>
+        <translation>添加网址(&amp;U)</translation>
     </message>
     <message>
         <source>&amp;Play</source>
-        <translation type="unfinished"></translation>
+        <translation>播放(&amp;P)</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished">关闭(&amp;C)</translation>
+        <translation>关闭(&amp;C)</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>文件(&amp;F)</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>编辑(&amp;E)</translation>
     </message>
     <message>
         <source>Vie&amp;w</source>
-        <translation type="unfinished"></translation>
+        <translation>查看(&amp;W)</translation>
     </message>
     <message>
         <source>File Management</source>
-        <translation type="unfinished">文件管理</translation>
+        <translation>文件管理</translation>
     </message>
     <message>
         <source>New Category</source>
-        <translation type="unfinished"></translation>
+        <translation>新建类别</translation>
     </message>
     <message>
         <source>Are you sure, Delete the Category?</source>
-        <translation type="unfinished"></translation>
+        <translation>确定要删除该类别吗？</translation>
     </message>
     <message>
         <source>Save Playlist</source>
-        <translation type="unfinished"></translation>
+        <translation>保存播放列表</translation>
     </message>
     <message>
         <source>Playlist(*.m3u) (*.m3u)</source>
-        <translation type="unfinished">播放列表(*.m3u) (*.m3u)</translation>
+        <translation>播放列表(*.m3u) (*.m3u)</translation>
     </message>
     <message>
         <source>The play list could not be saved: </source>
-        <translation type="unfinished">无法保存播放列表：</translation>
+        <translation>无法保存播放列表：</translation>
     </message>
     <message>
         <source>Are you sure, Clear TopTen?</source>
-        <translation type="unfinished"></translation>
+        <translation>确定要清除 TopTen 吗？</translation>
     </message>
 </context>
 <context>
@@ -1269,151 +1269,151 @@
     <name>TLrcEditForm</name>
     <message>
         <source>Lyrics Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>歌词编辑器</translation>
     </message>
     <message>
         <source>&amp;New File</source>
-        <translation type="unfinished"></translation>
+        <translation>新建文件(&amp;N)</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>新建</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>打开(&amp;O)...</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished">打开</translation>
+        <translation>打开</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>保存(&amp;S)</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished">保存</translation>
+        <translation>保存</translation>
     </message>
     <message>
         <source>Save &amp;As</source>
-        <translation type="unfinished"></translation>
+        <translation>另存为(&amp;A)</translation>
     </message>
     <message>
         <source>&amp;Test</source>
-        <translation type="unfinished"></translation>
+        <translation>测试(&amp;T)</translation>
     </message>
     <message>
         <source>Test</source>
-        <translation type="unfinished"></translation>
+        <translation>测试</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished">关闭(&amp;C)</translation>
+        <translation>关闭(&amp;C)</translation>
     </message>
     <message>
         <source>So&amp;rt By Time</source>
-        <translation type="unfinished"></translation>
+        <translation>按时间排序(&amp;R)</translation>
     </message>
     <message>
         <source>Sort</source>
-        <translation type="unfinished"></translation>
+        <translation>排序</translation>
     </message>
     <message>
         <source>&amp;Insert TimeLabel</source>
-        <translation type="unfinished"></translation>
+        <translation>插入时间标签(&amp;I)</translation>
     </message>
     <message>
         <source>Insert</source>
-        <translation type="unfinished"></translation>
+        <translation>插入</translation>
     </message>
     <message>
         <source>Modify TimeLabel</source>
-        <translation type="unfinished"></translation>
+        <translation>修改时间标签</translation>
     </message>
     <message>
         <source>Modify</source>
-        <translation type="unfinished"></translation>
+        <translation>修改</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>撤销(&amp;U)</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>剪切(&amp;T)</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>复制(&amp;C)</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>复制</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>粘贴(&amp;P)</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>粘贴</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>删除(&amp;D)</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>删除</translation>
     </message>
     <message>
         <source>Select &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>全选(&amp;A)</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>文件(&amp;F)</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>编辑(&amp;E)</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>查看(&amp;V)</translation>
     </message>
     <message>
         <source>Save change to File?</source>
-        <translation type="unfinished"></translation>
+        <translation>是否将更改保存到文件？</translation>
     </message>
     <message>
         <source>Lyrics Files(*.lrc)</source>
-        <translation type="unfinished"></translation>
+        <translation>歌词文件(*.lrc)</translation>
     </message>
     <message>
         <source>文本文件(*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>文本文件(*.txt)</translation>
     </message>
     <message>
         <source>All Files(*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>所有文件(*.*)</translation>
     </message>
     <message>
         <source>Can&apos;t open lyrics file &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法打开歌词文件“%1”。</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>另存为</translation>
     </message>
     <message>
         <source>Can&apos;t save lyrics file &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法保存歌词文件“%1”。</translation>
     </message>
     <message>
         <source>Can&apos;t write the test lyrics file.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法写入测试用的歌词文件。</translation>
     </message>
 </context>
 <context>
