@@ -1486,47 +1486,47 @@
     <name>TOptionForm</name>
     <message>
         <source>Options</source>
-        <translation type="unfinished">选项</translation>
+        <translation>选项</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>常规</translation>
     </message>
     <message>
         <source>Hotkey</source>
-        <translation type="unfinished"></translation>
+        <translation>热键</translation>
     </message>
     <message>
         <source>Lrc Shower</source>
-        <translation type="unfinished"></translation>
+        <translation>歌词显示</translation>
     </message>
     <message>
         <source>&amp;Accept</source>
-        <translation type="unfinished"></translation>
+        <translation>应用(&amp;A)</translation>
     </message>
     <message>
         <source>Check &amp;Update</source>
-        <translation type="unfinished"></translation>
+        <translation>检查更新(&amp;U)</translation>
     </message>
     <message>
         <source>&amp;Create Shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>创建快捷方式(&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Reset Hotkey</source>
-        <translation type="unfinished"></translation>
+        <translation>重置热键(&amp;R)</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished">关闭(&amp;C)</translation>
+        <translation>关闭(&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Option</source>
-        <translation type="unfinished"></translation>
+        <translation>选项(&amp;O)</translation>
     </message>
     <message>
         <source>Vie&amp;w</source>
-        <translation type="unfinished"></translation>
+        <translation>查看(&amp;W)</translation>
     </message>
 </context>
 <context>
@@ -1563,166 +1563,166 @@
     <name>TSearchForm</name>
     <message>
         <source>File Search</source>
-        <translation type="unfinished"></translation>
+        <translation>文件搜索</translation>
     </message>
     <message>
         <source>&amp;Search</source>
-        <translation type="unfinished"></translation>
+        <translation>搜索(&amp;S)</translation>
     </message>
     <message>
         <source>S&amp;top</source>
-        <translation type="unfinished"></translation>
+        <translation>停止(&amp;T)</translation>
     </message>
     <message>
         <source>&amp;Play</source>
-        <translation type="unfinished"></translation>
+        <translation>播放(&amp;P)</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>复制(&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Add to Playlist</source>
-        <translation type="unfinished"></translation>
+        <translation>添加到播放列表(&amp;A)</translation>
     </message>
     <message>
         <source>&amp;All Media</source>
-        <translation type="unfinished"></translation>
+        <translation>所有媒体(&amp;A)</translation>
     </message>
     <message>
         <source>Search on &amp;Net</source>
-        <translation type="unfinished"></translation>
+        <translation>在网上搜索(&amp;N)</translation>
     </message>
     <message>
         <source>Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>计算机</translation>
     </message>
     <message>
         <source>Home</source>
-        <translation type="unfinished"></translation>
+        <translation>主文件夹</translation>
     </message>
     <message>
         <source>File System</source>
-        <translation type="unfinished"></translation>
+        <translation>文件系统</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>查找</translation>
     </message>
     <message>
         <source>&amp;Search:</source>
-        <translation type="unfinished"></translation>
+        <translation>搜索(&amp;S)：</translation>
     </message>
     <message>
         <source>Directories:</source>
-        <translation type="unfinished"></translation>
+        <translation>目录：</translation>
     </message>
     <message>
         <source>&amp;Find</source>
-        <translation type="unfinished"></translation>
+        <translation>查找(&amp;F)</translation>
     </message>
     <message>
         <source>Please choose on the left side to want the folder to clip.</source>
-        <translation type="unfinished"></translation>
+        <translation>请在左侧选择要搜索的文件夹。</translation>
     </message>
 </context>
 <context>
     <name>TShortKey</name>
     <message>
         <source>Play&amp;Pause</source>
-        <translation type="unfinished">播放/暂停</translation>
+        <translation>播放/暂停</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished">停止</translation>
+        <translation>停止</translation>
     </message>
     <message>
         <source>Prev</source>
-        <translation type="unfinished">上一首</translation>
+        <translation>上一首</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished">下一首</translation>
+        <translation>下一首</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished">快进</translation>
+        <translation>快进</translation>
     </message>
     <message>
         <source>Rewind</source>
-        <translation type="unfinished">快退</translation>
+        <translation>快退</translation>
     </message>
     <message>
         <source>Shuffle Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>随机播放模式</translation>
     </message>
     <message>
         <source>Repeat Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>循环播放模式</translation>
     </message>
     <message>
         <source>Single Play</source>
-        <translation type="unfinished">单曲播放</translation>
+        <translation>单曲播放</translation>
     </message>
     <message>
         <source>File Manage</source>
-        <translation type="unfinished"></translation>
+        <translation>文件管理</translation>
     </message>
     <message>
         <source>Select Window</source>
-        <translation type="unfinished"></translation>
+        <translation>选择窗口</translation>
     </message>
     <message>
         <source>Show Lyrics</source>
-        <translation type="unfinished">显示歌词</translation>
+        <translation>显示歌词</translation>
     </message>
     <message>
         <source>Edit Lyrics</source>
-        <translation type="unfinished">编辑歌词</translation>
+        <translation>编辑歌词</translation>
     </message>
     <message>
         <source>ID3</source>
-        <translation type="unfinished"></translation>
+        <translation>ID3</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished">选项</translation>
+        <translation>选项</translation>
     </message>
     <message>
         <source>Url</source>
-        <translation type="unfinished"></translation>
+        <translation>网址</translation>
     </message>
     <message>
         <source>Minimize</source>
-        <translation type="unfinished">最小化</translation>
+        <translation>最小化</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished">退出</translation>
+        <translation>退出</translation>
     </message>
     <message>
         <source>Skins</source>
-        <translation type="unfinished">外壳</translation>
+        <translation>外壳</translation>
     </message>
     <message>
         <source>Silent</source>
-        <translation type="unfinished"></translation>
+        <translation>静音</translation>
     </message>
     <message>
         <source>Increase Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>增大音量</translation>
     </message>
     <message>
         <source>Decrease Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>减小音量</translation>
     </message>
     <message>
         <source>Hotkey</source>
-        <translation type="unfinished"></translation>
+        <translation>热键</translation>
     </message>
     <message>
         <source>Video Window</source>
-        <translation type="unfinished">视频窗口</translation>
+        <translation>视频窗口</translation>
     </message>
 </context>
 <context>
@@ -1744,172 +1744,172 @@
     <name>TSkinForm</name>
     <message>
         <source>Texture Management</source>
-        <translation type="unfinished"></translation>
+        <translation>外壳管理</translation>
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>打开(&amp;O)</translation>
     </message>
     <message>
         <source>&amp;Load</source>
-        <translation type="unfinished"></translation>
+        <translation>载入(&amp;L)</translation>
     </message>
     <message>
         <source>&amp;Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>刷新(&amp;R)</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>编辑(&amp;E)</translation>
     </message>
     <message>
         <source>&amp;Download</source>
-        <translation type="unfinished"></translation>
+        <translation>下载(&amp;D)</translation>
     </message>
     <message>
         <source>&amp;Upload</source>
-        <translation type="unfinished"></translation>
+        <translation>上传(&amp;U)</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished">关闭(&amp;C)</translation>
+        <translation>关闭(&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Manage</source>
-        <translation type="unfinished"></translation>
+        <translation>管理(&amp;M)</translation>
     </message>
     <message>
         <source>&amp;Resource</source>
-        <translation type="unfinished"></translation>
+        <translation>资源(&amp;R)</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>标题</translation>
     </message>
     <message>
         <source>Author</source>
-        <translation type="unfinished"></translation>
+        <translation>作者</translation>
     </message>
     <message>
         <source>Author:</source>
-        <translation type="unfinished"></translation>
+        <translation>作者：</translation>
     </message>
     <message>
         <source>Email:</source>
-        <translation type="unfinished"></translation>
+        <translation>电子邮件：</translation>
     </message>
     <message>
         <source>ICQ:</source>
-        <translation type="unfinished"></translation>
+        <translation>ICQ：</translation>
     </message>
     <message>
         <source>QQ:</source>
-        <translation type="unfinished"></translation>
+        <translation>QQ：</translation>
     </message>
     <message>
         <source>Home:</source>
-        <translation type="unfinished"></translation>
+        <translation>主页：</translation>
     </message>
     <message>
         <source>No Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>无预览</translation>
     </message>
     <message>
         <source>Invalid File</source>
-        <translation type="unfinished"></translation>
+        <translation>无效的文件</translation>
     </message>
     <message>
         <source>Cannot Load file, please download newest skin.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法载入文件，请下载最新的外壳。</translation>
     </message>
     <message>
         <source>Could not Found SkinEditor.</source>
-        <translation type="unfinished"></translation>
+        <translation>找不到外壳编辑器。</translation>
     </message>
 </context>
 <context>
     <name>TUrlForm</name>
     <message>
         <source>&amp;Url:</source>
-        <translation type="unfinished"></translation>
+        <translation>网址(&amp;U)：</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>确定(&amp;O)</translation>
     </message>
     <message>
         <source>Please Input url.</source>
-        <translation type="unfinished"></translation>
+        <translation>请输入网址。</translation>
     </message>
 </context>
 <context>
     <name>TWebForm</name>
     <message>
         <source>Home</source>
-        <translation type="unfinished"></translation>
+        <translation>主页</translation>
     </message>
     <message>
         <source>Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>刷新</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished">停止</translation>
+        <translation>停止</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>后退</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished">快进</translation>
+        <translation>前进</translation>
     </message>
     <message>
         <source>Loading...</source>
-        <translation type="unfinished"></translation>
+        <translation>正在载入...</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>完成</translation>
     </message>
     <message>
         <source>The page cannot be shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法显示该页面。</translation>
     </message>
     <message>
         <source>Downloading...</source>
-        <translation type="unfinished"></translation>
+        <translation>正在下载...</translation>
     </message>
 </context>
 <context>
     <name>TWorkForm</name>
     <message>
         <source>File Management</source>
-        <translation type="unfinished">文件管理</translation>
+        <translation>文件管理</translation>
     </message>
     <message>
         <source>Edit Lyrics</source>
-        <translation type="unfinished">编辑歌词</translation>
+        <translation>编辑歌词</translation>
     </message>
     <message>
         <source>Texture Management</source>
-        <translation type="unfinished"></translation>
+        <translation>外壳管理</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished">选项</translation>
+        <translation>选项</translation>
     </message>
     <message>
         <source>Search File</source>
-        <translation type="unfinished">搜索文件</translation>
+        <translation>搜索文件</translation>
     </message>
     <message>
         <source>Functions</source>
-        <translation type="unfinished"></translation>
+        <translation>功能</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>退出(&amp;X)</translation>
     </message>
 </context>
 </TS>
