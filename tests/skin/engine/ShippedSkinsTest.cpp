@@ -56,6 +56,7 @@ TEST_F(SkinnedPlayer, EveryShippedSkinAppliesShowsBothModesAndPlays) {
         WaitFor([] { return false; }, 700);
         ASSERT_TRUE(WaitFor([&] { return window().isValid(); }, 10000)) << "no skinned main window";
         main = window();
+        std::cerr << "DBG " << skin.name.toStdString() << " " << main.x() << "," << main.y() << " " << main.width() << "x" << main.height() << "\n";
         WaitFor([] { return false; }, 700);
         EXPECT_FALSE(screenshot("shipped-" + name + "-normal").isNull());
 
@@ -89,28 +90,95 @@ TEST_F(SkinnedPlayer, EveryShippedSkinAppliesShowsBothModesAndPlays) {
     }
 }
 
-// At twice the scale every skin keeps its shape at double the size: the
-// screenshots show whether pictures and text stay crisp and in place.
+// Whether the screen shows nothing but the desktop's black in the rectangle.
+bool DesktopBlack(const QImage& shot, const QRect& r) {
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+            if (qGray(shot.pixel(x, y)) > 8)
+                return false;
+    return true;
+}
+
+// Whether a pixel of the rectangle has the blue of the default palette's time.
+bool HasTimeBlue(const QImage& shot, const QRect& r) {
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x) {
+            const QColor c = shot.pixelColor(x, y);
+            if (c.blue() > 150 && c.blue() - c.red() > 80)
+                return true;
+        }
+    return false;
+}
+
+// At twice the scale every skin keeps its shape at double the size: nothing
+// shows below the body while the drawers are in, the position thumb rests in
+// its normal frame, the compact strip's time stays inside its box; the
+// screenshots of each mode and of the open drawers are left for people.
 TEST_F(SkinnedPlayer, ShippedSkinsAtTwiceTheScale) {
     extraEnv = {{"QT_SCALE_FACTOR", "2"}};
     const QString song = MakeToneMp3(home.path(), "tone", 440, 1.0);
     start({song});
     ASSERT_TRUE(WaitFor([&] { return window().isValid(); }, 15000));
+    // The pointer stays wherever an earlier test of this program left it; over
+    // a control of the bigger window it would show that control's hover frame.
+    RunTool("xdotool", {"mousemove", "0", "0"});
+    // The splash (299 x 199, centred) closes 1.5 s after start-up.
+    EXPECT_TRUE(WaitFor([&] { return !window(2 * 299).isValid(); }, 10000)) << "the splash stayed";
+    // The song plays once: afterwards every position thumb rests at the start.
+    ASSERT_TRUE(WaitFor([&] { return counts().contains("=1") && traced().contains("#Stop"); }, 30000))
+        << traced().join("\n").toStdString();
     struct Skin {
         QString name, file;
-        int width; // of the normal window at 1x
+        int width, smallWidth; // of the normal and the small window, at 1x
+        QRect body;            // the window body in the window, at 1x
+        QPoint list, extras;   // the buttons that open the drawers, at 1x
+        int extrasOut;         // how far the second drawer's handle moves out
     };
     const Skin skins[] = {
-        {"default", home.path() + "/default.eks", 594},
-        {"light", home.path() + "/Skins/light.eks", 594},
+        {"light", home.path() + "/Skins/light.eks", 594, 380, {0, 0, 428, 172}, {380, 143}, {436, 96}, 150},
+        {"default", home.path() + "/default.eks", 594, 380, {0, 0, 428, 172}, {380, 143}, {436, 96}, 150},
+        {"compact", home.path() + "/Skins/compact.eks", 1156, 250, {0, 158, 680, 40}, {572, 178}, {690, 178},
+         460},
     };
+    auto onScreen = [&](const QRect& r) { return QRect(main.topLeft() + 2 * r.topLeft(), 2 * r.size()); };
     for (const Skin& skin : skins) {
         SCOPED_TRACE(skin.name.toStdString());
         command("#Skin," + skin.file);
-        EXPECT_TRUE(WaitFor([&] { return window(2 * skin.width).isValid(); }, 10000))
+        ASSERT_TRUE(WaitFor([&] { return window(2 * skin.width).isValid(); }, 10000))
             << "widest window " << window().width();
+        main = window(2 * skin.width);
         WaitFor([] { return false; }, 700);
-        EXPECT_FALSE(screenshot("shipped-" + skin.name + "-2x").isNull());
+        const QImage shot = screenshot("shipped-" + skin.name + "-2x");
+        ASSERT_FALSE(shot.isNull());
+        const QRect below(skin.body.left(), skin.body.bottom() + 6, skin.body.width(), 60);
+        EXPECT_TRUE(DesktopBlack(shot, onScreen(below))) << "something shows below the body";
+        if (skin.name == "light") {
+            // The normal frame's core is light, the hover frame's dark.
+            const QPoint core = onScreen({21, 107, 1, 1}).topLeft();
+            EXPECT_GT(qGray(shot.pixel(core)), 200) << "the position thumb is not in its normal frame";
+        }
+        if (skin.name == "compact") {
+            // Right of the screen box the title and time share.
+            EXPECT_FALSE(HasTimeBlue(shot, onScreen({251, 166, 6, 24}))) << "the time runs out of its box";
+        }
+
+        click(2 * skin.list);
+        WaitFor([] { return false; }, 1200);
+        click(2 * skin.extras);
+        WaitFor([] { return false; }, 1200);
+        EXPECT_FALSE(screenshot("shipped-" + skin.name + "-2x-drawers").isNull());
+        click(2 * skin.list);
+        WaitFor([] { return false; }, 1200);
+        click(2 * (skin.extras + QPoint(skin.extrasOut, 0)));
+        WaitFor([] { return false; }, 1200);
+
+        command("#SwitchSmall");
+        EXPECT_TRUE(WaitFor([&] { return window(2 * skin.smallWidth).isValid(); }, 5000)) << "no small window";
+        WaitFor([] { return false; }, 500);
+        EXPECT_FALSE(screenshot("shipped-" + skin.name + "-2x-small").isNull());
+        command("#SwitchSmall");
+        EXPECT_TRUE(WaitFor([&] { return !window(2 * skin.smallWidth).isValid(); }, 5000))
+            << "normal mode did not come back";
     }
 }
 
