@@ -133,12 +133,13 @@ TEST_F(SkinnedPlayer, ShippedSkinsAtTwiceTheScale) {
         QRect body;            // the window body in the window, at 1x
         QPoint list, extras;   // the buttons that open the drawers, at 1x
         int extrasOut;         // how far the second drawer's handle moves out
+        QPoint display;        // the display area's corner with both drawers out, at 1x
     };
     const Skin skins[] = {
-        {"light", home.path() + "/Skins/light.eks", 594, 380, {0, 0, 428, 172}, {380, 143}, {436, 96}, 150},
-        {"default", home.path() + "/default.eks", 594, 380, {0, 0, 428, 172}, {380, 143}, {436, 96}, 150},
+        {"light", home.path() + "/Skins/light.eks", 594, 380, {0, 0, 428, 172}, {380, 143}, {436, 96}, 150, {462, 116}},
+        {"default", home.path() + "/default.eks", 594, 380, {0, 0, 428, 172}, {380, 143}, {436, 96}, 150, {436, 116}},
         {"compact", home.path() + "/Skins/compact.eks", 1156, 250, {0, 158, 680, 40}, {572, 178}, {690, 178},
-         460},
+         460, {}},
     };
     auto onScreen = [&](const QRect& r) { return QRect(main.topLeft() + 2 * r.topLeft(), 2 * r.size()); };
     for (const Skin& skin : skins) {
@@ -146,6 +147,11 @@ TEST_F(SkinnedPlayer, ShippedSkinsAtTwiceTheScale) {
         command("#Skin," + skin.file);
         ASSERT_TRUE(WaitFor([&] { return window(2 * skin.width).isValid(); }, 10000))
             << "widest window " << window().width();
+        // Near the left edge, so that the drawers have room on the screen.
+        const QString id = RunTool("xdotool", {"search", "--onlyvisible", "--pid", QString::number(player.processId())})
+                               .section('\n', 0, 0);
+        RunTool("xdotool", {"windowmove", id, "40", "300"});
+        ASSERT_TRUE(WaitFor([&] { return window(2 * skin.width).topLeft() == QPoint(40, 300); }, 5000));
         main = window(2 * skin.width);
         WaitFor([] { return false; }, 700);
         const QImage shot = screenshot("shipped-" + skin.name + "-2x");
@@ -166,7 +172,13 @@ TEST_F(SkinnedPlayer, ShippedSkinsAtTwiceTheScale) {
         WaitFor([] { return false; }, 1200);
         click(2 * skin.extras);
         WaitFor([] { return false; }, 1200);
-        EXPECT_FALSE(screenshot("shipped-" + skin.name + "-2x-drawers").isNull());
+        const QImage drawers = screenshot("shipped-" + skin.name + "-2x-drawers");
+        ASSERT_FALSE(drawers.isNull());
+        if (!skin.display.isNull()) {
+            // The drawer shows around the display's rounded corner, not black.
+            EXPECT_GT(qGray(drawers.pixel(onScreen({skin.display, QSize(1, 1)}).topLeft())), 12)
+                << "black corner at the display area";
+        }
         click(2 * skin.list);
         WaitFor([] { return false; }, 1200);
         click(2 * (skin.extras + QPoint(skin.extrasOut, 0)));
