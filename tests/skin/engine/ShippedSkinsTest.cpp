@@ -184,6 +184,20 @@ TEST_F(SkinnedPlayer, ShippedSkinsAtTwiceTheScale) {
         click(2 * (skin.extras + QPoint(skin.extrasOut, 0)));
         WaitFor([] { return false; }, 1200);
 
+        // The video window with the skin's control bar under the pointer.
+        command("#Display,DblClick");
+        ASSERT_TRUE(WaitFor([&] { return window(0, "Video Window").isValid(); }, 5000)) << "no display window";
+        const QRect video = window(0, "Video Window");
+        RunTool("xdotool",
+                {"mousemove", "--sync", QString::number(video.left() + 240), QString::number(video.bottom() - 16)});
+        WaitFor([] { return false; }, 1500);
+        const QImage bar = screenshot("shipped-" + skin.name + "-2x-video");
+        ASSERT_FALSE(bar.isNull());
+        EXPECT_GT(qGray(bar.pixel(video.left() + 240, video.bottom() - 60)), 8) << "no control bar";
+        command("#Display,Close");
+        EXPECT_TRUE(WaitFor([&] { return !window(0, "Video Window").isValid(); }, 5000));
+        RunTool("xdotool", {"mousemove", "0", "0"});
+
         command("#SwitchSmall");
         EXPECT_TRUE(WaitFor([&] { return window(2 * skin.smallWidth).isValid(); }, 5000)) << "no small window";
         WaitFor([] { return false; }, 500);
