@@ -110,6 +110,19 @@ bool HasTimeBlue(const QImage& shot, const QRect& r) {
     return false;
 }
 
+// Whether the rectangle (screen pixels, at even places) holds a 2 x 2 block
+// whose pixels differ: text drawn at the screen's resolution does, a picture
+// drawn at half of it and doubled does not.
+bool HasFineDetail(const QImage& shot, const QRect& r) {
+    for (int y = r.top(); y + 1 <= r.bottom(); y += 2)
+        for (int x = r.left(); x + 1 <= r.right(); x += 2) {
+            const QRgb p = shot.pixel(x, y);
+            if (shot.pixel(x + 1, y) != p || shot.pixel(x, y + 1) != p || shot.pixel(x + 1, y + 1) != p)
+                return true;
+        }
+    return false;
+}
+
 // At twice the scale every skin keeps its shape at double the size: nothing
 // shows below the body while the drawers are in, the position thumb rests in
 // its normal frame, the compact strip's time stays inside its box; the
@@ -131,14 +144,15 @@ TEST_F(SkinnedPlayer, ShippedSkinsAtTwiceTheScale) {
         QString name, file;
         int width, smallWidth; // of the normal and the small window, at 1x
         QRect body;            // the window body in the window, at 1x
+        QRect title;           // the title display in the window, at 1x
         QPoint list, extras;   // the buttons that open the drawers, at 1x
         int extrasOut;         // how far the second drawer's handle moves out
         QPoint display;        // the display area's corner with both drawers out, at 1x
     };
     const Skin skins[] = {
-        {"light", home.path() + "/Skins/light.eks", 594, 380, {0, 0, 428, 172}, {380, 143}, {436, 96}, 150, {462, 116}},
-        {"default", home.path() + "/default.eks", 594, 380, {0, 0, 428, 172}, {380, 143}, {436, 96}, 150, {436, 116}},
-        {"compact", home.path() + "/Skins/compact.eks", 1156, 250, {0, 158, 680, 40}, {572, 178}, {690, 178},
+        {"light", home.path() + "/Skins/light.eks", 594, 380, {0, 0, 428, 172}, {26, 42, 330, 16}, {380, 143}, {436, 96}, 150, {462, 116}},
+        {"default", home.path() + "/default.eks", 594, 380, {0, 0, 428, 172}, {26, 42, 330, 16}, {380, 143}, {436, 96}, 150, {436, 116}},
+        {"compact", home.path() + "/Skins/compact.eks", 1156, 250, {0, 158, 680, 40}, {36, 170, 136, 16}, {572, 178}, {690, 178},
          460, {}},
     };
     auto onScreen = [&](const QRect& r) { return QRect(main.topLeft() + 2 * r.topLeft(), 2 * r.size()); };
@@ -158,6 +172,7 @@ TEST_F(SkinnedPlayer, ShippedSkinsAtTwiceTheScale) {
         ASSERT_FALSE(shot.isNull());
         const QRect below(skin.body.left(), skin.body.bottom() + 6, skin.body.width(), 60);
         EXPECT_TRUE(DesktopBlack(shot, onScreen(below))) << "something shows below the body";
+        EXPECT_TRUE(HasFineDetail(shot, onScreen(skin.title))) << "the title is drawn at half the resolution";
         if (skin.name == "light") {
             // The normal frame's core is light, the hover frame's dark.
             const QPoint core = onScreen({21, 107, 1, 1}).topLeft();
