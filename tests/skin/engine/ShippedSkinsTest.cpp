@@ -148,12 +148,13 @@ TEST_F(SkinnedPlayer, ShippedSkinsAtTwiceTheScale) {
         QPoint list, extras;   // the buttons that open the drawers, at 1x
         int extrasOut;         // how far the second drawer's handle moves out
         QPoint display;        // the display area's corner with both drawers out, at 1x
+        QRect row;             // the play list's first row with its drawer out, at 1x
     };
     const Skin skins[] = {
-        {"light", home.path() + "/Skins/light.eks", 594, 380, {0, 0, 428, 172}, {26, 42, 330, 16}, {380, 143}, {436, 96}, 150, {462, 116}},
-        {"default", home.path() + "/default.eks", 594, 380, {0, 0, 428, 172}, {26, 42, 330, 16}, {380, 143}, {436, 96}, 150, {436, 116}},
+        {"light", home.path() + "/Skins/light.eks", 594, 380, {0, 0, 428, 172}, {26, 42, 330, 16}, {380, 143}, {436, 96}, 150, {462, 116}, {28, 180, 100, 12}},
+        {"default", home.path() + "/default.eks", 594, 380, {0, 0, 428, 172}, {26, 42, 330, 16}, {380, 143}, {436, 96}, 150, {436, 116}, {28, 180, 100, 12}},
         {"compact", home.path() + "/Skins/compact.eks", 1156, 250, {0, 158, 680, 40}, {36, 170, 136, 16}, {572, 178}, {690, 178},
-         460, {}},
+         460, {}, {28, 18, 100, 12}},
     };
     auto onScreen = [&](const QRect& r) { return QRect(main.topLeft() + 2 * r.topLeft(), 2 * r.size()); };
     for (const Skin& skin : skins) {
@@ -189,6 +190,7 @@ TEST_F(SkinnedPlayer, ShippedSkinsAtTwiceTheScale) {
         WaitFor([] { return false; }, 1200);
         const QImage drawers = screenshot("shipped-" + skin.name + "-2x-drawers");
         ASSERT_FALSE(drawers.isNull());
+        EXPECT_TRUE(HasFineDetail(drawers, onScreen(skin.row))) << "the play list is drawn at half the resolution";
         if (!skin.display.isNull()) {
             // The drawer shows around the display's rounded corner, not black.
             EXPECT_GT(qGray(drawers.pixel(onScreen({skin.display, QSize(1, 1)}).topLeft())), 12)
