@@ -236,7 +236,8 @@ int main(int argc, char** argv) {
     save("preview", preview());
     save("list", listDrawer());
     save("extras", light ? lightExtrasDrawer() : extrasDrawer());
-    save("display", light ? display(lightExtrasDrawer(), {38, 86}, 108) : display(extrasDrawer(), {12, 86}, 130));
+    save("display",
+         light ? display(lightExtrasDrawer(), {38, 86}, 108) : display(extrasDrawer(), {12, 86}, 130));
     QImage small = Plate(380, 32, 16, kBodyTop, kBodyBottom);
     {
         QPainter p(&small);

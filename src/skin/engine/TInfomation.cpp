@@ -154,7 +154,8 @@ void TInfomation::shapeText(ScrollLine& line) {
     // Shaped at the screen's resolution: on a scaled screen the text stays as
     // sharp as the label's own text would be.
     const qreal ratio = label->devicePixelRatioF();
-    line.text = QImage(QSize(width + 2, std::max(label->height(), 1)) * ratio, QImage::Format_ARGB32_Premultiplied);
+    line.text =
+        QImage(QSize(width + 2, std::max(label->height(), 1)) * ratio, QImage::Format_ARGB32_Premultiplied);
     line.text.setDevicePixelRatio(ratio);
     line.text.fill(Qt::transparent);
     QPainter p(&line.text);

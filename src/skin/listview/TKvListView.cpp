@@ -314,8 +314,9 @@ void TKvListView::paintEvent(QPaintEvent*) {
     const QImage& image = surfaceImage_;
     // Above a horizontal bar the surface's bottom 3 pixels keep the plain background.
     const int keep = horz_->Visible() ? std::max(surface_.height() - kMargin, 0) : surface_.height();
-    painter.drawImage(QRectF(surface_.topLeft(), QSizeF(surface_.width(), keep)), image,
-                      QRectF(0, 0, surface_.width() * image.devicePixelRatio(), keep * image.devicePixelRatio()));
+    painter.drawImage(
+        QRectF(surface_.topLeft(), QSizeF(surface_.width(), keep)), image,
+        QRectF(0, 0, surface_.width() * image.devicePixelRatio(), keep * image.devicePixelRatio()));
     if (keep < surface_.height())
         painter.fillRect(
             QRect(surface_.left(), surface_.top() + keep, surface_.width(), surface_.height() - keep),

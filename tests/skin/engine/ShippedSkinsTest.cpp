@@ -56,7 +56,6 @@ TEST_F(SkinnedPlayer, EveryShippedSkinAppliesShowsBothModesAndPlays) {
         WaitFor([] { return false; }, 700);
         ASSERT_TRUE(WaitFor([&] { return window().isValid(); }, 10000)) << "no skinned main window";
         main = window();
-        std::cerr << "DBG " << skin.name.toStdString() << " " << main.x() << "," << main.y() << " " << main.width() << "x" << main.height() << "\n";
         WaitFor([] { return false; }, 700);
         EXPECT_FALSE(screenshot("shipped-" + name + "-normal").isNull());
 
@@ -151,10 +150,16 @@ TEST_F(SkinnedPlayer, ShippedSkinsAtTwiceTheScale) {
         QRect row;             // the play list's first row with its drawer out, at 1x
     };
     const Skin skins[] = {
-        {"light", home.path() + "/Skins/light.eks", 594, 380, {0, 0, 428, 172}, {26, 42, 330, 16}, {380, 143}, {436, 96}, 150, {462, 116}, {28, 180, 100, 12}},
-        {"default", home.path() + "/default.eks", 594, 380, {0, 0, 428, 172}, {26, 42, 330, 16}, {380, 143}, {436, 96}, 150, {436, 116}, {28, 180, 100, 12}},
-        {"compact", home.path() + "/Skins/compact.eks", 1156, 250, {0, 158, 680, 40}, {36, 170, 136, 16}, {572, 178}, {690, 178},
-         460, {}, {28, 18, 100, 12}},
+        {.name = "light", .file = home.path() + "/Skins/light.eks", .width = 594, .smallWidth = 380,
+         .body = {0, 0, 428, 172}, .title = {26, 42, 330, 16}, .list = {380, 143}, .extras = {436, 96},
+         .extrasOut = 150, .display = {462, 116}, .row = {28, 180, 100, 12}},
+        {.name = "default", .file = home.path() + "/default.eks", .width = 594, .smallWidth = 380,
+         .body = {0, 0, 428, 172}, .title = {26, 42, 330, 16}, .list = {380, 143}, .extras = {436, 96},
+         .extrasOut = 150, .display = {436, 116}, .row = {28, 180, 100, 12}},
+        // The list grows upwards above the strip; no display area.
+        {.name = "compact", .file = home.path() + "/Skins/compact.eks", .width = 1156, .smallWidth = 250,
+         .body = {0, 158, 680, 40}, .title = {36, 170, 136, 16}, .list = {572, 178}, .extras = {690, 178},
+         .extrasOut = 460, .display = {}, .row = {28, 18, 100, 12}},
     };
     auto onScreen = [&](const QRect& r) { return QRect(main.topLeft() + 2 * r.topLeft(), 2 * r.size()); };
     for (const Skin& skin : skins) {
