@@ -123,9 +123,12 @@ bool HasFineDetail(const QImage& shot, const QRect& r) {
 }
 
 // At twice the scale every skin keeps its shape at double the size: nothing
-// shows below the body while the drawers are in, the position thumb rests in
-// its normal frame, the compact strip's time stays inside its box; the
-// screenshots of each mode and of the open drawers are left for people.
+// shows below the body while the drawers are in, the title and the play list
+// are drawn at the screen's resolution, the position thumb rests in its normal
+// frame, the compact strip's time stays inside its box, the display area's
+// corners show the drawer, the video window shows the control bar. The
+// screenshots of each mode, of the open drawers and of the bar are left for
+// people.
 TEST_F(SkinnedPlayer, ShippedSkinsAtTwiceTheScale) {
     extraEnv = {{"QT_SCALE_FACTOR", "2"}};
     const QString song = MakeToneMp3(home.path(), "tone", 440, 1.0);
