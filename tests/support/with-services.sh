@@ -3,7 +3,8 @@
 # Runs one command with private services started for it alone and stopped after:
 #   --pulse  a PulseAudio daemon with a null sink "sorvi_null" as the default sink
 #            (PULSE_SERVER, PULSE_RUNTIME_PATH exported)
-#   --x11    an Xvfb server (DISPLAY exported; QT_QPA_PLATFORM=xcb)
+#   --x11    an Xvfb server (DISPLAY exported; QT_QPA_PLATFORM=xcb), 1280x1024
+#            unless SORVI_TEST_SCREEN names another size (e.g. 2560x1600)
 #   --wm     the same Xvfb server managed by openbox, a real window manager
 #            (implies --x11); the command starts once openbox manages the screen
 #   --dbus   a private D-Bus session bus (dbus-run-session) for the command
@@ -55,7 +56,7 @@ fi
 if [ $want_x11 -eq 1 ]; then
   for n in $(seq 50 250); do
     [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >"$scratch/xvfb.log" 2>&1 &
+    Xvfb ":$n" -screen 0 "${SORVI_TEST_SCREEN:-1280x1024}x24" -nolisten tcp >"$scratch/xvfb.log" 2>&1 &
     xpid=$!
     for _ in $(seq 1 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
     if kill -0 "$xpid" 2>/dev/null && [ -e "/tmp/.X11-unix/X$n" ]; then

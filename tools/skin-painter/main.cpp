@@ -103,10 +103,11 @@ QImage lightExtrasDrawer() {
 }
 
 // The display area opens the video window on a double-click: it shows a
-// screen with the video sign, not a level display it could not keep up.
-QImage display(int width = 130) {
-    QImage image(width, 36, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
+// screen with the video sign, not a level display it could not keep up. It is
+// drawn over the piece of the drawer it sits on, so that its rounded corners
+// show the drawer rather than the area's own black.
+QImage display(const QImage& drawer, QPoint at, int width) {
+    QImage image = drawer.copy(QRect(at, QSize(width, 36)));
     {
         QPainter p(&image);
         p.setRenderHint(QPainter::Antialiasing);
@@ -235,7 +236,8 @@ int main(int argc, char** argv) {
     save("preview", preview());
     save("list", listDrawer());
     save("extras", light ? lightExtrasDrawer() : extrasDrawer());
-    save("display", display(light ? 108 : 130));
+    save("display",
+         light ? display(lightExtrasDrawer(), {38, 86}, 108) : display(extrasDrawer(), {12, 86}, 130));
     QImage small = Plate(380, 32, 16, kBodyTop, kBodyBottom);
     {
         QPainter p(&small);

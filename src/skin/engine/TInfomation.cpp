@@ -164,7 +164,12 @@ void TInfomation::shapeText(ScrollLine& line) {
         return;
     const QFontMetrics metrics(label->font());
     const int width = std::max(metrics.horizontalAdvance(line.shown), 1);
-    line.text = QImage(QSize(width + 2, std::max(label->height(), 1)), QImage::Format_ARGB32_Premultiplied);
+    // Shaped at the screen's resolution: on a scaled screen the text stays as
+    // sharp as the label's own text would be.
+    const qreal ratio = label->devicePixelRatioF();
+    line.text =
+        QImage(QSize(width + 2, std::max(label->height(), 1)) * ratio, QImage::Format_ARGB32_Premultiplied);
+    line.text.setDevicePixelRatio(ratio);
     line.text.fill(Qt::transparent);
     QPainter p(&line.text);
     p.setFont(label->font());
@@ -177,7 +182,9 @@ void TInfomation::draw(ScrollLine& line, int x) {
     if (!label)
         return;
     line.drawnX = x;
-    QImage face(label->size(), QImage::Format_ARGB32_Premultiplied);
+    const qreal ratio = label->devicePixelRatioF();
+    QImage face(label->size() * ratio, QImage::Format_ARGB32_Premultiplied);
+    face.setDevicePixelRatio(ratio);
     face.fill(label->Transparent() ? QColor(Qt::transparent) : label->BackColor());
     QPainter p(&face);
     if (!line.back.isNull())

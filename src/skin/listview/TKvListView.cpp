@@ -273,7 +273,10 @@ void TKvListView::VertScrolled() {
 QImage TKvListView::RenderSurface() const {
     const int w = surface_.width();
     const int h = surface_.height();
-    QImage image(std::max(w, 1), std::max(h, 1), QImage::Format_ARGB32_Premultiplied);
+    // At the screen's resolution: on a scaled screen the rows stay sharp.
+    const qreal ratio = devicePixelRatioF();
+    QImage image(QSize(std::max(w, 1), std::max(h, 1)) * ratio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
     image.fill(color_);
     QPainter painter(&image);
     if (!glyph_.isNull())
@@ -324,7 +327,8 @@ void TKvListView::paintEvent(QPaintEvent*) {
     }
     if (surface_.isEmpty())
         return;
-    if (surfaceStale_ || surfaceImage_.size() != QSize(std::max(surface_.width(), 1), std::max(surface_.height(), 1))) {
+    const QSize logical(std::max(surface_.width(), 1), std::max(surface_.height(), 1));
+    if (surfaceStale_ || surfaceImage_.size() != logical * devicePixelRatioF()) {
         surfaceImage_ = RenderSurface();
         surfaceStale_ = false;
         ++renders_;
@@ -332,7 +336,9 @@ void TKvListView::paintEvent(QPaintEvent*) {
     const QImage& image = surfaceImage_;
     // Above a horizontal bar the surface's bottom 3 pixels keep the plain background.
     const int keep = horz_->Visible() ? std::max(surface_.height() - kMargin, 0) : surface_.height();
-    painter.drawImage(surface_.topLeft(), image, QRect(0, 0, surface_.width(), keep));
+    painter.drawImage(
+        QRectF(surface_.topLeft(), QSizeF(surface_.width(), keep)), image,
+        QRectF(0, 0, surface_.width() * image.devicePixelRatio(), keep * image.devicePixelRatio()));
     if (keep < surface_.height())
         painter.fillRect(
             QRect(surface_.left(), surface_.top() + keep, surface_.width(), surface_.height() - keep),
