@@ -1,5 +1,6 @@
 #include "EnginePlayer.h"
 
+#include "DecoderWorkers.h"
 #include "Mp3Length.h"
 
 #include <algorithm>
@@ -41,19 +42,6 @@ constexpr int kRoomWaitMs = 250;
 // Room the server must have before a block is decoded: one MPEG frame.
 constexpr size_t kMinStepBytes = 4608;
 
-// Workers of disposed players that have not ended yet.
-struct LiveWorkers {
-    std::mutex mutex;
-    std::condition_variable ended;
-    int count = 0;
-};
-
-LiveWorkers& Workers() {
-    // Never freed: a worker may still end while the process exits.
-    static auto* workers = new LiveWorkers;
-    return *workers;
-}
-
 } // namespace
 
 EnginePlayer::EnginePlayer(const MpegNotifyTarget& target) : target_(target) {
@@ -82,17 +70,9 @@ bool EnginePlayer::RoomForAStep() {
 
 EnginePlayer* EnginePlayer::Create(const MpegNotifyTarget& target) {
     auto* player = new EnginePlayer(target);
-    {
-        std::lock_guard lock(Workers().mutex);
-        ++Workers().count;
-    }
-    player->worker_ = std::thread([player] {
+    player->worker_ = StartDecoderWorker([player] {
         player->Run();
         delete player;
-        LiveWorkers& workers = Workers();
-        std::lock_guard lock(workers.mutex);
-        --workers.count;
-        workers.ended.notify_all();
     });
     return player;
 }
@@ -116,9 +96,7 @@ void EnginePlayer::Dispose(EnginePlayer* player) {
 }
 
 void EnginePlayer::WaitForWorkers() {
-    LiveWorkers& workers = Workers();
-    std::unique_lock lock(workers.mutex);
-    workers.ended.wait_for(lock, std::chrono::seconds(3), [&] { return workers.count == 0; });
+    WaitForDecoderWorkers();
 }
 
 std::string EnginePlayer::StreamTitle() {

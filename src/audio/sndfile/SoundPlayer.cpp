@@ -1,5 +1,7 @@
 #include "SoundPlayer.h"
 
+#include "DecoderWorkers.h"
+
 #include <chrono>
 #include <cmath>
 
@@ -15,18 +17,6 @@ constexpr int kPlaying = 1;
 constexpr int kPaused = 2;
 constexpr int kFailed = 4;
 
-struct LiveWorkers {
-    std::mutex mutex;
-    std::condition_variable ended;
-    int count = 0;
-};
-
-LiveWorkers& Workers() {
-    // Never freed: a worker may still end while the process exits.
-    static auto* workers = new LiveWorkers;
-    return *workers;
-}
-
 } // namespace
 
 SoundPlayer::SoundPlayer(std::string path, Report report) : path_(std::move(path)), report_(std::move(report)) {
@@ -41,17 +31,9 @@ SoundPlayer::SoundPlayer(std::string path, Report report) : path_(std::move(path
 
 SoundPlayer* SoundPlayer::Start(const std::string& path, Report report) {
     auto* player = new SoundPlayer(path, std::move(report));
-    {
-        std::lock_guard lock(Workers().mutex);
-        ++Workers().count;
-    }
-    player->worker_ = std::thread([player] {
+    player->worker_ = StartDecoderWorker([player] {
         player->Run();
         delete player;
-        LiveWorkers& workers = Workers();
-        std::lock_guard lock(workers.mutex);
-        --workers.count;
-        workers.ended.notify_all();
     });
     return player;
 }
@@ -74,9 +56,7 @@ void SoundPlayer::Dispose(SoundPlayer* player) {
 }
 
 void SoundPlayer::WaitForWorkers() {
-    LiveWorkers& workers = Workers();
-    std::unique_lock lock(workers.mutex);
-    workers.ended.wait_for(lock, std::chrono::seconds(3), [&] { return workers.count == 0; });
+    WaitForDecoderWorkers();
 }
 
 void SoundPlayer::TogglePause() {
