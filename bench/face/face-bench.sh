@@ -71,11 +71,13 @@ for round in $(seq 1 "$rounds"); do
   kill "$mpid"; wait "$mpid" 2>/dev/null
 
   rm -rf "$work/state"; mkdir -p "$work/state"; export SORVI_HOME=$work/state; : >"$SORVI_TRACE_COMMANDS"
+  # The waiter listens before the player starts, so it cannot miss the map.
+  "$build/bench/face/wait-mapped" 594 330 10000 >>"$work/maps.raw" 2>/dev/null &
+  waiter=$!
+  sleep 0.3
   start=$(date +%s%N)
   "$sorvi" "$work/long.mp3" &
   pid=$!
-  "$build/bench/face/wait-mapped" 594 330 10000 >>"$work/maps.raw" 2>/dev/null &
-  waiter=$!
   wait_trace '#PlayStatusChanged'
   wait "$waiter" 2>/dev/null && awk -v s="$start" '{ printf "%.1f\n", ($1 - s) / 1e6 }' <(tail -n 1 "$work/maps.raw") >>"$work/maps"
   measure play "$pid"
