@@ -36,6 +36,8 @@ void LyricsPanel::mouseReleaseEvent(QMouseEvent* event) {
 AnimationBox::AnimationBox(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("PaintBox"));
     setFixedSize(45, 23);
+    // It fills itself: the tool bar beneath is not painted on every frame.
+    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void AnimationBox::SetFrame(int frame) {

@@ -1,5 +1,7 @@
 #include "LyricsSurface.h"
 
+#include <algorithm>
+
 QImage MakeSurface(const QSize& size) {
     if (size.width() <= 0 || size.height() <= 0)
         return {};
@@ -7,18 +9,27 @@ QImage MakeSurface(const QSize& size) {
 }
 
 void OutlineSurface(QImage& surface, QRgb outline, QRgb key) {
+    OutlineSurface(surface, outline, key, surface.rect());
+}
+
+void OutlineSurface(QImage& surface, QRgb outline, QRgb key, const QRect& ink) {
     if (surface.isNull() || surface.format() != QImage::Format_RGB32)
         return;
     const int width = surface.width();
     const int height = surface.height();
+    // Border pixels are never searched: their neighbours would lie outside.
+    const int top = std::max(ink.top(), 1);
+    const int bottom = std::min(ink.bottom() + 1, height - 1);
+    const int left = std::max(ink.left(), 1);
+    const int right = std::min(ink.right() + 1, width - 1);
     // Compare colour bits only: the alpha byte of an RGB32 pixel is always 0xFF.
     key |= 0xFF000000u;
     outline |= 0xFF000000u;
-    for (int y = 1; y < height - 1; ++y) {
+    for (int y = top; y < bottom; ++y) {
         QRgb* above = reinterpret_cast<QRgb*>(surface.scanLine(y - 1));
         QRgb* row = reinterpret_cast<QRgb*>(surface.scanLine(y));
         QRgb* below = reinterpret_cast<QRgb*>(surface.scanLine(y + 1));
-        for (int x = 1; x < width - 1; ++x) {
+        for (int x = left; x < right; ++x) {
             const QRgb pixel = row[x];
             if (pixel == key || pixel == outline)
                 continue;

@@ -29,6 +29,9 @@ QImage MakeSurface(const QSize& size);
 // the outline are skipped when they are reached, so the result is the same as
 // looking only at the surface as it was, and a second run changes nothing.
 void OutlineSurface(QImage& surface, QRgb outline, QRgb key = kKeyPixel);
+// The same, for a surface whose non-key pixels all lie inside `ink`: only
+// that part is searched (the outline may reach one pixel beyond it).
+void OutlineSurface(QImage& surface, QRgb outline, QRgb key, const QRect& ink);
 
 // Copies source's rectangle from to the destination at the point to, leaving
 // out every pixel that holds the key. Parts outside either surface are clipped.

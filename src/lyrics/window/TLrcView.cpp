@@ -194,7 +194,17 @@ void TLrcView::DrawBand() {
             drawText(BandSurface, BandFont, piece.text, piece.x, piece.y, active,
                      QRect(0, 0, piece.x + piece.swept, piece.y + BandLineHeight));
     }
-    OutlineSurface(BandSurface, ColorRefToPixel(Colors.BandRectColor));
+    // Only the rows the pieces stand on hold ink; the rest stays key colour.
+    bandInk_ = QRect();
+    for (const BandPiece& piece : bandPieces_)
+        bandInk_ |= QRect(0, piece.y, BandSurface.width(), BandLineHeight);
+    bandInk_ &= BandSurface.rect();
+    OutlineSurface(BandSurface, ColorRefToPixel(Colors.BandRectColor), kKeyPixel, bandInk_);
+}
+
+QRect TLrcView::bandCopyRect() const {
+    // The outline reaches one pixel beyond the ink.
+    return bandInk_.isEmpty() ? QRect() : bandInk_.adjusted(0, -1, 0, 1) & BandSurface.rect();
 }
 
 void TLrcView::Present() {
@@ -212,7 +222,8 @@ void TLrcView::Present() {
     drawnBandSerial_ = serial_;
     if (!BandSurface.isNull()) {
         const QPoint bandAt(DyPanelRect.left(), DyPanelRect.top() - FullPanelRect.top());
-        CopyKeyed(BackSurface, bandAt, BandSurface, BandSurface.rect());
+        const QRect ink = bandCopyRect();
+        CopyKeyed(BackSurface, bandAt + ink.topLeft(), BandSurface, ink);
     }
     emit presented(BackSurface.rect());
 }
@@ -229,7 +240,8 @@ void TLrcView::presentBand() {
         painter.setCompositionMode(QPainter::CompositionMode_Source);
         painter.drawImage(area.topLeft(), baseSurface_, area);
     }
-    CopyKeyed(BackSurface, bandAt, BandSurface, BandSurface.rect());
+    const QRect ink = bandCopyRect();
+    CopyKeyed(BackSurface, bandAt + ink.topLeft(), BandSurface, ink);
     drawnBandSerial_ = serial_;
     emit presented(area);
 }

@@ -109,6 +109,8 @@ private:
     ListState listState() const;
     // Puts the band's surface over the kept list picture and presents the band alone.
     void presentBand();
+    // The part of the band surface that may differ from the key colour.
+    QRect bandCopyRect() const;
     void redrawList();
     void measureLines();
     void drawText(QImage& surface, const QFont& font, const QString& text, int x, int y, QRgb color,
@@ -121,6 +123,7 @@ private:
     quint64 serial_ = 1;
     ListState drawnList_;
     quint64 drawnBandSerial_ = 0;
+    QRect bandInk_; // rows of the band surface the last DrawBand inked
     // BackSurface with the background and the list, before the band went on.
     QImage baseSurface_;
 };

@@ -75,6 +75,22 @@ TEST(LyricsOutline, SecondRunChangesNothing) {
     EXPECT_EQ(once, twice);
 }
 
+// Searching only the rows that hold ink gives the same outline as searching
+// the whole surface, also when the ink touches the edge of that part.
+TEST(LyricsOutline, OutliningTheInkedPartEqualsOutliningTheWhole) {
+    QImage whole = textSurface(kBlue);
+    QRect ink;
+    for (int y = 0; y < whole.height(); ++y)
+        for (int x = 0; x < whole.width(); ++x)
+            if (whole.pixel(x, y) != kKeyPixel)
+                ink |= QRect(x, y, 1, 1);
+    ASSERT_FALSE(ink.isEmpty());
+    QImage part = whole.copy();
+    OutlineSurface(whole, kWhite);
+    OutlineSurface(part, kWhite, kKeyPixel, QRect(0, ink.top(), part.width(), ink.height()));
+    EXPECT_EQ(whole, part);
+}
+
 TEST(LyricsOutline, TextInTheOutlineColourGetsNone) {
     const QImage before = textSurface(kWhite);
     QImage after = before.copy();
