@@ -40,6 +40,7 @@
 #include "TWorkForm.h"
 #include "WindowPlacement.h"
 
+#include <algorithm>
 #include <QApplication>
 #include <QIcon>
 #include <QThread>
@@ -239,6 +240,17 @@ void PlayerApplication::runStartupCommands() {
 
     LoadWindowPlacement(*displayWindow_, store_);
 
+    // The remembered skin dresses the main window before the files given on
+    // the command line are added (reading them may take a while), unless one
+    // of them is a skin: that one is applied after the batch instead.
+    const bool skinAmongFiles = std::any_of(setup_.files.begin(), setup_.files.end(), [](const QString& file) {
+        return file.endsWith(QLatin1String(".eks"), Qt::CaseInsensitive);
+    });
+    if (!skinAmongFiles) {
+        DoCommand(QStringLiteral("#Skin,") + PlayerSettings::Skin(store_));
+        showMainWindowOnce();
+    }
+
     TAddBatch batch;
     if (!setup_.files.isEmpty() && play_->BeginAdd(TPlay::kDefaultId)) {
         for (const QString& file : setup_.files)
@@ -256,9 +268,11 @@ void PlayerApplication::runStartupCommands() {
         showMainWindowOnce();
     if (checkLink)
         DoCommand(QStringLiteral("#CheckLink"));
-    DoCommand(QStringLiteral("#Skin,") +
-              (batch.FirstSkinFile.isEmpty() ? PlayerSettings::Skin(store_) : batch.FirstSkinFile));
-    showMainWindowOnce();
+    if (skinAmongFiles) {
+        DoCommand(QStringLiteral("#Skin,") +
+                  (batch.FirstSkinFile.isEmpty() ? PlayerSettings::Skin(store_) : batch.FirstSkinFile));
+        showMainWindowOnce();
+    }
     // Applying a skin section loads the play modes and takes the mixer's
     // levels; until a skin engine dresses the window, that happens here.
     if (!dispatcher_->HasHandler(QStringLiteral("#SKIN"))) {
