@@ -15,7 +15,7 @@
         <translation>播放列表</translation>
     </message>
     <message>
-        <source>System Categroy</source>
+        <source>System Category</source>
         <translation>系统类别</translation>
     </message>
 </context>

@@ -8,7 +8,7 @@ class TPlay;
 // Data of the category tree's nodes: a category's id, or one of the roots.
 namespace TreeNode {
 constexpr int PlaylistRoot = -1; // "Playlist": the user's categories (kind 0)
-constexpr int SystemRoot = -2;   // "System Categroy": kind 1
+constexpr int SystemRoot = -2;   // "System Category": kind 1
 constexpr int None = -3;         // nothing selected
 } // namespace TreeNode
 

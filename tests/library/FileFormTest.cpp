@@ -136,7 +136,7 @@ TEST_F(FileManager, TreeShowsUserAndSystemCategoriesOnlyAndFollowsTheStore) {
         return names;
     };
     EXPECT_EQ(form->TreeView->topLevelItem(0)->text(0), "Playlist");
-    EXPECT_EQ(form->TreeView->topLevelItem(1)->text(0), "System Categroy");
+    EXPECT_EQ(form->TreeView->topLevelItem(1)->text(0), "System Category");
     EXPECT_EQ(children(0), (QStringList{"DEFAULT", "Rock"}));
     EXPECT_EQ(children(1), (QStringList{"TOPTEN", "Radio"}));
     EXPECT_TRUE(form->TreeView->topLevelItem(0)->isExpanded() && form->TreeView->topLevelItem(1)->isExpanded());

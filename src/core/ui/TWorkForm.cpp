@@ -131,10 +131,11 @@ TWorkForm::TWorkForm(OptionsStore& store, PageFactory factory, CommandRunner run
     setCentralWidget(body);
     statusBar();
     // Tall enough to show all five buttons without scrolling, with the top
-    // panel at its design height of 80.
+    // panel at its design height of 80; wide enough for a page's tree and
+    // list side by side beside the button column.
     const int needed = 80 + header->sizeHint().height() + buttonBox->sizeHint().height() +
                        2 * scroller->frameWidth() + statusBar()->sizeHint().height();
-    resize(696, std::max(480, needed));
+    resize(std::max(860, left->minimumWidth() + 8 + 680), std::max(480, needed));
 
     auto* closeAction = new QAction(tr("E&xit"), this);
     closeAction->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));

@@ -48,7 +48,7 @@ void CategoryTree::Build(const TPlay& play) {
     playlistRoot_ = new QTreeWidgetItem(this, {tr("Playlist")});
     playlistRoot_->setData(0, Qt::UserRole, TreeNode::PlaylistRoot);
     playlistRoot_->setIcon(0, image(PlaylistImage));
-    systemRoot_ = new QTreeWidgetItem(this, {tr("System Categroy")});
+    systemRoot_ = new QTreeWidgetItem(this, {tr("System Category")});
     systemRoot_->setData(0, Qt::UserRole, TreeNode::SystemRoot);
     systemRoot_->setIcon(0, image(SystemImage));
     for (const TPlayCategory* category : play.Categories())

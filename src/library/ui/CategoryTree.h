@@ -7,7 +7,7 @@ struct FileManagerDrag;
 class TPlay;
 
 // The file manager's tree of categories: "Playlist" (the user's categories)
-// and "System Categroy" (kind 1) with one node per category; each node
+// and "System Category" (kind 1) with one node per category; each node
 // carries its category id, the roots TreeNode::PlaylistRoot and SystemRoot.
 // A category node can be dragged; what may be dropped where is asked of the
 // owner.
