@@ -7,6 +7,7 @@
 #include "TOption.h"
 #include "TSkin.h"
 
+#include <QEvent>
 #include <QPainter>
 
 void TSkin::SetKindState(SkinItemKind kind, int state) {
@@ -62,12 +63,34 @@ void TSkin::ShowBalance(int balance) {
     }
 }
 
+bool TSkin::onScreen(const QWidget* control) {
+    const QWidget* window = control->window();
+    // A window never shown yet is kept current: it shows what it holds at once.
+    const bool hidden = window->isHidden() && window->testAttribute(Qt::WA_WState_ExplicitShowHide);
+    if (!hidden && !window->isMinimized())
+        return true;
+    playStateStale_ = true;
+    return false;
+}
+
+bool TSkin::eventFilter(QObject* watched, QEvent* event) {
+    if (playStateStale_ && (event->type() == QEvent::Show || event->type() == QEvent::WindowStateChange)) {
+        auto* window = static_cast<QWidget*>(watched);
+        if (window->isVisible() && !window->isMinimized() && env_.option) {
+            playStateStale_ = false;
+            ShowPosition();
+            ShowTime(env_.option->Position());
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
 void TSkin::ShowPosition() {
     if (!env_.option)
         return;
     const TOption& option = *env_.option;
     for (TCtrl* o : all_) {
-        if (o->kind != SkinItemKind::PositionSlider || o->controls.size() < 2)
+        if (o->kind != SkinItemKind::PositionSlider || o->controls.size() < 2 || !onScreen(o->controls[0]))
             continue;
         // A thumb held by the pointer follows the pointer, not the song.
         if (option.PositionDragging() && o->Dragging())
@@ -82,10 +105,15 @@ void TSkin::ShowTime(int seconds) {
     const bool remaining = env_.option && env_.option->TimeMode();
     const TimeTexts texts = ShowTimeTexts(seconds, duration, remaining);
     for (TCtrl* o : all_) {
-        if (o->kind != SkinItemKind::TimeDisplay)
+        if (o->kind != SkinItemKind::TimeDisplay || !o->Label() || !onScreen(o->Label()))
             continue;
         TKvLabel* label = o->Label();
-        label->setText(o->value == 1 ? texts.longText : texts.shortText);
+        const QString& text = o->value == 1 ? texts.longText : texts.shortText;
+        // Measuring the text is most of the cost, and most reports leave the
+        // shown time as it was.
+        if (label->text() == text)
+            continue;
+        label->setText(text);
         if (!label->property("fixedWidth").toBool())
             label->resize(label->sizeHint());
     }

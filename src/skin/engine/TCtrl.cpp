@@ -279,10 +279,11 @@ void TCtrl::placeThumb(int offset) {
     const QWidget* track = controls[1];
     const int free = Vertical() ? track->height() - thumb->height() : track->width() - thumb->width();
     offset = std::clamp(offset, 0, std::max(free, 0));
-    if (Vertical())
-        thumb->move(thumb->x(), track->y() + offset);
-    else
-        thumb->move(track->x() + offset, thumb->y());
+    const QPoint at = Vertical() ? QPoint(thumb->x(), track->y() + offset) : QPoint(track->x() + offset, thumb->y());
+    // Most ticks leave the thumb on its pixel; a move that moves nothing would
+    // still make the window work out its covered areas again.
+    if (thumb->pos() != at)
+        thumb->move(at);
 }
 
 void TCtrl::sliderDown(int control, QPoint pos) {

@@ -127,6 +127,7 @@ bool TSkin::LoadSkin(QWidget* window, const QString& fileName, int section) {
     if (const int old = FindRow(window); old >= 0)
         removeRow(old);
     rows_.push_back(std::move(row));
+    window->installEventFilter(this);
 
     for (const ObjectRecord& record : data.objects) {
         QWidget* owner = window;

@@ -104,6 +104,11 @@ public:
     // Milliseconds between the steps of a slide (0 in tests).
     void SetSlideDelay(int ms) { slideDelay_ = ms; }
 
+protected:
+    // Brings a dressed window's play state up to date when it comes back on
+    // screen after updates were held back while nobody could see it.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 signals:
     // A window got a new face (section 0 to 2).
     void faceLoaded(QWidget* window, int section);
@@ -116,10 +121,14 @@ private:
     void finishObject(TCtrl* object);
     void removeRow(int index, bool deferred = true);
     void bindOption();
+    // False while the control's window is minimized or hidden on purpose: its
+    // time and position updates wait for the window to come back.
+    bool onScreen(const QWidget* control);
 
     SkinEnvironment env_;
     TInfomation& info_;
     std::vector<std::unique_ptr<TSkinItemRec>> rows_;
     std::vector<TCtrl*> all_;
     int slideDelay_ = 8;
+    bool playStateStale_ = false; // an update was held back by onScreen()
 };

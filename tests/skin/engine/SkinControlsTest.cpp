@@ -246,6 +246,32 @@ TEST_F(EngineTest, PositionDragReleasedWithCtrlDoesNotSeek) {
     EXPECT_EQ(sent[0].second, "100");
 }
 
+TEST_F(EngineTest, AHiddenFaceIsLeftAloneAndCatchesUpWhenShownAgain) {
+    ASSERT_TRUE(skin->LoadSkin(&window, Write("c.eks", Controls()), 0));
+    TCtrl* position = Find(SkinItemKind::PositionSlider);
+    TCtrl* time = Find(SkinItemKind::TimeDisplay);
+    window.show();
+    option.SetDuration(200);
+    option.SetStatus(StatusPlaying);
+    option.ReportEngineTime(20);
+    ASSERT_EQ(position->ThumbOffset(), 10);
+
+    for (bool minimize : {true, false}) {
+        SCOPED_TRACE(minimize ? "minimized" : "hidden");
+        if (minimize)
+            window.showMinimized();
+        else
+            window.hide();
+        option.ReportEngineTime(100);
+        EXPECT_EQ(position->ThumbOffset(), 10) << "nobody sees the thumb: it does not move";
+        EXPECT_EQ(time->Label()->text(), " 0:20 / 3:20");
+        window.showNormal();
+        EXPECT_EQ(position->ThumbOffset(), 50) << "shown again: the face shows the song";
+        EXPECT_EQ(time->Label()->text(), " 1:40 / 3:20");
+        option.ReportEngineTime(20);
+    }
+}
+
 TEST_F(EngineTest, IndicatorsShuffleAndNumberFollowTheState) {
     ASSERT_TRUE(skin->LoadSkin(&window, Write("c.eks", Controls()), 0));
     TCtrl* mute = Find(SkinItemKind::IndicatorButton);
