@@ -18,13 +18,6 @@ QFont unblended(QFont font) {
     return font;
 }
 
-// Break characters are measured and drawn as spaces.
-QString shown(const QString& text) {
-    QString s = text;
-    s.replace(QChar(kBandBreak), QChar(u' '));
-    return s;
-}
-
 } // namespace
 
 TLrcView::TLrcView(const TOption& option, QObject* parent) : QObject(parent), option_(option) {
@@ -121,16 +114,6 @@ TLrcView::ListState TLrcView::listState() const {
     return state;
 }
 
-void TLrcView::drawText(QImage& surface, const QFont& font, const QString& text, int x, int y, QRgb color,
-                        const QRect& clip) {
-    QPainter painter(&surface);
-    if (!clip.isNull())
-        painter.setClipRect(clip);
-    painter.setFont(font);
-    painter.setPen(QColor::fromRgb(color));
-    painter.drawText(x, y + QFontMetrics(font).ascent(), shown(text));
-}
-
 void TLrcView::DrawList() {
     if (ListSurface.isNull())
         return;
@@ -171,8 +154,6 @@ void TLrcView::DrawList() {
 void TLrcView::DrawBand() {
     if (BandSurface.isNull())
         return;
-    BandSurface.fill(kKeyPixel);
-    bandPieces_.clear();
     BandInput in;
     in.lrc = &Lrc;
     in.displayLines = &DisplayLines;
@@ -182,24 +163,16 @@ void TLrcView::DrawBand() {
     in.engineTimeTenths = option_.EngineTimeTenths();
     in.size = BandSurface.size();
     in.bandLineHeight = BandLineHeight;
-    const QFontMetrics metrics(BandFont);
-    bandPieces_ =
-        Band.Update(in, [&](const QString& text) { return metrics.horizontalAdvance(shown(text)); });
-    const QRgb normal = ColorRefToPixel(Colors.BandNormalColor);
-    const QRgb active = ColorRefToPixel(Colors.BandActiveColor);
-    for (const BandPiece& piece : bandPieces_) {
-        drawText(BandSurface, BandFont, piece.text, piece.x, piece.y, normal);
-        // The sung part: the same text in the active colour, up to the sweep edge.
-        if (piece.swept > 0)
-            drawText(BandSurface, BandFont, piece.text, piece.x, piece.y, active,
-                     QRect(0, 0, piece.x + piece.swept, piece.y + BandLineHeight));
-    }
+    bandPieces_ = Band.Update(in, [&](const QString& text) { return bandLayers_.Width(text, BandFont, serial_); });
+    BandLayers::Style style;
+    style.font = BandFont;
+    style.normal = ColorRefToPixel(Colors.BandNormalColor);
+    style.active = ColorRefToPixel(Colors.BandActiveColor);
+    style.outline = ColorRefToPixel(Colors.BandRectColor);
+    style.lineHeight = BandLineHeight;
+    bandLayers_.Paint(BandSurface, bandPieces_, style, serial_);
     // Only the rows the pieces stand on hold ink; the rest stays key colour.
-    bandInk_ = QRect();
-    for (const BandPiece& piece : bandPieces_)
-        bandInk_ |= QRect(0, piece.y, BandSurface.width(), BandLineHeight);
-    bandInk_ &= BandSurface.rect();
-    OutlineSurface(BandSurface, ColorRefToPixel(Colors.BandRectColor), kKeyPixel, bandInk_);
+    bandInk_ = bandLayers_.Ink();
 }
 
 QRect TLrcView::bandCopyRect() const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BandLayers.h"
 #include "KaraokeBand.h"
 #include "LrcModel.h"
 #include "LyricsOptions.h"
@@ -113,12 +114,11 @@ private:
     QRect bandCopyRect() const;
     void redrawList();
     void measureLines();
-    void drawText(QImage& surface, const QFont& font, const QString& text, int x, int y, QRgb color,
-                  const QRect& clip = QRect());
 
     const TOption& option_;
     int pressedY_ = 0;
     std::vector<BandPiece> bandPieces_;
+    BandLayers bandLayers_;
     // Bumped by every change of fonts, colours, background, lines or surfaces.
     quint64 serial_ = 1;
     ListState drawnList_;

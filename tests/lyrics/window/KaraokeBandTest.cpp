@@ -10,6 +10,8 @@
 #include "TLrcView.h"
 #include "TOption.h"
 
+#include <QFontMetrics>
+#include <QPainter>
 #include <gtest/gtest.h>
 
 namespace {
@@ -322,4 +324,61 @@ TEST_F(PaintedBand, StoppedMeansAnEmptyBand) {
     view.UpdateLyrics();
     EXPECT_EQ(columns(kNormal, 0, 40).second, -1);
     EXPECT_EQ(columns(kActive, 0, 40).second, -1);
+}
+
+namespace {
+
+// The band painted straight from its pieces: each piece's text in the normal
+// colour, then in the active colour up to its sweep edge, then the outline.
+QImage PaintedPieceByPiece(const TLrcView& view) {
+    QImage band(view.BandSurface.size(), QImage::Format_RGB32);
+    band.fill(kKeyPixel);
+    const TLyricsOptions colors;
+    QRect ink;
+    for (const BandPiece& piece : view.BandPieces()) {
+        for (bool sung : {false, true}) {
+            if (sung && piece.swept <= 0)
+                continue;
+            QPainter painter(&band);
+            if (sung)
+                painter.setClipRect(0, 0, piece.x + piece.swept, piece.y + view.BandLineHeight);
+            painter.setFont(view.BandFont);
+            painter.setPen(QColor::fromRgb(ColorRefToPixel(sung ? colors.BandActiveColor : colors.BandNormalColor)));
+            painter.drawText(piece.x, piece.y + QFontMetrics(view.BandFont).ascent(),
+                             QString(piece.text).replace(QChar(kBandBreak), QChar(u' ')));
+        }
+        ink |= QRect(0, piece.y, band.width(), view.BandLineHeight);
+    }
+    OutlineSurface(band, ColorRefToPixel(colors.BandRectColor), kKeyPixel, ink & band.rect());
+    return band;
+}
+
+} // namespace
+
+// Tick after tick through whole songs, the band the view keeps between ticks
+// is the band painted afresh from the pieces of that moment, in every layout.
+TEST_F(PaintedBand, BandKeptBetweenTicksEqualsTheBandPaintedAfresh) {
+    struct Case {
+        const char* name;
+        const char* lrc;
+        int bandHeight;
+    } cases[] = {
+        {"one row", "[00:01.0]Sing along with me\n[00:03.5]Next line here\n[00:06.0]End", 40},
+        {"two lines", "[00:01.0]One\n[00:03.0]Two\n[00:06.0]Three", 74},
+        {"wrapped",
+         "[00:01.0]this line is far too long for one row of the band, so it wraps into two rows\n[00:05.0]Last",
+         74},
+        {"segmented", "[segmented]\n[00:01.0]Hel\n[00:03.0]lo\n[00:05.0] you\n[00:07.0]\n[00:08.0]Next", 40},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        load(QString::fromUtf8(c.lrc), c.bandHeight);
+        int swept = 0;
+        for (int tenths = 0; tenths <= 90; tenths += 3) {
+            at(tenths / 10, tenths % 10);
+            ASSERT_TRUE(view.BandSurface == PaintedPieceByPiece(view)) << tenths;
+            swept += view.BandPieces().empty() ? 0 : std::max(view.BandPieces().back().swept, 0);
+        }
+        EXPECT_GT(swept, 0) << "the walk went through sweeps";
+    }
 }
