@@ -2,6 +2,8 @@
 
 #include "HandedOverFiles.h"
 
+#include <algorithm>
+
 namespace {
 const QString kOption = QStringLiteral("OPTION");
 constexpr int kTrayTipLength = 63;
@@ -48,6 +50,47 @@ void TOption::drainQueue() {
 void TOption::onTick() {
     if (tick_ < 9)
         SetTick(tick_ + 1);
+}
+
+int TOption::tenthsSinceReport() const {
+    return sinceReport_.isValid() ? int(std::min<qint64>(9, sinceReport_.elapsed() / 100)) : 0;
+}
+
+int TOption::PositionTenthsNow() const {
+    if (tickTimer_.isActive() || status_ != StatusPlaying)
+        return positionTenths_;
+    return engineTimeTenths_ + tenthsSinceReport();
+}
+
+void TOption::WantTicks(const QObject* user, bool want) {
+    if (!user)
+        return;
+    const bool known = tickUsers_.contains(user);
+    if (want && !known) {
+        tickUsers_.append(user);
+        connect(user, &QObject::destroyed, this, [this, user] {
+            tickUsers_.removeAll(user);
+            updateTickTimer(false);
+        });
+    } else if (!want && known) {
+        tickUsers_.removeAll(user);
+        disconnect(user, &QObject::destroyed, this, nullptr);
+    }
+    updateTickTimer(want);
+}
+
+void TOption::updateTickTimer(bool catchUp) {
+    const bool run = status_ == StatusPlaying && !tickUsers_.isEmpty();
+    if (run == tickTimer_.isActive())
+        return;
+    if (run) {
+        // Wanted between two reports: the first tick shows the time played.
+        if (catchUp && tick_ < tenthsSinceReport())
+            SetTick(tenthsSinceReport());
+        tickTimer_.start();
+    } else {
+        tickTimer_.stop();
+    }
 }
 
 void TOption::Load() {
@@ -103,11 +146,14 @@ void TOption::SetCurrentIndex(int index) {
 }
 
 void TOption::SetStatus(int status) {
+    // What was played since the last report stays counted; time spent paused
+    // or stopped is not time played.
+    if (status_ == StatusPlaying && status != StatusPlaying && tick_ < tenthsSinceReport())
+        SetTick(tenthsSinceReport());
     status_ = status;
-    if (status == StatusPlaying)
-        tickTimer_.start();
-    else
-        tickTimer_.stop();
+    if (status != StatusPlaying)
+        sinceReport_.invalidate();
+    updateTickTimer(false);
     if (status == StatusStopped) {
         SetTitle(title_);
         SetPosition(0);
@@ -132,6 +178,7 @@ void TOption::SetTick(int tick) {
 
 void TOption::ReportEngineTime(int seconds) {
     engineTimeTenths_ = seconds * 10;
+    sinceReport_.start();
     SetTick(0);
     if (!positionDragging_)
         SetPosition(seconds);

@@ -3,6 +3,8 @@
 #include "OptionsStore.h"
 
 #include <QObject>
+#include <QElapsedTimer>
+#include <QList>
 #include <QString>
 #include <QTimer>
 #include <deque>
@@ -58,6 +60,9 @@ public:
     bool Interactive() const { return interactive_; }
     bool Playing() const { return playing_; }
     int PositionTenths() const { return positionTenths_; }
+    // The tenths played as of now, also while no tick runs: for readers that
+    // ask now and then (the lyrics editor's time stamps, the desktop bus).
+    int PositionTenthsNow() const;
     int EngineTimeTenths() const { return engineTimeTenths_; }
     int Duration() const { return duration_; }
     bool PositionDragging() const { return positionDragging_; }
@@ -93,6 +98,10 @@ public:
     // A position report from the playing plug-in: EngineTimeTenths := seconds x 10,
     // SetTick(0), and the shown time follows unless a position slider is dragged.
     void ReportEngineTime(int seconds);
+    // The tick (tenths between the engine's whole-second reports) runs only
+    // while playing and at least one user that shows tenths wants it; a user
+    // that is destroyed stops wanting.
+    void WantTicks(const QObject* user, bool want);
 
     // Texts derived from the state.
     QString ApplicationTitle() const; // task bar title
@@ -121,12 +130,16 @@ signals:
 private:
     void drainQueue();
     void onTick();
+    void updateTickTimer(bool catchUp);
+    int tenthsSinceReport() const;
 
     OptionsStore& store_;
     CommandRunner runner_;
     std::deque<QString> queue_;
     QTimer queueTimer_;
     QTimer tickTimer_;
+    QElapsedTimer sinceReport_; // since the last engine time report
+    QList<const QObject*> tickUsers_;
 
     int currentIndex_ = -1;
     bool repeat_ = false;

@@ -3,6 +3,7 @@
 #include "TShortKey.h"
 #include "TempHome.h"
 
+#include <memory>
 #include <QFile>
 #include <QTimer>
 #include <sys/stat.h>
@@ -56,6 +57,8 @@ TEST_F(OptionFixture, CommandOpeningANestedLoopIsNotRunTwice) {
 }
 
 TEST_F(OptionFixture, TenthsRunAtMostNineAheadOfTheLastReport) {
+    QObject lyricsWindow;
+    option.WantTicks(&lyricsWindow, true);
     option.ReportEngineTime(12);
     option.SetStatus(StatusPlaying);
     EXPECT_EQ(option.PositionTenths(), 120);
@@ -65,6 +68,34 @@ TEST_F(OptionFixture, TenthsRunAtMostNineAheadOfTheLastReport) {
     option.ReportEngineTime(13);
     EXPECT_EQ(option.PositionTenths(), 130);
     EXPECT_EQ(option.Position(), 13);
+}
+
+// Nothing wakes ten times a second unless something on screen shows tenths.
+TEST_F(OptionFixture, TicksRunOnlyWhilePlayingAndSomebodyWantsThem) {
+    int ticks = 0;
+    QObject::connect(&option, &TOption::tickChanged, [&] { ++ticks; });
+    option.SetStatus(StatusPlaying);
+    option.ReportEngineTime(12);
+    ticks = 0;
+    WaitFor([] { return false; }, 350);
+    EXPECT_EQ(ticks, 0) << "nobody wants tenths";
+    EXPECT_GE(option.PositionTenthsNow(), 123) << "a reader still gets the tenths played";
+    EXPECT_LE(option.PositionTenthsNow(), 129);
+
+    auto lyricsWindow = std::make_unique<QObject>();
+    option.WantTicks(lyricsWindow.get(), true);
+    EXPECT_GE(option.PositionTenths(), 123) << "the first tick starts from the time played";
+    ASSERT_TRUE(WaitFor([&] { return ticks >= 2; }, 1000));
+    option.WantTicks(lyricsWindow.get(), false);
+    ticks = 0;
+    WaitFor([] { return false; }, 250);
+    EXPECT_EQ(ticks, 0);
+
+    option.WantTicks(lyricsWindow.get(), true);
+    lyricsWindow.reset(); // a user that goes away without saying so
+    ticks = 0;
+    WaitFor([] { return false; }, 250);
+    EXPECT_EQ(ticks, 0);
 }
 
 TEST_F(OptionFixture, PositionReportsDoNotMoveTheShownTimeWhileDragging) {

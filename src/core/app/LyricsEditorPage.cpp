@@ -11,7 +11,7 @@ WorkPage* CreateLyricsEditorPage(PlayerApplication& p, QWidget* parent) {
     TLrcEditFormContext context{
         p.messenger(),
         [&p] { return p.option().Playing(); },
-        [&p] { return p.option().PositionTenths(); },
+        [&p] { return p.option().PositionTenthsNow(); },
         [&p] { return p.option().RecentFolder(); },
         LyricsFolder(),
         // The lyrics window shows the given file for the current song (and

@@ -122,7 +122,7 @@ QVariantMap MediaPlayerBus::Metadata() const {
     return map;
 }
 
-qlonglong MediaPlayerBus::PositionMicroseconds() const { return qlonglong(option_.PositionTenths()) * 100000; }
+qlonglong MediaPlayerBus::PositionMicroseconds() const { return qlonglong(option_.PositionTenthsNow()) * 100000; }
 
 void MediaPlayerBus::SeekTo(qlonglong microseconds) {
     const int status = option_.Status();

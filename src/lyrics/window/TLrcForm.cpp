@@ -186,7 +186,9 @@ void TLrcForm::askToSearch() {
 }
 
 void TLrcForm::UpdateLyrics() {
-    view_->UpdateLyrics();
+    stale_ = !isVisible() || isMinimized();
+    if (!stale_)
+        view_->UpdateLyrics();
 }
 
 void TLrcForm::placePanels() {
@@ -212,17 +214,37 @@ bool TLrcForm::eventFilter(QObject* watched, QEvent* event) {
 
 void TLrcForm::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    if (context_.animate)
-        context_.animate->SetActive(this, true);
+    followVisibility();
     emit shownChanged(true);
+}
+
+void TLrcForm::hideEvent(QHideEvent* event) {
+    QMainWindow::hideEvent(event);
+    followVisibility();
+}
+
+void TLrcForm::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        followVisibility();
+}
+
+void TLrcForm::followVisibility() {
+    // Tenths of a second and the animation are for eyes: none while the
+    // window cannot be seen. Coming back, the lyrics catch up at once.
+    const bool onScreen = isVisible() && !isMinimized() && !closed_;
+    context_.option.WantTicks(this, onScreen);
+    if (context_.animate)
+        context_.animate->SetActive(this, onScreen);
+    if (onScreen && stale_)
+        UpdateLyrics();
 }
 
 void TLrcForm::closeEvent(QCloseEvent* event) {
     if (!closed_) {
         closed_ = true;
         SaveWindowPlacement(*this, context_.store);
-        if (context_.animate)
-            context_.animate->SetActive(this, false);
+        followVisibility();
         emit shownChanged(false);
     }
     event->accept();

@@ -73,11 +73,16 @@ signals:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+
+private:
+    void followVisibility();
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -96,6 +101,7 @@ private:
     QString lrcFileName_;
     bool loaded_ = false;
     bool closed_ = false;
+    bool stale_ = false; // a tick came while the window could not be seen
     int loadSerial_ = 0;  // counts loads; a posted question belongs to one
     bool asking_ = false; // the search question is open
 };

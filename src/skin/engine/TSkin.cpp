@@ -32,10 +32,13 @@ bool hasKind(const TSkinItem* item, SkinItemKind kind) {
 
 TSkin::TSkin(SkinEnvironment env, TInfomation& info, QObject* parent)
     : QObject(parent), env_(std::move(env)), info_(info) {
+    thumbTimer_.setSingleShot(true);
+    connect(&thumbTimer_, &QTimer::timeout, this, &TSkin::ShowPosition);
     bindOption();
 }
 
 TSkin::~TSkin() {
+    thumbTimer_.stop();
     ClearAll(false);
 }
 

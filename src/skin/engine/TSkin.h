@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <QObject>
+#include <QTimer>
 #include <QPointer>
 #include <QWidget>
 #include <vector>
@@ -124,6 +125,9 @@ private:
     // False while the control's window is minimized or hidden on purpose: its
     // time and position updates wait for the window to come back.
     bool onScreen(const QWidget* control);
+    // Wakes for the next pixel of a moving position thumb that falls before
+    // the engine's next whole-second report.
+    void scheduleThumb();
 
     SkinEnvironment env_;
     TInfomation& info_;
@@ -131,4 +135,5 @@ private:
     std::vector<TCtrl*> all_;
     int slideDelay_ = 8;
     bool playStateStale_ = false; // an update was held back by onScreen()
+    QTimer thumbTimer_;
 };

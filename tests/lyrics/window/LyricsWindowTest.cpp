@@ -370,3 +370,31 @@ TEST_F(LyricsWindow, TicksPresentOnlyWhatChangedAndTheSameAsAFullPicture) {
         }
     }
 }
+
+// The lyrics follow tenths of a second only while the window can be seen.
+TEST_F(LyricsWindow, TicksRunWhileTheWindowIsOnScreenAndCatchUpWhenItComesBack) {
+    song("ticks", "[00:01.0]first\n[00:02.0]second\n[00:03.0]third\n");
+    open();
+    int ticks = 0;
+    QObject::connect(&option, &TOption::tickChanged, [&] { ++ticks; });
+    option.SetStatus(StatusPlaying);
+    at(10);
+    ticks = 0;
+    EXPECT_TRUE(WaitFor([&] { return ticks >= 2; }, 1000)) << "shown: the band sweeps";
+
+    form->showMinimized();
+    QTest::qWait(50);
+    ticks = 0;
+    QTest::qWait(250);
+    EXPECT_EQ(ticks, 0) << "minimized: nothing to sweep";
+    at(25);
+    form->showNormal();
+    EXPECT_EQ(view().CurrentLine, 1) << "back on screen: the lines show the time played";
+    ticks = 0;
+    EXPECT_TRUE(WaitFor([&] { return ticks >= 2; }, 1000));
+
+    form->close();
+    ticks = 0;
+    QTest::qWait(250);
+    EXPECT_EQ(ticks, 0) << "closed";
+}

@@ -272,6 +272,28 @@ TEST_F(EngineTest, AHiddenFaceIsLeftAloneAndCatchesUpWhenShownAgain) {
     }
 }
 
+// The thumb moves on by itself between the engine's whole-second reports,
+// when its next pixel is due, without the tenths tick.
+TEST_F(EngineTest, ThePositionThumbMovesBetweenReportsWithoutTicks) {
+    ASSERT_TRUE(skin->LoadSkin(&window, Write("c.eks", Controls()), 0));
+    TCtrl* position = Find(SkinItemKind::PositionSlider);
+    window.show();
+    int ticks = 0;
+    QObject::connect(&option, &TOption::tickChanged, [&] { ++ticks; });
+    option.SetDuration(20); // 100 free pixels: 5 a second
+    option.SetStatus(StatusPlaying);
+    option.ReportEngineTime(10);
+    EXPECT_EQ(position->ThumbOffset(), 50);
+    ticks = 0;
+    EXPECT_TRUE(WaitFor([&] { return position->ThumbOffset() >= 52; }, 900));
+    EXPECT_LE(position->ThumbOffset(), 54);
+    EXPECT_EQ(ticks, 0);
+    option.SetStatus(StatusPaused);
+    const int paused = position->ThumbOffset();
+    QTest::qWait(400);
+    EXPECT_EQ(position->ThumbOffset(), paused) << "paused: the thumb stands";
+}
+
 TEST_F(EngineTest, IndicatorsShuffleAndNumberFollowTheState) {
     ASSERT_TRUE(skin->LoadSkin(&window, Write("c.eks", Controls()), 0));
     TCtrl* mute = Find(SkinItemKind::IndicatorButton);
