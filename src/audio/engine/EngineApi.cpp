@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <curl/curl.h>
 #include <mutex>
 #include <new>
 #include <string>
@@ -32,11 +31,6 @@ MPEG_EXPORT int player_new(MpegPlayer** player, const MpegNotifyTarget* target) 
         return -1;
     *player = nullptr;
     if (!target)
-        return -1;
-    // Once for the life of the process: a deleted player's network thread may
-    // still be ending while the next player starts.
-    static const bool curlReady = curl_global_init(CURL_GLOBAL_DEFAULT) == CURLE_OK;
-    if (!curlReady)
         return -1;
     *player = new (std::nothrow) MpegPlayer(EnginePlayer::Create(*target));
     return *player ? 0 : -1;

@@ -1,5 +1,7 @@
 #include "HttpSource.h"
 
+#include "CurlLibrary.h"
+
 #include <algorithm>
 #include <cstring>
 #include <curl/curl.h>
@@ -139,33 +141,39 @@ size_t HttpSource::OnData(char* data, size_t size, size_t count, void* self) {
 }
 
 void HttpSource::Run() {
-    CURL* easy = curl_easy_init();
-    CURLM* multi = curl_multi_init();
+    const CurlLibrary* curl = Curl();
+    if (!curl) {
+        status_ = Status::Failed;
+        wake_();
+        return;
+    }
+    CURL* easy = curl->easy_init();
+    CURLM* multi = curl->multi_init();
     bool ok = false;
-    curl_slist* aliases = curl_slist_append(nullptr, "ICY 200 OK");
-    curl_slist* headers = curl_slist_append(nullptr, "Icy-MetaData: 1");
+    curl_slist* aliases = curl->slist_append(nullptr, "ICY 200 OK");
+    curl_slist* headers = curl->slist_append(nullptr, "Icy-MetaData: 1");
     if (easy && multi) {
-        curl_easy_setopt(easy, CURLOPT_URL, url_.c_str());
-        curl_easy_setopt(easy, CURLOPT_PROTOCOLS_STR, "http,https");
-        curl_easy_setopt(easy, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
-        curl_easy_setopt(easy, CURLOPT_FOLLOWLOCATION, 1L);
-        curl_easy_setopt(easy, CURLOPT_MAXREDIRS, 5L);
-        curl_easy_setopt(easy, CURLOPT_FAILONERROR, 1L);
-        curl_easy_setopt(easy, CURLOPT_NOSIGNAL, 1L);
-        curl_easy_setopt(easy, CURLOPT_CONNECTTIMEOUT, kStallSeconds);
-        curl_easy_setopt(easy, CURLOPT_LOW_SPEED_LIMIT, 1L);
-        curl_easy_setopt(easy, CURLOPT_LOW_SPEED_TIME, kStallSeconds);
-        curl_easy_setopt(easy, CURLOPT_USERAGENT, "Sorvi Audio Player");
-        curl_easy_setopt(easy, CURLOPT_WRITEFUNCTION, &HttpSource::OnData);
-        curl_easy_setopt(easy, CURLOPT_WRITEDATA, this);
-        curl_easy_setopt(easy, CURLOPT_HEADERFUNCTION, &HttpSource::OnHeader);
-        curl_easy_setopt(easy, CURLOPT_HEADERDATA, this);
-        curl_easy_setopt(easy, CURLOPT_HTTP200ALIASES, aliases);
-        curl_easy_setopt(easy, CURLOPT_HTTPHEADER, headers);
-        curl_multi_add_handle(multi, easy);
+        curl->easy_setopt(easy, CURLOPT_URL, url_.c_str());
+        curl->easy_setopt(easy, CURLOPT_PROTOCOLS_STR, "http,https");
+        curl->easy_setopt(easy, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
+        curl->easy_setopt(easy, CURLOPT_FOLLOWLOCATION, 1L);
+        curl->easy_setopt(easy, CURLOPT_MAXREDIRS, 5L);
+        curl->easy_setopt(easy, CURLOPT_FAILONERROR, 1L);
+        curl->easy_setopt(easy, CURLOPT_NOSIGNAL, 1L);
+        curl->easy_setopt(easy, CURLOPT_CONNECTTIMEOUT, kStallSeconds);
+        curl->easy_setopt(easy, CURLOPT_LOW_SPEED_LIMIT, 1L);
+        curl->easy_setopt(easy, CURLOPT_LOW_SPEED_TIME, kStallSeconds);
+        curl->easy_setopt(easy, CURLOPT_USERAGENT, "Sorvi Audio Player");
+        curl->easy_setopt(easy, CURLOPT_WRITEFUNCTION, &HttpSource::OnData);
+        curl->easy_setopt(easy, CURLOPT_WRITEDATA, this);
+        curl->easy_setopt(easy, CURLOPT_HEADERFUNCTION, &HttpSource::OnHeader);
+        curl->easy_setopt(easy, CURLOPT_HEADERDATA, this);
+        curl->easy_setopt(easy, CURLOPT_HTTP200ALIASES, aliases);
+        curl->easy_setopt(easy, CURLOPT_HTTPHEADER, headers);
+        curl->multi_add_handle(multi, easy);
         int running = 1;
         while (!abort_ && running) {
-            if (curl_multi_perform(multi, &running) != CURLM_OK)
+            if (curl->multi_perform(multi, &running) != CURLM_OK)
                 break;
             if (paused_) {
                 std::unique_lock lock(mutex_);
@@ -173,26 +181,26 @@ void HttpSource::Run() {
                 lock.unlock();
                 if (roomAgain) {
                     paused_ = false;
-                    curl_easy_pause(easy, CURLPAUSE_CONT);
+                    curl->easy_pause(easy, CURLPAUSE_CONT);
                     continue;
                 }
             }
             if (running)
-                curl_multi_poll(multi, nullptr, 0, paused_ ? 20 : 100, nullptr);
+                curl->multi_poll(multi, nullptr, 0, paused_ ? 20 : 100, nullptr);
         }
         int left = 0;
-        while (CURLMsg* msg = curl_multi_info_read(multi, &left)) {
+        while (CURLMsg* msg = curl->multi_info_read(multi, &left)) {
             if (msg->msg == CURLMSG_DONE && msg->easy_handle == easy)
                 ok = msg->data.result == CURLE_OK;
         }
-        curl_multi_remove_handle(multi, easy);
+        curl->multi_remove_handle(multi, easy);
     }
     if (multi)
-        curl_multi_cleanup(multi);
+        curl->multi_cleanup(multi);
     if (easy)
-        curl_easy_cleanup(easy);
-    curl_slist_free_all(aliases);
-    curl_slist_free_all(headers);
+        curl->easy_cleanup(easy);
+    curl->slist_free_all(aliases);
+    curl->slist_free_all(headers);
     status_ = ok && !abort_ ? Status::Finished : Status::Failed;
     wake_();
 }
