@@ -43,13 +43,23 @@
 #include <algorithm>
 #include <QApplication>
 #include <QIcon>
+#include <QImageReader>
+#include <QPixmap>
 #include <QThread>
 #include <QTimer>
 #include <QWindow>
 
 PlayerApplication::PlayerApplication(Setup setup)
     : setup_(std::move(setup)), store_(ProgramFile(QStringLiteral("Options.ini"))), site_(store_) {
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/sorvi.svg")));
+    // Read as PNG outright: guessing the format would load every image
+    // format plug-in of the system.
+    QIcon icon;
+    for (int size : {16, 32, 48, 128}) {
+        QImageReader reader(QStringLiteral(":/icons/sorvi-%1.png").arg(size), "PNG");
+        reader.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImage(reader.read()));
+    }
+    QApplication::setWindowIcon(icon);
 
     // The embedded default skin and decoder engine are written out when missing
     // or not as embedded; a failure is reported and start-up goes on without them.

@@ -8,7 +8,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QResource>
 #include <stdexcept>
+#include <sys/mman.h>
+#include <unistd.h>
 
 namespace {
 QString resourcePath(const QString& name) { return QStringLiteral(":/files/") + name.toLower(); }
@@ -23,6 +26,21 @@ constexpr EmbeddedFile kProgramFiles[] = {
 // them (or their removal of one folder's worth) is not undone at every start.
 constexpr EmbeddedFile kShippedSkins[] = {{"skin-light", "Skins/light.eks"},
                                           {"skin-compact", "Skins/compact.eks"}};
+
+// The embedded copies lie in the program file's mapped pages. Once checked or
+// written out they are not read again, so their pages are given back: they
+// would otherwise stay counted in the player's memory for the whole run.
+void releaseResourcePages(const QString& name) {
+    const QResource resource(resourcePath(name));
+    const uchar* data = resource.data();
+    const long page = sysconf(_SC_PAGESIZE);
+    if (!data || resource.size() <= 0 || page <= 0)
+        return;
+    const auto begin = (reinterpret_cast<quintptr>(data) + quintptr(page) - 1) & ~quintptr(page - 1);
+    const auto end = (reinterpret_cast<quintptr>(data) + quintptr(resource.size())) & ~quintptr(page - 1);
+    if (end > begin)
+        madvise(reinterpret_cast<void*>(begin), end - begin, MADV_DONTNEED);
+}
 
 QByteArray resourceBytes(const QString& name) {
     QFile source(resourcePath(name));
@@ -65,6 +83,7 @@ QStringList WriteOutProgramFiles() {
         const QString path = ProgramFile(QString::fromLatin1(file.fileName));
         QDir().mkpath(QFileInfo(path).absolutePath());
         const QString problem = WriteOutProgramFile(resourceBytes(name), path);
+        releaseResourcePages(name);
         if (!problem.isEmpty())
             problems << problem;
     }
@@ -78,6 +97,7 @@ QStringList WriteOutProgramFiles() {
             !WriteFileAtomically(path, resourceBytes(name), &error))
             problems << QCoreApplication::translate("ResourceFiles", "Cannot write \"%1\": %2")
                             .arg(path, error);
+        releaseResourcePages(name);
     }
     return problems;
 }

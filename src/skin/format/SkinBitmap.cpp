@@ -127,6 +127,9 @@ QImage DecodeSkinBitmap(const QByteArray& bytes) {
     QBuffer buffer(&copy);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, "BMP");
+    // Qt's own bitmap reader and no other: guessing would load every image
+    // format plug-in of the system into the player.
+    reader.setAutoDetectImageFormat(false);
     QImage image;
     if (!reader.read(&image))
         return {};
