@@ -1,9 +1,9 @@
 #include "TAnimate.h"
 
 TAnimate::TAnimate() {
-    timer_.setInterval(50);
+    timer_.setInterval(kStepMs);
     connect(&timer_, &QTimer::timeout, this, [this] {
-        frame_ = (frame_ + 1) % kFrameCount;
+        frame_ = (frame_ + kFramesPerStep) % kFrameCount;
         emit frameChanged(frame_);
     });
 }

@@ -7,8 +7,10 @@
 #include <QWidget>
 
 // The animated logo shared by the tool pages and the lyrics windows: 70 frames
-// (0..69, then 0 again) advanced every 50 ms while at least one registered
-// window is marked active. Windows register when created, mark themselves
+// (0..69, then 0 again), a turn every 3.5 seconds while at least one
+// registered window is marked active. It steps two frames every 100 ms rather
+// than one every 50 ms: the same speed at half the wake-ups and repaints, and
+// on the same 100 ms beat as the lyrics' tick, so both repaint together. Windows register when created, mark themselves
 // active when shown and unregister when closed; they draw frameIndex() into
 // their logo area when frameChanged() fires.
 class TAnimate : public QObject {
@@ -17,6 +19,8 @@ public:
     static constexpr int kFrameCount = 70;
     static constexpr int kFrameWidth = 40;
     static constexpr int kFrameHeight = 24;
+    static constexpr int kStepMs = 100;
+    static constexpr int kFramesPerStep = 2;
 
     TAnimate();
 
