@@ -6,12 +6,14 @@
 #include <pulse/thread-mainloop.h>
 
 namespace {
-// Buffer kept at the server, and the piece it asks for at a time. The buffer
-// is long and the pieces large, so that the server and the player wake up
-// about ten times a second instead of forty; pause, stop and seek still cut
-// the sound at once (they flush), and the time codes count what is held back.
+// Buffer kept at the server, the piece it asks for at a time, and what must be
+// there before the sound starts. The buffer is long and the pieces large, so
+// that the server and the player wake up about five times a second instead of
+// forty; pause, stop and seek still cut the sound at once (they flush), and the
+// time codes count what is held back.
 constexpr unsigned kBufferMs = 500;
-constexpr unsigned kRequestMs = 100;
+constexpr unsigned kRequestMs = 200;
+constexpr unsigned kStartMs = 100;
 
 void SignalLoop(pa_threaded_mainloop* loop) {
     pa_threaded_mainloop_signal(loop, 0);
@@ -85,7 +87,7 @@ bool PulseOutput::Open(long rate, int channels) {
         attr.tlength = static_cast<uint32_t>(pa_usec_to_bytes(kBufferMs * 1000ull, &spec));
         // Start as soon as one piece is there: a radio stream arrives in real
         // time and would never fill the whole buffer before it is heard.
-        attr.prebuf = static_cast<uint32_t>(pa_usec_to_bytes(kRequestMs * 1000ull, &spec));
+        attr.prebuf = static_cast<uint32_t>(pa_usec_to_bytes(kStartMs * 1000ull, &spec));
         attr.minreq = static_cast<uint32_t>(pa_usec_to_bytes(kRequestMs * 1000ull, &spec));
         attr.fragsize = static_cast<uint32_t>(-1);
         const auto flags = static_cast<pa_stream_flags_t>(PA_STREAM_INTERPOLATE_TIMING | PA_STREAM_ADJUST_LATENCY |
