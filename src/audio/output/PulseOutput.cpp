@@ -85,8 +85,8 @@ bool PulseOutput::Open(long rate, int channels) {
         pa_buffer_attr attr{};
         attr.maxlength = static_cast<uint32_t>(-1);
         attr.tlength = static_cast<uint32_t>(pa_usec_to_bytes(kBufferMs * 1000ull, &spec));
-        // Start as soon as one piece is there: a radio stream arrives in real
-        // time and would never fill the whole buffer before it is heard.
+        // Start once 100 ms are there: a radio stream arrives in real time and
+        // would never fill the whole buffer before it is heard.
         attr.prebuf = static_cast<uint32_t>(pa_usec_to_bytes(kStartMs * 1000ull, &spec));
         attr.minreq = static_cast<uint32_t>(pa_usec_to_bytes(kRequestMs * 1000ull, &spec));
         attr.fragsize = static_cast<uint32_t>(-1);

@@ -10,9 +10,10 @@
 // (0..69, then 0 again), a turn every 3.5 seconds while at least one
 // registered window is marked active. It steps two frames every 100 ms rather
 // than one every 50 ms: the same speed at half the wake-ups and repaints, and
-// on the same 100 ms beat as the lyrics' tick, so both repaint together. Windows register when created, mark themselves
-// active when shown and unregister when closed; they draw frameIndex() into
-// their logo area when frameChanged() fires.
+// on the same 100 ms beat as the lyrics' tick, so both repaint together.
+// Windows register when created, mark themselves active when shown and
+// unregister when closed; they draw frameIndex() into their logo area when
+// frameChanged() fires.
 class TAnimate : public QObject {
     Q_OBJECT
 public:

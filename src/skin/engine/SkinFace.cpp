@@ -86,43 +86,33 @@ bool TSkin::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TSkin::ShowPosition() {
+    thumbTimer_.stop();
     if (!env_.option)
         return;
     const TOption& option = *env_.option;
-    const int tenths = option.PositionTenthsNow();
+    const int now = option.PositionTenthsNow();
+    // Between two reports the position is known to the tenth up to nine
+    // tenths on: the timer wakes for the first thumb's next pixel within that;
+    // the next report places the thumbs again.
+    const bool moving = option.Status() == StatusPlaying && !option.PositionDragging();
+    const int last = option.EngineTimeTenths() + 9;
+    int due = last + 1;
     for (TCtrl* o : all_) {
         if (o->kind != SkinItemKind::PositionSlider || o->controls.size() < 2 || !onScreen(o->controls[0]))
             continue;
         // A thumb held by the pointer follows the pointer, not the song.
         if (option.PositionDragging() && o->Dragging())
             continue;
-        o->PlaceThumb(PositionOffset(tenths, option.Duration(), o->controls[1]->width(), o->controls[0]->width()));
-    }
-    scheduleThumb();
-}
-
-void TSkin::scheduleThumb() {
-    thumbTimer_.stop();
-    const TOption& option = *env_.option;
-    if (option.Status() != StatusPlaying || option.PositionDragging())
-        return;
-    // Between two reports the position is known to the tenth up to nine
-    // tenths on; the report itself places the thumb again.
-    const int now = option.PositionTenthsNow();
-    const int last = option.EngineTimeTenths() + 9;
-    int due = last + 1;
-    for (TCtrl* o : all_) {
-        if (o->kind != SkinItemKind::PositionSlider || o->controls.size() < 2 || !onScreen(o->controls[0]))
-            continue;
         const int track = o->controls[1]->width(), thumb = o->controls[0]->width();
         const int shown = PositionOffset(now, option.Duration(), track, thumb);
-        for (int t = now + 1; t < due; ++t)
+        o->PlaceThumb(shown);
+        for (int t = now + 1; moving && t < due; ++t)
             if (PositionOffset(t, option.Duration(), track, thumb) != shown) {
                 due = t;
                 break;
             }
     }
-    if (due <= last)
+    if (moving && due <= last)
         thumbTimer_.start((due - now) * 100);
 }
 

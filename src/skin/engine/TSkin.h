@@ -125,9 +125,6 @@ private:
     // False while the control's window is minimized or hidden on purpose: its
     // time and position updates wait for the window to come back.
     bool onScreen(const QWidget* control);
-    // Wakes for the next pixel of a moving position thumb that falls before
-    // the engine's next whole-second report.
-    void scheduleThumb();
 
     SkinEnvironment env_;
     TInfomation& info_;
