@@ -62,15 +62,43 @@ void ExtractResourceFile(const QString& name, const QString& path) {
                                      .toStdString());
 }
 
-QString WriteOutProgramFile(const QByteArray& embedded, const QString& path) {
-    // What is there is compared byte for byte: a module or skin cut short by
-    // an earlier full disk, or changed, would crash the loader or show the
-    // skin error at every start.
-    if (ReadRegularFile(path, embedded.size()) == embedded)
+namespace {
+// Whether the file at `path` is one the copy was written to and that nobody
+// changed since: its size is the copy's and it still carries the copy's time
+// (writing into a file sets its time to the moment of the write).
+bool carriesCopyTime(const EmbeddedCopy& embedded, const QString& path) {
+    if (!embedded.made.isValid())
+        return false;
+    const QFileInfo info(path);
+    return info.isFile() && info.size() == embedded.size &&
+           info.lastModified().toMSecsSinceEpoch() == embedded.made.toMSecsSinceEpoch();
+}
+
+void stampCopyTime(const EmbeddedCopy& embedded, const QString& path) {
+    if (!embedded.made.isValid())
+        return;
+    QFile file(path);
+    // Not being able to set the time only costs a comparison at the next start.
+    if (file.open(QIODevice::ReadWrite))
+        file.setFileTime(embedded.made, QFileDevice::FileModificationTime);
+}
+} // namespace
+
+QString WriteOutProgramFile(const EmbeddedCopy& embedded, const QString& path) {
+    if (carriesCopyTime(embedded, path))
         return {};
+    // Otherwise what is there is compared byte for byte: a module or skin cut
+    // short by an earlier full disk, or changed, would crash the loader or
+    // show the skin error at every start.
+    const QByteArray bytes = embedded.bytes();
+    if (ReadRegularFile(path, bytes.size()) == bytes) {
+        stampCopyTime(embedded, path);
+        return {};
+    }
     QString error;
-    if (!WriteFileAtomically(path, embedded, &error))
+    if (!WriteFileAtomically(path, bytes, &error))
         return QCoreApplication::translate("ResourceFiles", "Cannot write \"%1\": %2").arg(path, error);
+    stampCopyTime(embedded, path);
     return {};
 }
 
@@ -82,7 +110,12 @@ QStringList WriteOutProgramFiles() {
             continue;
         const QString path = ProgramFile(QString::fromLatin1(file.fileName));
         QDir().mkpath(QFileInfo(path).absolutePath());
-        const QString problem = WriteOutProgramFile(resourceBytes(name), path);
+        const QResource resource(resourcePath(name));
+        EmbeddedCopy copy;
+        copy.size = resource.uncompressedSize();
+        copy.made = resource.lastModified();
+        copy.bytes = [&name] { return resourceBytes(name); };
+        const QString problem = WriteOutProgramFile(copy, path);
         releaseResourcePages(name);
         if (!problem.isEmpty())
             problems << problem;
