@@ -65,7 +65,7 @@ public:
     void Close();
 
     PlayerActions& actions() { return *actions_; }
-    PlayerPopupMenu& menu() { return *menu_; }
+    PlayerPopupMenu& menu();
     PlayerTray& tray() { return *tray_; }
     ApplicationEvents& events() { return *events_; }
 

@@ -54,9 +54,13 @@ PlayerPopupMenu::PlayerPopupMenu(PlayerActions& actions, QWidget* parent)
     addItems(this, {QStringLiteral("OptionAction"), QStringLiteral("HelpAction"), kSep,
                     QStringLiteral("MinimizeAction"), QStringLiteral("ExitAction")});
 
-    connect(&actions_, &PlayerActions::minimizeDefaultChanged, this, [this](bool isDefault) {
+    // The restore item is the default while the main window is hidden, also
+    // when the menu is made after it was hidden.
+    auto showDefault = [this](bool isDefault) {
         setDefaultAction(isDefault ? actions_.action(QStringLiteral("MinimizeAction")) : nullptr);
-    });
+    };
+    showDefault(actions_.MainWindowHidden());
+    connect(&actions_, &PlayerActions::minimizeDefaultChanged, this, showDefault);
     // The hot keys may have been edited since the menu was last open.
     connect(this, &QMenu::aboutToShow, this, [this] {
         if (shortCutOf_)
