@@ -129,6 +129,15 @@ void TSkin::turnHandles(TSkinItem* item, TCtrl* drawer) {
     }
 }
 
+void TSkin::coverDrawer(TSkinItem* item, TCtrl* drawer) {
+    QWidget* panel = drawer->Panel();
+    TKvPanel* body = item->objects.empty() ? nullptr : item->objects[0]->Panel();
+    if (!panel || !body || panel == body || panel->parentWidget() != body->parentWidget())
+        return;
+    const QRegion bodyFace = body->Shape().translated(body->pos());
+    panel->setVisible(drawer->opened || !(QRegion(panel->geometry()) - bodyFace).isEmpty());
+}
+
 void TSkin::SlidePanel(TSkinItem* item, TCtrl* object, int mode) {
     if (!item || !object || item->busy)
         return;
@@ -142,6 +151,8 @@ void TSkin::SlidePanel(TSkinItem* item, TCtrl* object, int mode) {
     const int delta = object->opened ? -plan.step : plan.step;
     object->opened = !object->opened;
     turnHandles(item, object);
+    if (object->opened)
+        coverDrawer(item, object);
     const bool direct = onWindow(object, item->window);
     QPointer<TCtrl> alive(object);
     for (int i = 0; i < plan.count; ++i) {
@@ -164,5 +175,6 @@ void TSkin::SlidePanel(TSkinItem* item, TCtrl* object, int mode) {
                                   object->value, object->opened));
     if (direct)
         ApplyWindowShape(item);
+    coverDrawer(item, object);
     item->busy = false;
 }

@@ -155,6 +155,9 @@ bool TSkin::LoadSkin(QWidget* window, const QString& fileName, int section) {
         finishObject(object);
     FitWindow(item);
     ApplyWindowShape(item);
+    for (TCtrl* object : item->objects)
+        if (object->kind == SkinItemKind::SlidingPanel)
+            coverDrawer(item, object);
 
     if (env_.option)
         env_.option->Load();

@@ -117,6 +117,11 @@ signals:
 private:
     // Turns the "#Extract" handles inside a drawer to its open or closed state.
     void turnHandles(TSkinItem* item, TCtrl* drawer);
+    // Hides a closed drawer that lies wholly under the window body, and shows
+    // it again before it opens: Qt paints what lies under a repainted area
+    // first, so every thumb move and time change would paint the drawer's
+    // pictures and play list for nothing.
+    void coverDrawer(TSkinItem* item, TCtrl* drawer);
     TCtrl* createObject(TSkinItem* item, const ObjectRecord& record, QWidget* owner);
     void applyRecord(TCtrl* object, const ObjectRecord& record);
     void finishObject(TCtrl* object);

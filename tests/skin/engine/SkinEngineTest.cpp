@@ -51,6 +51,25 @@ TEST_F(EngineTest, SlideTogglesAndReturnsHome) {
     EXPECT_FALSE(window.mask().contains(QPoint(20, 70)));
 }
 
+// A closed drawer wholly under the body is hidden: a repaint of the body (the
+// thumb, the time) would otherwise paint the drawer's pictures and list first.
+TEST_F(EngineTest, AClosedDrawerUnderTheBodyIsHiddenUntilItOpens) {
+    const struct {
+        int left;
+        bool coveredWhenClosed;
+    } cases[] = {{10, true}, {70, false /* sticks out past the body's right edge */}};
+    for (const auto& c : cases) {
+        ASSERT_TRUE(skin->LoadSkin(&window, Write("a.eks", Basic(3, 40, c.left, 5)), 0));
+        TCtrl* drawer = Find(SkinItemKind::SlidingPanel);
+        QWidget* panel = drawer->controls[1];
+        EXPECT_EQ(!panel->isVisibleTo(&window), c.coveredWhenClosed) << c.left;
+        skin->SlidePanel(Item(), drawer, 0);
+        EXPECT_TRUE(panel->isVisibleTo(&window)) << c.left << ": an open drawer shows";
+        skin->SlidePanel(Item(), drawer, 0);
+        EXPECT_EQ(!panel->isVisibleTo(&window), c.coveredWhenClosed) << c.left;
+    }
+}
+
 TEST_F(EngineTest, ZeroDistanceTogglesWithoutMoving) {
     ASSERT_TRUE(skin->LoadSkin(&window, Write("a.eks", Basic(3, 0, 10, 5)), 0));
     TCtrl* drawer = Find(SkinItemKind::SlidingPanel);
