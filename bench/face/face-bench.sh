@@ -13,8 +13,9 @@
 # For each: CPU of the player (% of one core), wake-ups per second (context
 # switches of all its threads), CPU of the X server and of the sound server,
 # and the ratio of the player's CPU to mpg123's; min / median / max over the
-# rounds. Then exec to the skinned main window mapped, and peak resident
-# memory while playing. Not run in CI.
+# rounds. Then exec to the skinned main window mapped (at a first start, and
+# with the program folder kept, beside a plain window as the toolkit's floor),
+# and peak resident memory while playing. Not run in CI.
 set -u
 root=$(cd "$(dirname "$0")/../.." && pwd)
 build=$(cd "${1:-$root/build}" && pwd)
@@ -100,7 +101,30 @@ for round in $(seq 1 "$rounds"); do
   "$sorvi" --command "#Exit"; wait "$pid"
 done
 
-python3 - "$work/figures" "$work/maps" "$work/rss" <<'PY'
+# Start-up again, the usual way: the program folder kept from a first start.
+# Interleaved with the toolkit's floor: a program that only shows a plain
+# window of the same size with one label (plain-window).
+: >"$work/maps-kept"; : >"$work/maps-floor"
+export SORVI_HOME=$work/state
+map_time() { # OUT PROGRAM...: exec to a 594 x 330 window mapped, in ms
+  local out=$1; shift
+  "$build/bench/face/wait-mapped" 594 330 10000 >"$work/map.raw" 2>/dev/null &
+  local waiter=$!
+  sleep 0.3
+  local start
+  start=$(date +%s%N)
+  "$@" &
+  started=$!
+  wait "$waiter" 2>/dev/null && awk -v s="$start" '{ printf "%.1f\n", ($1 - s) / 1e6 }' "$work/map.raw" >>"$out"
+}
+for _ in $(seq 1 $((rounds * 4))); do
+  map_time "$work/maps-kept" "$sorvi"
+  sleep 1; "$sorvi" --command "#Exit"; wait "$started"
+  map_time "$work/maps-floor" "$build/bench/face/plain-window"
+  sleep 0.3; kill "$started"; wait "$started" 2>/dev/null
+done
+
+python3 - "$work/figures" "$work/maps" "$work/rss" "$work/maps-kept" "$work/maps-floor" <<'PY'
 import sys, statistics as st
 rows = {}
 for line in open(sys.argv[1]):
@@ -115,8 +139,11 @@ for n in ["mpg123", "play", "play+lrc", "play-hidden", "idle", "idle-hidden"]:
     v = rows[n]
     print("%-12s %-26s %-26s %-26s %-26s %.2f" % (n, f([a[0] for a in v]), f([a[1] for a in v]), f([a[2] for a in v]),
                                                   f([a[3] for a in v]), st.median(a[0] for a in v) / base))
-maps = [float(l) for l in open(sys.argv[2]) if l.strip()]
-if maps: print("exec to skinned main window mapped: min %.1f / median %.1f / max %.1f ms" % (min(maps), st.median(maps), max(maps)))
+for path, what in [(sys.argv[2], "exec to skinned main window mapped, first start"),
+                   (sys.argv[4], "exec to skinned main window mapped, kept folder"),
+                   (sys.argv[5], "exec to a plain window with one label mapped (toolkit floor)")]:
+    maps = [float(l) for l in open(path) if l.strip()]
+    if maps: print("%s: min %.1f / median %.1f / max %.1f ms (%d starts)" % (what, min(maps), st.median(maps), max(maps), len(maps)))
 rss = [float(l) for l in open(sys.argv[3]) if l.strip()]
 if rss: print("peak resident memory while playing: median %.1f MB" % st.median(rss))
 PY
