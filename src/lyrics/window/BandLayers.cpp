@@ -3,6 +3,7 @@
 #include "LyricsSurface.h"
 
 #include <QFontMetrics>
+#include <algorithm>
 #include <QPainter>
 
 namespace {
@@ -83,20 +84,38 @@ void BandLayers::Paint(QImage& surface, const std::vector<BandPiece>& pieces, co
         surface.fill(kKeyPixel);
         ink_ = QRect();
         layout_.clear();
+        changed_ = surface.rect();
+        sweepEdge_ = 0;
         return;
     }
     std::vector<BandPiece> layout = layoutOf(pieces);
-    if (serial != serial_ || layout != layout_ || unsung_.size() != surface.size()) {
+    const bool sameLayers = serial == serial_ && layout == layout_ && unsung_.size() == surface.size();
+    if (!sameLayers) {
         paintLayers(surface.size(), layout, style);
         layout_ = std::move(layout);
         serial_ = serial;
     }
+    // The picture is the unsung layer with the sung one over the last piece's
+    // sung area, which reaches from the left edge to the sweep edge.
+    const BandPiece& last = pieces.back();
+    const int edge = last.swept > 0 && !sung_.isNull() ? std::clamp(last.x + last.swept, 0, surface.width()) : 0;
     QPainter painter(&surface);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.drawImage(0, 0, unsung_);
-    const BandPiece& last = pieces.back();
-    if (last.swept > 0 && !sung_.isNull()) {
-        const QRect area = sungArea(last, style.lineHeight) & surface.rect();
-        painter.drawImage(area.topLeft(), sung_, area);
+    if (!sameLayers) {
+        changed_ = surface.rect();
+        painter.drawImage(0, 0, unsung_);
+    } else {
+        // Left of both edges the sung layer showed and shows, right of both
+        // the unsung one: only the columns between the edges change.
+        const int from = std::min(edge, sweepEdge_), to = std::max(edge, sweepEdge_);
+        changed_ = to > from ? QRect(from, 0, to - from, surface.height()) : QRect();
+        if (!changed_.isEmpty())
+            painter.drawImage(changed_.topLeft(), unsung_, changed_);
     }
+    if (edge > 0) {
+        const QRect area = sungArea(last, style.lineHeight) & surface.rect() & changed_;
+        if (!area.isEmpty())
+            painter.drawImage(area.topLeft(), sung_, area);
+    }
+    sweepEdge_ = edge;
 }

@@ -34,6 +34,10 @@ public:
     int Width(const QString& text, const QFont& font, quint64 serial);
     // The rows of the surface the last Paint inked.
     QRect Ink() const { return ink_; }
+    // The part of the surface the last Paint may have changed from the one
+    // before: only the columns the sweep crossed while the layout stays, the
+    // whole surface when the layers were painted anew.
+    QRect Changed() const { return changed_; }
 
 private:
     void paintLayers(QSize size, const std::vector<BandPiece>& pieces, const Style& style);
@@ -43,6 +47,8 @@ private:
     QImage unsung_;
     QImage sung_;
     QRect ink_;
+    QRect changed_;
+    int sweepEdge_ = 0; // how far from the left the sung layer was copied
     quint64 widthSerial_ = 0;
     QHash<QString, int> widths_;
 };

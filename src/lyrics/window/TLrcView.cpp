@@ -206,16 +206,21 @@ void TLrcView::presentBand() {
         Present();
         return;
     }
+    // A tick that only moved the sweep changed a few columns of the band:
+    // only those are put together again and repainted.
+    const QRect changed = drawnBandSerial_ == serial_ ? BandChanged() : BandSurface.rect();
     const QPoint bandAt(DyPanelRect.left(), DyPanelRect.top() - FullPanelRect.top());
-    const QRect area = QRect(bandAt, BandSurface.size()).intersected(BackSurface.rect());
+    const QRect area = changed.translated(bandAt).intersected(BackSurface.rect());
+    drawnBandSerial_ = serial_;
+    if (area.isEmpty())
+        return;
     {
         QPainter painter(&BackSurface);
         painter.setCompositionMode(QPainter::CompositionMode_Source);
         painter.drawImage(area.topLeft(), baseSurface_, area);
     }
-    const QRect ink = bandCopyRect();
+    const QRect ink = bandCopyRect() & area.translated(-bandAt);
     CopyKeyed(BackSurface, bandAt + ink.topLeft(), BandSurface, ink);
-    drawnBandSerial_ = serial_;
     emit presented(area);
 }
 

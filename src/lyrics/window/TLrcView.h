@@ -89,6 +89,8 @@ public:
 
     // What the last DrawBand painted, in order.
     const std::vector<BandPiece>& BandPieces() const { return bandPieces_; }
+    // The part of the band surface the last update changed.
+    QRect BandChanged() const { return bandLayers_.Changed(); }
 
     QRect FullPanelRect; // in the back surface
     QRect DyPanelRect;
