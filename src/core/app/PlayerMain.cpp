@@ -79,6 +79,13 @@ int RunPlayer(int argc, char** argv) {
     // The engine's sandbox refuses to run as root; any other user keeps it.
     if (geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    // Windows are put to the X server through the connection, not through
+    // shared memory: the player repaints small areas ten times a second (the
+    // band's sweep, the logo, the thumb), and with shared memory every repaint
+    // of an area still being read by the server waits for a round trip, and
+    // each put wakes the player again with a completion event.
+    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
+        qputenv("QT_XCB_NO_MITSHM", "1");
     PlayerQApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("sorvi"));
     QApplication::setApplicationVersion(QStringLiteral(SORVI_VERSION));
