@@ -91,11 +91,12 @@ void TSkin::ShowPosition() {
         return;
     const TOption& option = *env_.option;
     const int now = option.PositionTenthsNow();
-    // Between two reports the position is known to the tenth up to nine
-    // tenths on: the timer wakes for the first thumb's next pixel within that;
-    // the next report places the thumbs again.
+    // The engine reports whole seconds, and each report places the thumbs.
+    // In between they move once more, at the half second, if a thumb's next
+    // pixel is due by then: at most two repaints a second, however short the
+    // song or long the slider.
     const bool moving = option.Status() == StatusPlaying && !option.PositionDragging();
-    const int last = option.EngineTimeTenths() + 9;
+    const int last = option.EngineTimeTenths() + 5;
     int due = last + 1;
     for (TCtrl* o : all_) {
         if (o->kind != SkinItemKind::PositionSlider || o->controls.size() < 2 || !onScreen(o->controls[0]))
@@ -113,7 +114,7 @@ void TSkin::ShowPosition() {
             }
     }
     if (moving && due <= last)
-        thumbTimer_.start((due - now) * 100);
+        thumbTimer_.start((last - now) * 100);
 }
 
 void TSkin::ShowTime(int seconds) {

@@ -1,6 +1,8 @@
 // Mouse routing, sliders, indicators, the number display and the scrolling
 // title, on offscreen windows.
 #include "EngineFixture.h"
+
+#include <QElapsedTimer>
 #include "SkinPlayList.h"
 #include "SkinWidgets.h"
 #include "TCtrl.h"
@@ -9,6 +11,7 @@
 #include "TPlay.h"
 #include "TPlayControl.h"
 
+#include <QElapsedTimer>
 #include <QTest>
 
 using namespace testskin;
@@ -285,8 +288,24 @@ TEST_F(EngineTest, ThePositionThumbMovesBetweenReportsWithoutTicks) {
     option.ReportEngineTime(10);
     EXPECT_EQ(position->ThumbOffset(), 50);
     ticks = 0;
-    EXPECT_TRUE(WaitFor([&] { return position->ThumbOffset() >= 52; }, 900));
-    EXPECT_LE(position->ThumbOffset(), 54);
+    // Between reports the thumb moves once, at the half second: at most two
+    // repaints a second, however fast it travels.
+    QElapsedTimer clock;
+    clock.start();
+    QList<int> offsets{position->ThumbOffset()};
+    qint64 movedAt = -1;
+    while (clock.elapsed() < 900) {
+        QTest::qWait(10);
+        if (position->ThumbOffset() != offsets.last()) {
+            offsets << position->ThumbOffset();
+            if (movedAt < 0)
+                movedAt = clock.elapsed();
+        }
+    }
+    ASSERT_EQ(offsets.size(), 2) << "moves before the next report";
+    EXPECT_GE(offsets[1], 52);
+    EXPECT_LE(offsets[1], 54);
+    EXPECT_GE(movedAt, 400) << "moved before the half second";
     EXPECT_EQ(ticks, 0);
     option.SetStatus(StatusPaused);
     const int paused = position->ThumbOffset();
