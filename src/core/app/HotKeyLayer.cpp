@@ -8,6 +8,7 @@
 #include "X11GlobalKeys.h"
 
 #include <QGuiApplication>
+#include <QTimer>
 #include <cstdio>
 
 HotKeyLayer::HotKeyLayer(PlayerApplication& player, QObject* parent) : QObject(parent) {
@@ -21,6 +22,13 @@ HotKeyLayer::HotKeyLayer(PlayerApplication& player, QObject* parent) : QObject(p
     if (qEnvironmentVariable("SORVI_GLOBAL_KEYS") == QLatin1String("off") ||
         QGuiApplication::platformName() != QLatin1String("xcb"))
         return;
+    // The keyboard is opened once the event loop runs, after the main window
+    // is shown: its own display connection and key grabs take round trips
+    // that the start need not wait for.
+    QTimer::singleShot(0, this, [this] { startListening(); });
+}
+
+void HotKeyLayer::startListening() {
     source_ = std::make_unique<X11GlobalKeys>();
     GlobalKeySource::Sink sink;
     HotKeyMatcher* matcher = matcher_.get();

@@ -23,6 +23,8 @@ public:
     HotKeyMatcher& matcher() { return *matcher_; }
 
 private:
+    void startListening();
+
     std::unique_ptr<HotKeyMatcher> matcher_;
     std::unique_ptr<GlobalKeySource> source_;
     bool listening_ = false;
