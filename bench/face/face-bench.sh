@@ -4,7 +4,8 @@
 # "mpg123 -o pulse" playing the same file, on a private PulseAudio null sink
 # and Xvfb with a window manager. Printed, never asserted. Each round runs
 # mpg123 once and the player once, interleaved; each state is measured over
-# SECONDS (default 10) after a settling second:
+# SECONDS (default 10) after three settling seconds (the steady part: the first state
+# follows the start, whose font loading and buffer filling are not playing):
 #   play        playing, main window with the default skin shown
 #   play+lrc    playing, lyrics window shown with the song's lyrics
 #   play-hidden playing, main window minimized
@@ -48,7 +49,7 @@ switches() { # all threads of a process
 # measure NAME PID: one window of $secs seconds; appends "NAME cpu wakeups xcpu pcpu"
 measure() {
   local name=$1 pid=$2
-  sleep 1
+  sleep 3
   local c0 w0 x0 p0 t0 c1 w1 x1 p1 t1
   c0=$(cpu_ns "$pid"); w0=$(switches "$pid"); x0=$(cpu_ns "$xpid"); p0=$(cpu_ns "$ppid_"); t0=$(date +%s.%N)
   sleep "$secs"
