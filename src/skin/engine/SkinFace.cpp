@@ -107,7 +107,11 @@ void TSkin::ShowPosition() {
         const int track = o->controls[1]->width(), thumb = o->controls[0]->width();
         const int shown = PositionOffset(now, option.Duration(), track, thumb);
         o->PlaceThumb(shown);
-        for (int t = now + 1; moving && t < due; ++t)
+        // A window not shown yet has its thumb placed at each report, so it is
+        // right when it first shows; nobody sees it move in between.
+        const QWidget* window = o->controls[0]->window();
+        const bool seen = window->isVisible() && !window->isMinimized();
+        for (int t = now + 1; moving && seen && t < due; ++t)
             if (PositionOffset(t, option.Duration(), track, thumb) != shown) {
                 due = t;
                 break;

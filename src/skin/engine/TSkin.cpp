@@ -32,6 +32,8 @@ bool hasKind(const TSkinItem* item, SkinItemKind kind) {
 
 TSkin::TSkin(SkinEnvironment env, TInfomation& info, QObject* parent)
     : QObject(parent), env_(std::move(env)), info_(info) {
+    thumbTimer_.setParent(this);
+    thumbTimer_.setObjectName(QStringLiteral("thumbTimer"));
     thumbTimer_.setSingleShot(true);
     connect(&thumbTimer_, &QTimer::timeout, this, &TSkin::ShowPosition);
     bindOption();

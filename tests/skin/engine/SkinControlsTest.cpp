@@ -313,6 +313,27 @@ TEST_F(EngineTest, ThePositionThumbMovesBetweenReportsWithoutTicks) {
     EXPECT_EQ(position->ThumbOffset(), paused) << "paused: the thumb stands";
 }
 
+// The display window's control bar lies in a window that may never be shown.
+// Its thumb is placed at each report, so it is right when the window first
+// shows, but no timer wakes the player between reports for it.
+TEST_F(EngineTest, AThumbInAWindowNeverShownTakesNoTimer) {
+    QWidget frame;
+    auto* host = new QWidget(&frame);
+    ASSERT_TRUE(skin->LoadSkin(host, Write("c.eks", Controls()), 0));
+    TCtrl* position = Find(SkinItemKind::PositionSlider);
+    const QTimer* thumbTimer = skin->findChild<QTimer*>(QStringLiteral("thumbTimer"));
+    ASSERT_NE(thumbTimer, nullptr);
+    option.SetDuration(20);
+    option.SetStatus(StatusPlaying);
+    option.ReportEngineTime(10);
+    EXPECT_EQ(position->ThumbOffset(), 50);
+    EXPECT_FALSE(thumbTimer->isActive());
+    frame.show();
+    option.ReportEngineTime(11);
+    EXPECT_EQ(position->ThumbOffset(), 55);
+    EXPECT_TRUE(thumbTimer->isActive()) << "shown: the thumb moves at the half second";
+}
+
 TEST_F(EngineTest, IndicatorsShuffleAndNumberFollowTheState) {
     ASSERT_TRUE(skin->LoadSkin(&window, Write("c.eks", Controls()), 0));
     TCtrl* mute = Find(SkinItemKind::IndicatorButton);
