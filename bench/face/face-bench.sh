@@ -63,6 +63,22 @@ wait_trace() { # waits until the trace holds a line matching $1
   return 1
 }
 
+# map_time OUT PROGRAM...: starts PROGRAM (its pid in $started) and appends
+# the time from exec to a 594 x 330 window mapped, in ms. The waiter listens
+# before the program starts, so it cannot miss the map; the caller waits for
+# nothing else meanwhile, as polling would take CPU from the start.
+map_time() {
+  local out=$1; shift
+  "$build/bench/face/wait-mapped" 594 330 10000 >"$work/map.raw" 2>/dev/null &
+  local waiter=$!
+  sleep 0.3
+  local start
+  start=$(date +%s%N)
+  "$@" &
+  started=$!
+  wait "$waiter" 2>/dev/null && awk -v s="$start" '{ printf "%.1f\n", ($1 - s) / 1e6 }' "$work/map.raw" >>"$out"
+}
+
 : >"$work/figures"
 : >"$work/maps"
 : >"$work/rss"
@@ -77,15 +93,8 @@ for round in $(seq 1 "$rounds"); do
   # lyrics window looks for them.
   rm -rf "$work/state"; mkdir -p "$work/state/Lyrics"; cp long.lrc "$work/state/Lyrics/"
   export SORVI_HOME=$work/state; : >"$SORVI_TRACE_COMMANDS"
-  # The waiter listens before the player starts, so it cannot miss the map.
-  "$build/bench/face/wait-mapped" 594 330 10000 >>"$work/maps.raw" 2>/dev/null &
-  waiter=$!
-  sleep 0.3
-  start=$(date +%s%N)
-  "$sorvi" "$work/long.mp3" &
-  pid=$!
-  # The map first: polling the trace meanwhile would take CPU from the start.
-  wait "$waiter" 2>/dev/null && awk -v s="$start" '{ printf "%.1f\n", ($1 - s) / 1e6 }' <(tail -n 1 "$work/maps.raw") >>"$work/maps"
+  map_time "$work/maps" "$sorvi" "$work/long.mp3"
+  pid=$started
   wait_trace '#PlayStatusChanged'
   measure play "$pid"
   awk '/^VmHWM/ { print $2 / 1024 }' "/proc/$pid/status" >>"$work/rss"
@@ -107,17 +116,6 @@ done
 # window of the same size with one label (plain-window).
 : >"$work/maps-kept"; : >"$work/maps-floor"
 export SORVI_HOME=$work/state
-map_time() { # OUT PROGRAM...: exec to a 594 x 330 window mapped, in ms
-  local out=$1; shift
-  "$build/bench/face/wait-mapped" 594 330 10000 >"$work/map.raw" 2>/dev/null &
-  local waiter=$!
-  sleep 0.3
-  local start
-  start=$(date +%s%N)
-  "$@" &
-  started=$!
-  wait "$waiter" 2>/dev/null && awk -v s="$start" '{ printf "%.1f\n", ($1 - s) / 1e6 }' "$work/map.raw" >>"$out"
-}
 for _ in $(seq 1 $((rounds * 4))); do
   map_time "$work/maps-kept" "$sorvi"
   sleep 1; "$sorvi" --command "#Exit"; wait "$started"

@@ -108,9 +108,9 @@ void TSkin::ShowPosition() {
         const int shown = PositionOffset(now, option.Duration(), track, thumb);
         o->PlaceThumb(shown);
         // A window not shown yet has its thumb placed at each report, so it is
-        // right when it first shows; nobody sees it move in between.
-        const QWidget* window = o->controls[0]->window();
-        const bool seen = window->isVisible() && !window->isMinimized();
+        // right when it first shows; nobody sees it move in between (a
+        // minimized window was left out above).
+        const bool seen = o->controls[0]->window()->isVisible();
         for (int t = now + 1; moving && seen && t < due; ++t)
             if (PositionOffset(t, option.Duration(), track, thumb) != shown) {
                 due = t;
