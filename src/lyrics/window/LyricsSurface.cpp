@@ -56,6 +56,19 @@ void CopyKeyed(QImage& destination, const QPoint& to, const QImage& source, cons
     if (dst.isEmpty())
         return;
     src = dst.translated(-offset);
+    if (source.format() == QImage::Format_Indexed8) {
+        const QList<QRgb> colors = source.colorTable();
+        for (int row = 0; row < dst.height(); ++row) {
+            const uchar* in = source.constScanLine(src.top() + row) + src.left();
+            QRgb* out = reinterpret_cast<QRgb*>(destination.scanLine(dst.top() + row)) + dst.left();
+            for (int x = 0; x < dst.width(); ++x) {
+                const QRgb color = in[x] < colors.size() ? colors[in[x]] | 0xFF000000u : key;
+                if (color != key)
+                    out[x] = color;
+            }
+        }
+        return;
+    }
     for (int row = 0; row < dst.height(); ++row) {
         const QRgb* in = reinterpret_cast<const QRgb*>(source.constScanLine(src.top() + row)) + src.left();
         QRgb* out = reinterpret_cast<QRgb*>(destination.scanLine(dst.top() + row)) + dst.left();

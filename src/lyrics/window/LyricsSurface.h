@@ -35,5 +35,6 @@ void OutlineSurface(QImage& surface, QRgb outline, QRgb key, const QRect& ink);
 
 // Copies source's rectangle from to the destination at the point to, leaving
 // out every pixel that holds the key. Parts outside either surface are clipped.
+// The source may also be an 8-bit picture with a colour table.
 void CopyKeyed(QImage& destination, const QPoint& to, const QImage& source, const QRect& from,
                QRgb key = kKeyPixel);

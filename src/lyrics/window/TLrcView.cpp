@@ -1,6 +1,7 @@
 #include "TLrcView.h"
 
 #include "LrcDisplayLines.h"
+#include "LyricsLinePictures.h"
 #include "LyricsScroll.h"
 #include "LyricsSurface.h"
 #include "TOption.h"
@@ -126,29 +127,34 @@ void TLrcView::DrawList() {
     const int top = std::max(Scroll, 0);
     const int first = LineHeight > 0 ? std::max(0, top / LineHeight) : 0;
     const int count = int(DisplayLines.Lines.size());
-    QPainter painter(&ListSurface);
-    painter.setFont(LyricsFont);
     const int ascent = QFontMetrics(LyricsFont).ascent();
-    const QColor active = QColor::fromRgb(ColorRefToPixel(Colors.ActiveColor));
-    const QColor normal = QColor::fromRgb(ColorRefToPixel(Colors.NormalColor));
+    const QRgb active = ColorRefToPixel(Colors.ActiveColor);
+    const QRgb normal = ColorRefToPixel(Colors.NormalColor);
+    const QRgb outline = ColorRefToPixel(Colors.RectColor);
     drawnList_ = listState();
     if (DisplayLines.Lines.isEmpty() && !Notice.isEmpty()) {
-        painter.setPen(normal);
+        QPainter painter(&ListSurface);
+        painter.setFont(LyricsFont);
+        painter.setPen(QColor::fromRgb(normal));
         painter.drawText(ListRect, Qt::AlignCenter, Notice);
         painter.end();
-        OutlineSurface(ListSurface, ColorRefToPixel(Colors.RectColor));
+        OutlineSurface(ListSurface, outline);
         return;
     }
-    // Only the lines that reach into the surface are drawn.
+    // Only the lines that reach into the surface are put in, from their kept
+    // pictures, which are outlined already.
+    const LyricsLinePictures::Style style{LyricsFont, normal, active, outline};
+    int last = first - 1;
     for (int i = first; i < count; ++i) {
         const int y = i * LineHeight - top;
         if (y >= ListSurface.height())
             break;
-        painter.setPen(i == CurrentLine ? active : normal);
-        painter.drawText(ListX, y + ascent, DisplayLines.Lines[i]);
+        const LyricsLinePictures::Picture& line =
+            linePictures_.Of(i, i == CurrentLine, DisplayLines.Lines[i], style, serial_);
+        CopyKeyed(ListSurface, QPoint(ListX, y + ascent) + line.offset, line.image, line.image.rect());
+        last = i;
     }
-    painter.end();
-    OutlineSurface(ListSurface, ColorRefToPixel(Colors.RectColor));
+    linePictures_.KeepOnly(first, last);
 }
 
 void TLrcView::DrawBand() {

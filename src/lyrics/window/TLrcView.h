@@ -2,6 +2,7 @@
 
 #include "BandLayers.h"
 #include "KaraokeBand.h"
+#include "LyricsLinePictures.h"
 #include "LrcModel.h"
 #include "LyricsOptions.h"
 
@@ -89,6 +90,8 @@ public:
 
     // What the last DrawBand painted, in order.
     const std::vector<BandPiece>& BandPieces() const { return bandPieces_; }
+    // How many line pictures are kept (those of the lines in view).
+    int KeptLinePictures() const { return linePictures_.Count(); }
     // The part of the band surface the last update changed.
     QRect BandChanged() const { return bandLayers_.Changed(); }
 
@@ -124,6 +127,7 @@ private:
     // Bumped by every change of fonts, colours, background, lines or surfaces.
     quint64 serial_ = 1;
     ListState drawnList_;
+    LyricsLinePictures linePictures_; // of the lines in view
     quint64 drawnBandSerial_ = 0;
     QRect bandInk_; // rows of the band surface the last DrawBand inked
     // BackSurface with the background and the list, before the band went on.

@@ -267,6 +267,41 @@ TEST_F(LyricsWindow, IndicatorsCaptionAndActions) {
     EXPECT_FALSE(store.ReadString("TLrcForm", "Width", QString()).isEmpty());
 }
 
+// The list is put together from line pictures kept between draws. Whatever
+// happened before (scrolling, highlight moves, new colours, other lines under
+// the same line numbers), it must be the list a new view draws at once.
+TEST_F(LyricsWindow, ListFromKeptLinePicturesIsTheListDrawnAfresh) {
+    song("long", lines(40, 20));
+    open();
+    auto drawnAfresh = [&] {
+        TLrcView fresh(option);
+        fresh.SetOptions(view().Colors, view().LyricsFont, view().BandFont);
+        fresh.SetLyrics(view().Lrc);
+        fresh.Scroll = view().Scroll;
+        fresh.Resize(view().BackSurface.size(), view().FullPanelRect, view().DyPanelRect);
+        return fresh.ListSurface;
+    };
+    for (int line : {0, 1, 2, 12, 13, 14, 30, 3}) {
+        SCOPED_TRACE(line);
+        at((line + 1) * 20 + 1);
+        ASSERT_EQ(view().ListSurface, drawnAfresh());
+        // Only the lines in view are kept (some in both colours), however long the song.
+        EXPECT_LE(view().KeptLinePictures(), 2 * (view().ListSurface.height() / view().LineHeight + 2));
+    }
+    TLyricsOptions colors = view().Colors;
+    colors.ActiveColor = 0x00FFFF;
+    colors.NormalColor = colors.RectColor; // a colour that gets no outline
+    view().SetOptions(colors, view().LyricsFont, view().BandFont);
+    at(4 * 20 + 1);
+    EXPECT_EQ(view().ListSurface, drawnAfresh()) << "new colours";
+    TLrcRec other = view().Lrc;
+    for (QString& text : other.Lines)
+        text = text.replace("Line", "Word");
+    view().SetLyrics(other);
+    at(4 * 20 + 5);
+    EXPECT_EQ(view().ListSurface, drawnAfresh()) << "other lines under the same numbers";
+}
+
 TEST_F(LyricsWindow, KeyColouredLinesAreInvisibleAndSettingsShowWhileStopped) {
     song("three", "[00:01.0]one\n[00:02.0]two\n");
     store.WriteInteger("LYRICS", "NORMALCOLOR", 32768);
