@@ -1,5 +1,5 @@
 // The player's exported callback. Plug-ins find it with dlsym(RTLD_DEFAULT,
-// "PlusProc"), so the executable is linked with its symbols exported.
+// "PlusProc"), so the executable exports it (src/sorvi.dynlist).
 #include "PlusProc.h"
 
 #include "TPlusProcHandler.h"
