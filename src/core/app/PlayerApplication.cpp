@@ -13,6 +13,8 @@
 #include "MenuLayer.h"
 #include "LyricsLayer.h"
 #include "ModalWindows.h"
+#include "NetModuleApi.h"
+#include "NetModuleLoader.h"
 #include "SkinLayer.h"
 #include "PathResolve.h"
 #include "PlayCommands.h"
@@ -152,9 +154,24 @@ void PlayerApplication::installCommands() {
     desktop.fileTypes = [this] { return plus_->FileTypes(); };
     desktop.run = run;
     desktop.programPath = QCoreApplication::applicationFilePath();
+    desktop.fetcher = [this]() -> TextFetcher* { return Net(true); };
     InstallDesktopCommands(*dispatcher_, desktop);
     dispatcher_->SetHandler(QStringLiteral("#OPENFILE"),
                             [this](const CommandCall& call) { adder_->OpenFileCommand(call.argument); });
+}
+
+QString PlayerApplication::moduleFolder() const {
+    return moduleFolder_.isEmpty() ? QCoreApplication::applicationDirPath() : moduleFolder_;
+}
+
+NetModule* PlayerApplication::Net(bool tellUser) {
+    QString error;
+    NetModule* module = LoadNetModule(moduleFolder(), &error);
+    if (!module && tellUser)
+        messenger_->ShowMessageBox(
+            tr("The lyrics service, lyrics downloads and the update check are not available: %1").arg(error),
+            MsgBox::IconStop);
+    return module;
 }
 
 void PlayerApplication::DoCommand(const QString& command, QObject* sender) {

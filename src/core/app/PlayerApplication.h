@@ -33,6 +33,7 @@ class DesktopBus;
 class WorkPage;
 class TWorkForm;
 class HotKeyLayer;
+class NetModule;
 
 // The running player: creates the global objects in their order, the main and
 // display windows, runs the start-up commands, and on close runs the close
@@ -75,6 +76,14 @@ public:
     Messenger& messenger() { return *messenger_; }
     TKvMp3PlayForm& mainWindow() { return *mainWindow_; }
     TFrameForm* displayWindow() { return displayWindow_.get(); }
+    // The folder of the modules loaded at first use ("sorvi-browser.so",
+    // "sorvi-net.so"): the executable's folder unless set otherwise.
+    QString moduleFolder() const;
+    void SetModuleFolder(const QString& folder) { moduleFolder_ = folder; }
+    // The network module (lyrics service, lyrics downloads, update check),
+    // loaded at the first call; null when it cannot be loaded. With
+    // `tellUser` the user is then told why through the dialog layer.
+    NetModule* Net(bool tellUser);
     // Which program opens the player's file types on the desktop.
     FileAssociations& associations() { return *associations_; }
     // Runs "#WorkForm" and shows page `number` (WorkPageNumber) of the tool
@@ -117,6 +126,7 @@ private:
     bool quitNowIfIdle(int commandsOfCaller);
 
     Setup setup_;
+    QString moduleFolder_;
     OptionsStore store_;
     SiteAddresses site_;
 
