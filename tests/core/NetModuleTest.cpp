@@ -25,10 +25,10 @@ bool networkMapped() {
 TEST(NetModule, LoadedBesideTheProgramOnlyWhenAskedFor) {
     EXPECT_FALSE(networkMapped()) << "the player's own code needs no network library";
     QString error;
-    NetModule* module = LoadNetModule(QStringLiteral(SORVI_BUILD_DIR), &error);
+    NetModule* module = LoadNetModule(QStringLiteral(SORVI_BUILD_DIR "/sorvi-net.so"), &error);
     ASSERT_NE(module, nullptr) << error.toStdString();
     EXPECT_TRUE(networkMapped());
-    EXPECT_EQ(LoadNetModule(QStringLiteral(SORVI_BUILD_DIR), &error), module) << "loaded once";
+    EXPECT_EQ(LoadNetModule(QStringLiteral(SORVI_BUILD_DIR "/sorvi-net.so"), &error), module) << "loaded once";
     EXPECT_NE(module->NewLrclibClient("http://127.0.0.1:9", "agent"), nullptr);
 }
 

@@ -127,7 +127,7 @@ QMainWindow* BrowserLayer::createWindow() {
         return nullptr;
     static CreateBrowserWindowFn create = nullptr;
     if (!create) {
-        QLibrary module(QDir(player_.moduleFolder()).filePath(QLatin1String(kBrowserModuleFile)));
+        QLibrary module(player_.ModuleFile(QLatin1String(kBrowserModuleFile)));
         create = reinterpret_cast<CreateBrowserWindowFn>(module.resolve(kCreateBrowserWindow));
         if (!create) {
             player_.messenger().ShowMessageBox(tr("The browser cannot be started: %1").arg(module.errorString()),

@@ -2,13 +2,11 @@
 
 #include "NetModuleApi.h"
 
-#include <QDir>
 #include <QHash>
 #include <QLibrary>
 
-NetModule* LoadNetModule(const QString& folder, QString* error) {
+NetModule* LoadNetModule(const QString& file, QString* error) {
     static QHash<QString, NetModule*> loaded;
-    const QString file = QDir(folder).filePath(QLatin1String(kNetModuleFile));
     if (NetModule* module = loaded.value(file))
         return module;
     // The library stays loaded: the QLibrary object going away does not unload it.

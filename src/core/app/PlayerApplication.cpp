@@ -44,6 +44,8 @@
 
 #include <algorithm>
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QIcon>
 #include <QImageReader>
 #include <QPixmap>
@@ -160,13 +162,19 @@ void PlayerApplication::installCommands() {
                             [this](const CommandCall& call) { adder_->OpenFileCommand(call.argument); });
 }
 
-QString PlayerApplication::moduleFolder() const {
-    return moduleFolder_.isEmpty() ? QCoreApplication::applicationDirPath() : moduleFolder_;
+QString PlayerApplication::ModuleFile(const QString& name) const {
+    if (!moduleFolder_.isEmpty())
+        return QDir(moduleFolder_).filePath(name);
+    const QDir program(QCoreApplication::applicationDirPath());
+    const QString beside = program.filePath(name);
+    if (QFileInfo::exists(beside))
+        return beside;
+    return QDir::cleanPath(program.filePath(QLatin1String(SORVI_INSTALLED_MODULES) + QLatin1Char('/') + name));
 }
 
 NetModule* PlayerApplication::Net(bool tellUser) {
     QString error;
-    NetModule* module = LoadNetModule(moduleFolder(), &error);
+    NetModule* module = LoadNetModule(ModuleFile(QLatin1String(kNetModuleFile)), &error);
     if (!module && tellUser)
         messenger_->ShowMessageBox(
             tr("The lyrics service, lyrics downloads and the update check are not available: %1").arg(error),

@@ -76,9 +76,10 @@ public:
     Messenger& messenger() { return *messenger_; }
     TKvMp3PlayForm& mainWindow() { return *mainWindow_; }
     TFrameForm* displayWindow() { return displayWindow_.get(); }
-    // The folder of the modules loaded at first use ("sorvi-browser.so",
-    // "sorvi-net.so"): the executable's folder unless set otherwise.
-    QString moduleFolder() const;
+    // A module loaded at first use ("sorvi-browser.so", "sorvi-net.so"): beside
+    // the executable (the build folder), or else where an installed player
+    // keeps them (lib/sorvi/ of its prefix). Only in `folder` once set.
+    QString ModuleFile(const QString& name) const;
     void SetModuleFolder(const QString& folder) { moduleFolder_ = folder; }
     // The network module (lyrics service, lyrics downloads, update check),
     // loaded at the first call; null when it cannot be loaded. With
