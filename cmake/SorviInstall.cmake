@@ -3,6 +3,9 @@
 #   bin/sorvi                          the program
 #   lib/sorvi/mpeg.so                  the decoder engine module
 #   lib/sorvi/Plusin/sndfile.so        the FLAC/Ogg/Opus/WAV/AIFF plug-in
+#   lib/sorvi/sorvi-browser.so         the browser window, loaded at the first "#Explorer"
+#   lib/sorvi/sorvi-net.so             lyrics service, lyrics downloads, update check,
+#                                      loaded at their first use
 #   share/sorvi/skins/default.eks      the shipped skin
 #   share/applications/sorvi.desktop   the menu entry
 #   share/icons/hicolor/...            the icon, SVG and PNG sizes
@@ -29,6 +32,8 @@ add_custom_target(sorvi_icons ALL DEPENDS ${icon_files})
 
 install(TARGETS sorvi RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(TARGETS mpeg_engine LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/sorvi)
+# The program looks for them beside itself, then here (SORVI_INSTALLED_MODULES).
+install(TARGETS sorvi_browser_module sorvi_net_module LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/sorvi)
 # Copied as built: its description trailer ends the file. The program carries it
 # as well; installed, it also gives the package its libsndfile dependency.
 install(FILES $<TARGET_FILE:sndfile_plugin> DESTINATION ${CMAKE_INSTALL_LIBDIR}/sorvi/Plusin)

@@ -435,6 +435,13 @@
     </message>
 </context>
 <context>
+    <name>PlayerApplication</name>
+    <message>
+        <source>The lyrics service, lyrics downloads and the update check are not available: %1</source>
+        <translation>歌词服务、歌词下载和更新检查不可用：%1</translation>
+    </message>
+</context>
+<context>
     <name>PlayerPopupMenu</name>
     <message>
         <source>Play</source>

@@ -2,18 +2,14 @@
 
 #include "LrclibTrack.h"
 
-#include <QObject>
 #include <QString>
 #include <functional>
 
-class QNetworkAccessManager;
-class QNetworkReply;
-
 // Asks LRCLIB (address from [SITE] LRCLIB) with a time limit on every request.
 // Each answer arrives once through its callback, also when the request fails
-// or stalls: `ok` false with an error text then.
-class LrclibClient : public QObject {
-    Q_OBJECT
+// or stalls: `ok` false with an error text then. The HTTP client behind it
+// lives in the network module (NetModuleApi.h), loaded on first use.
+class LrclibClient {
 public:
     struct Result {
         bool ok = false;
@@ -22,22 +18,14 @@ public:
     };
     using Callback = std::function<void(const Result&)>;
 
-    // `base` is the service address ("https://lrclib.net"), `userAgent` names
-    // the player and its version.
-    LrclibClient(QString base, QByteArray userAgent, QObject* parent = nullptr);
-
-    void Search(const QString& query, Callback done);
-    void Get(const QString& artist, const QString& title, const QString& album, int seconds, Callback done);
-    void GetById(qint64 id, Callback done);
-
-    void SetTimeoutMs(int ms) { timeoutMs_ = ms; }
     static constexpr qint64 kMaxAnswerBytes = 8 * 1024 * 1024;
 
-private:
-    void send(const QUrl& url, bool list, Callback done);
+    virtual ~LrclibClient() = default;
 
-    QString base_;
-    QByteArray userAgent_;
-    int timeoutMs_ = 15000;
-    QNetworkAccessManager* network_;
+    virtual void Search(const QString& query, Callback done) = 0;
+    virtual void Get(const QString& artist, const QString& title, const QString& album, int seconds,
+                     Callback done) = 0;
+    virtual void GetById(qint64 id, Callback done) = 0;
+
+    virtual void SetTimeoutMs(int ms) = 0;
 };

@@ -1,22 +1,19 @@
 #pragma once
 
-#include <QObject>
 #include <QString>
 #include <QUrl>
 #include <functional>
 #include <memory>
 
-class BuiltinSite;
-class QNetworkAccessManager;
 class QTemporaryDir;
 
 // Downloads one lyrics file into a fresh private temporary folder (mode 0700,
 // removed with the result). Only http, https and the built-in site are
 // fetched; a built-in address is answered by the site itself without a
 // network round trip. Lyrics are small: an answer past kMaxBytes or slower
-// than the time limit fails.
-class LyricsDownloader : public QObject {
-    Q_OBJECT
+// than the time limit fails. The downloader lives in the network module
+// (NetModuleApi.h), loaded on first use.
+class LyricsDownloader {
 public:
     struct Result {
         bool ok = false;
@@ -27,19 +24,11 @@ public:
 
     static constexpr qint64 kMaxBytes = 4 * 1024 * 1024;
 
-    LyricsDownloader(BuiltinSite& site, QByteArray userAgent, QObject* parent = nullptr);
+    virtual ~LyricsDownloader() = default;
 
     // `fileName` must already be a plain safe name (SafeLyricsFileName).
-    void Download(const QUrl& url, const QString& fileName, Callback done);
-    void SetTimeoutMs(int ms) { timeoutMs_ = ms; }
-
-private:
-    static Result store(const QString& fileName, const QByteArray& body);
-
-    BuiltinSite& site_;
-    QByteArray userAgent_;
-    int timeoutMs_ = 20000;
-    QNetworkAccessManager* network_;
+    virtual void Download(const QUrl& url, const QString& fileName, Callback done) = 0;
+    virtual void SetTimeoutMs(int ms) = 0;
 };
 
 // Runs the download of an "lrc:" link (the text after "lrc://"): the link's

@@ -1,6 +1,7 @@
 // The real player under Xvfb with the stand-in LRCLIB: the web engine is not
-// started before the browser is first opened; "#Searchlrc,<title>" opens the
-// browser on the search results. Prints the player's resident memory before
+// started before the browser is first opened, nor the network library before
+// something goes over the network; "#Searchlrc,<title>" opens the browser on
+// the search results. Prints the player's resident memory before
 // and after opening and closing the browser and the time from the command to
 // the results page; leaves a screenshot in the test output folder.
 #include "FakeLrclib.h"
@@ -36,6 +37,7 @@ bool mapped(qint64 pid, const QByteArray& library) {
     return maps.open(QIODevice::ReadOnly) && maps.readAll().contains(library);
 }
 bool engineLoaded(qint64 pid) { return mapped(pid, "libQt6WebEngineCore"); }
+bool networkLoaded(qint64 pid) { return mapped(pid, "libQt6Network"); }
 
 struct BrowserEndToEnd : SkinnedPlayer {
     FakeLrclib lrclib;
@@ -60,6 +62,7 @@ TEST_F(BrowserEndToEnd, SearchlrcOpensTheBrowserOnResults) {
     EXPECT_FALSE(engineRunning(player.processId())) << "the web engine starts only with the browser";
     EXPECT_FALSE(engineLoaded(player.processId())) << "the web engine is loaded only with the browser";
     EXPECT_FALSE(mapped(player.processId(), "_dri.so")) << "the OpenGL driver is loaded only with the browser";
+    EXPECT_FALSE(networkLoaded(player.processId())) << "the network library is loaded only at its first use";
     const long before = residentKb(player.processId());
 
     QElapsedTimer clock;
@@ -71,6 +74,7 @@ TEST_F(BrowserEndToEnd, SearchlrcOpensTheBrowserOnResults) {
     EXPECT_TRUE(lrclib.fetch("/last-agent").startsWith("Sorvi Audio Player/"));
     EXPECT_TRUE(engineRunning(player.processId()));
     EXPECT_TRUE(engineLoaded(player.processId()));
+    EXPECT_TRUE(networkLoaded(player.processId()));
     QTest::qWait(1500); // let the page paint
     const QImage shot = screenshot("browser-search-results");
     EXPECT_FALSE(shot.isNull());
@@ -103,6 +107,23 @@ TEST_F(BrowserEndToEnd, AutomaticFetchSavesTheLyricsOfAStartedSong) {
     QFile saved(lyrics);
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     EXPECT_TRUE(saved.readAll().contains("[00:04.50]Second line of the sun"));
+}
+
+TEST_F(BrowserEndToEnd, PlayingALocalFileLoadsNoNetworkLibraryUntilTheUpdateCheck) {
+    QFile ini(home.path() + "/Options.ini");
+    ASSERT_TRUE(ini.open(QIODevice::Append));
+    ini.write("BASE=" + lrclib.base().toUtf8() + "/\n"); // [SITE], opened by SetUp
+    ini.close();
+    start({MakeToneMp3(home.path(), "tone", 440, 20)});
+    ASSERT_TRUE(WaitFor([this] { return traced().join('\n').contains("#PlayStatusChanged"); }, 15000));
+    QTest::qWait(2000);
+    EXPECT_FALSE(networkLoaded(player.processId()));
+
+    // The update file is asked for through the module; the answer (no newer
+    // release) is shown in a box that the player's end closes.
+    command("#CheckUpdate");
+    EXPECT_TRUE(WaitFor([this] { return lrclib.fetch("/last-path") == "/update.inf"; }, 15000));
+    EXPECT_TRUE(networkLoaded(player.processId()));
 }
 
 } // namespace

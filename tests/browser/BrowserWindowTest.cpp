@@ -5,8 +5,8 @@
 // download, and a refused download ends on the status page.
 #include "BuiltinSite.h"
 #include "FakeLrclib.h"
-#include "LrclibClient.h"
-#include "LyricsDownloader.h"
+#include "HttpLrclibClient.h"
+#include "HttpLyricsDownloader.h"
 #include "SiteScheme.h"
 #include "TWebForm.h"
 #include "TempHome.h"
@@ -34,9 +34,9 @@ const bool kPrepared = [] {
 struct BrowserWindow : ::testing::Test {
     TempHome home;
     FakeLrclib lrclib;
-    LrclibClient client{lrclib.base(), "Sorvi Audio Player/test"};
+    HttpLrclibClient client{lrclib.base(), "Sorvi Audio Player/test"};
     BuiltinSite site{client, {"test", {}}};
-    LyricsDownloader downloader{site, "Sorvi Audio Player/test"};
+    HttpLyricsDownloader downloader{site, "Sorvi Audio Player/test"};
     QWebEngineProfile profile;
     SiteSchemeHandler scheme{site};
     QStringList commands;

@@ -5,9 +5,9 @@
 #include "FakeLrclib.h"
 #include "LinkRules.h"
 #include "LrcParser.h"
-#include "LrclibClient.h"
+#include "HttpLrclibClient.h"
 #include "LyricsAutoFetch.h"
-#include "LyricsDownloader.h"
+#include "HttpLyricsDownloader.h"
 #include "LyricsSaveFlow.h"
 #include "ProgramFolder.h"
 #include "SitePages.h"
@@ -31,9 +31,9 @@ const QByteArray kAgent = "Sorvi Audio Player/9.9";
 struct LyricsSite : ::testing::Test {
     TempHome home;
     std::unique_ptr<FakeLrclib> lrclib = std::make_unique<FakeLrclib>();
-    LrclibClient client{lrclib->base(), kAgent};
+    HttpLrclibClient client{lrclib->base(), kAgent};
     BuiltinSite site{client, {"9.9", [] { return QStringList{"/opt/skins/Blue.eks"}; }}};
-    LyricsDownloader downloader{site, kAgent};
+    HttpLyricsDownloader downloader{site, kAgent};
 
     void SetUp() override { ASSERT_TRUE(lrclib->running()); }
 

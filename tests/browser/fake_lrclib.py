@@ -7,7 +7,9 @@ Prints its port on the first line of standard output, then serves:
   /api/get/ID         one record, 404 when unknown
   /api/get?artist_name=&track_name=&album_name=&duration=   exact match or 404
   /big                5 MB of text (a download past any sane lyrics size)
+  /update.inf         the update file of the site: this release's date
   /last-agent         the User-Agent of the last request
+  /last-path          the path of the last request
   /last-search        the key of the last search
 """
 import json
@@ -32,6 +34,7 @@ SONGS = [
 ]
 last_agent = ""
 last_search = ""
+last_path = ""
 
 
 class Handler(BaseHTTPRequestHandler):
@@ -47,11 +50,16 @@ class Handler(BaseHTTPRequestHandler):
         self.wfile.write(data)
 
     def do_GET(self):
-        global last_agent, last_search
+        global last_agent, last_search, last_path
         url = urllib.parse.urlsplit(self.path)
         query = urllib.parse.parse_qs(url.query, keep_blank_values=True)
         if not url.path.startswith("/last-"):
             last_agent = self.headers.get("User-Agent", "")
+            last_path = url.path
+        if url.path == "/last-path":
+            return self.send(200, last_path, "text/plain")
+        if url.path == "/update.inf":
+            return self.send(200, "[update]\ndate=2002-10-8\npage=download/\n", "text/plain")
         if url.path == "/last-agent":
             return self.send(200, last_agent, "text/plain")
         if url.path == "/last-search":

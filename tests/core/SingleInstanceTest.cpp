@@ -10,9 +10,12 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <atomic>
+#include <cstring>
 #include <gtest/gtest.h>
 #include <thread>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 TEST(SingleInstance, SecondInstanceHandsItsCommandToTheFirst) {
@@ -98,6 +101,146 @@ TEST(SingleInstance, UnreadRequestIsReportedAsNotDelivered) {
     std::thread sender([&] { sent = second.SendToPrimary("#Normal", 700); });
     sender.join(); // the first instance runs no events meanwhile
     EXPECT_FALSE(sent);
+}
+
+namespace {
+
+// A bare stream socket on the instance socket's path, to play the other side
+// the way any build of the player does, byte for byte.
+struct RawSocket {
+    int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    ~RawSocket() {
+        if (fd >= 0)
+            ::close(fd);
+    }
+    static sockaddr_un address(const QString& path) {
+        sockaddr_un a{};
+        a.sun_family = AF_UNIX;
+        const QByteArray native = QFile::encodeName(path);
+        std::memcpy(a.sun_path, native.constData(), size_t(native.size()));
+        return a;
+    }
+    bool connectTo(const QString& path) {
+        const sockaddr_un a = address(path);
+        return ::connect(fd, reinterpret_cast<const sockaddr*>(&a), sizeof a) == 0;
+    }
+    bool listenOn(const QString& path) {
+        const sockaddr_un a = address(path);
+        return ::bind(fd, reinterpret_cast<const sockaddr*>(&a), sizeof a) == 0 && ::listen(fd, 4) == 0;
+    }
+    bool send(const QByteArray& bytes) const {
+        return ::send(fd, bytes.constData(), size_t(bytes.size()), MSG_NOSIGNAL) == bytes.size();
+    }
+    // What arrives until the peer closes or `count` bytes are in.
+    QByteArray receive(qsizetype count) const {
+        QByteArray in;
+        char buffer[256];
+        while (in.size() < count) {
+            const ssize_t n = ::recv(fd, buffer, size_t(qMin<qsizetype>(sizeof buffer, count - in.size())), 0);
+            if (n <= 0)
+                break;
+            in.append(buffer, n);
+        }
+        return in;
+    }
+};
+
+QString uniqueKey(const char* name) {
+    return SingleInstance::KeyForFolder(QDir::tempPath() + '/' + name + '-' + QString::number(::getpid()));
+}
+
+} // namespace
+
+TEST(SingleInstance, WireFormatIsALengthPrefixedCommandAnsweredByOneByte) {
+    // Players of other builds may be on either end: the bytes stay as they are.
+    SingleInstance first(uniqueKey("wire"));
+    ASSERT_TRUE(first.TryBecomePrimary());
+    QStringList received;
+    QObject::connect(&first, &SingleInstance::commandReceived, [&](const QString& c) { received << c; });
+    RawSocket client;
+    ASSERT_TRUE(client.connectTo(first.socketPath()));
+    // One request split over two writes, as a slow sender may deliver it.
+    ASSERT_TRUE(client.send(QByteArray("\0\0\0", 3)));
+    WaitFor([] { return false; }, 100); // the first instance reads the partial header meanwhile
+    ASSERT_TRUE(client.send("\x0d" + QByteArray("#OpenFile,/\xE9\0", 13)));
+    ASSERT_TRUE(WaitFor([&] { return !received.isEmpty(); }));
+    EXPECT_EQ(received, QStringList{"#OpenFile," + DecodeFileName("/\xE9") + QChar(0)});
+    EXPECT_EQ(client.receive(2), QByteArray("\x06"));
+
+    // The sending side, against a bare listener in place of the first instance.
+    SingleInstance second(uniqueKey("wire-out"));
+    ::unlink(QFile::encodeName(second.socketPath()).constData());
+    RawSocket listener;
+    ASSERT_TRUE(listener.listenOn(second.socketPath()));
+    std::atomic<bool> sent{false};
+    std::thread sender([&] { sent = second.SendToPrimary("#Normal", 3000); });
+    const int peer = ::accept(listener.fd, nullptr, nullptr);
+    ASSERT_GE(peer, 0);
+    RawSocket accepted;
+    ::close(accepted.fd);
+    accepted.fd = peer;
+    EXPECT_EQ(accepted.receive(11), QByteArray("\0\0\0\x07#Normal", 11));
+    EXPECT_TRUE(accepted.send("\x06"));
+    sender.join();
+    EXPECT_TRUE(sent);
+    ::unlink(QFile::encodeName(second.socketPath()).constData());
+}
+
+TEST(SingleInstance, SocketLeftByACrashedPlayerIsTakenOver) {
+    const QString key = uniqueKey("stale");
+    {
+        // A player killed while listening leaves its socket file behind.
+        SingleInstance probe(key);
+        ::unlink(QFile::encodeName(probe.socketPath()).constData());
+        RawSocket dead;
+        ASSERT_TRUE(dead.listenOn(probe.socketPath()));
+    }
+    SingleInstance first(key);
+    ASSERT_TRUE(QFileInfo::exists(first.socketPath()));
+    ASSERT_TRUE(first.TryBecomePrimary());
+    QStringList received;
+    QObject::connect(&first, &SingleInstance::commandReceived, [&](const QString& c) { received << c; });
+    SingleInstance second(key);
+    std::thread sender([&] { second.SendToPrimary("#Normal"); });
+    EXPECT_TRUE(WaitFor([&] { return received.size() == 1; }));
+    sender.join();
+}
+
+TEST(SingleInstance, SilentOrHalfSentPeersDoNotHoldUpOthers) {
+    const QString key = uniqueKey("silent");
+    SingleInstance first(key);
+    ASSERT_TRUE(first.TryBecomePrimary());
+    QStringList received;
+    QObject::connect(&first, &SingleInstance::commandReceived, [&](const QString& c) { received << c; });
+    RawSocket silent, halfSent, oversized;
+    ASSERT_TRUE(silent.connectTo(first.socketPath()));
+    ASSERT_TRUE(halfSent.connectTo(first.socketPath()));
+    ASSERT_TRUE(halfSent.send(QByteArray("\0\0\0\x20#Open", 9)));
+    ASSERT_TRUE(oversized.connectTo(first.socketPath()));
+    ASSERT_TRUE(oversized.send(QByteArray("\x7f\0\0\0", 4)));
+    SingleInstance second(key);
+    std::atomic<bool> sent{false};
+    std::thread sender([&] { sent = second.SendToPrimary("#Play"); });
+    EXPECT_TRUE(WaitFor([&] { return received.size() == 1; }));
+    sender.join();
+    EXPECT_TRUE(sent);
+    EXPECT_EQ(received, QStringList{"#Play"});
+    // A length no request of ours has: that peer is dropped.
+    EXPECT_EQ(oversized.receive(1), QByteArray());
+}
+
+TEST(SingleInstance, RequestOfASenderThatGaveUpIsNotRun) {
+    SingleInstance first(uniqueKey("gone"));
+    ASSERT_TRUE(first.TryBecomePrimary());
+    QStringList received;
+    QObject::connect(&first, &SingleInstance::commandReceived, [&](const QString& c) { received << c; });
+    {
+        RawSocket client;
+        ASSERT_TRUE(client.connectTo(first.socketPath()));
+        ASSERT_TRUE(client.send(QByteArray("\0\0\0\x07#Normal", 11)));
+    } // closed before the first instance read it
+    WaitFor([] { return false; }, 500);
+    EXPECT_TRUE(received.isEmpty());
 }
 
 namespace {

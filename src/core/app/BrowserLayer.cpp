@@ -4,6 +4,7 @@
 #include "LrclibClient.h"
 #include "LyricsAutoFetch.h"
 #include "LyricsDownloader.h"
+#include "NetModuleApi.h"
 #include "PlayerSettings.h"
 #include "LyricsLayer.h"
 #include "LyricsSaveFlow.h"
@@ -64,8 +65,14 @@ void BrowserLayer::durationKnown(int seconds) {
     if (seconds <= 0 || fetchFor_.isEmpty() || fetchFor_ != current.FileName)
         return;
     fetchFor_.clear();
-    if (!autoFetch_)
-        autoFetch_ = std::make_unique<LyricsAutoFetch>(lrclib());
+    if (!autoFetch_) {
+        // Fetching in the background asks nothing: without the network
+        // module there is just no automatic fetch.
+        LrclibClient* client = lrclib(false);
+        if (!client)
+            return;
+        autoFetch_ = std::make_unique<LyricsAutoFetch>(*client);
+    }
     autoFetch_->Fetch(lyricsSong(current), seconds, LyricsFolder(), [this](const QString&) {
         if (TLrcForm* lyrics = player_.lyrics().lyricsWindow()) {
             lyrics->LoadLyrics();
@@ -81,14 +88,21 @@ void BrowserLayer::Close() {
     }
 }
 
-LrclibClient& BrowserLayer::lrclib() {
-    if (!lrclib_)
-        lrclib_ = std::make_unique<LrclibClient>(player_.site().Lrclib(), PlayerUserAgent());
-    return *lrclib_;
+LrclibClient* BrowserLayer::lrclib(bool tellUser) {
+    if (!lrclib_) {
+        NetModule* net = player_.Net(tellUser);
+        if (!net)
+            return nullptr;
+        lrclib_ = net->NewLrclibClient(player_.site().Lrclib(), PlayerUserAgent());
+    }
+    return lrclib_.get();
 }
 
-BuiltinSite& BrowserLayer::site() {
+BuiltinSite* BrowserLayer::site(bool tellUser) {
     if (!site_) {
+        LrclibClient* client = lrclib(tellUser);
+        if (!client)
+            return nullptr;
         BuiltinSite::Info info;
         info.version = QCoreApplication::applicationVersion();
         info.skins = [] {
@@ -100,16 +114,20 @@ BuiltinSite& BrowserLayer::site() {
             }
             return skins;
         };
-        site_ = std::make_unique<BuiltinSite>(lrclib(), std::move(info));
+        site_ = std::make_unique<BuiltinSite>(*client, std::move(info));
     }
-    return *site_;
+    return site_.get();
 }
 
 QMainWindow* BrowserLayer::createWindow() {
+    // The window's site and downloads go over the network module: without
+    // it the browser is not opened at all (the user is told why).
+    BuiltinSite* builtin = site(true);
+    if (!builtin)
+        return nullptr;
     static CreateBrowserWindowFn create = nullptr;
     if (!create) {
-        QLibrary module(QCoreApplication::applicationDirPath() + QLatin1Char('/') +
-                        QLatin1String(kBrowserModuleFile));
+        QLibrary module(player_.ModuleFile(QLatin1String(kBrowserModuleFile)));
         create = reinterpret_cast<CreateBrowserWindowFn>(module.resolve(kCreateBrowserWindow));
         if (!create) {
             player_.messenger().ShowMessageBox(tr("The browser cannot be started: %1").arg(module.errorString()),
@@ -118,10 +136,14 @@ QMainWindow* BrowserLayer::createWindow() {
         }
     }
     const SiteAddresses& addresses = player_.site();
-    if (!downloader_)
-        downloader_ = std::make_unique<LyricsDownloader>(site(), PlayerUserAgent());
+    if (!downloader_) {
+        NetModule* net = player_.Net(true);
+        if (!net)
+            return nullptr;
+        downloader_ = net->NewLyricsDownloader(*builtin, PlayerUserAgent());
+    }
     BrowserWindowSetup setup;
-    setup.site = &site();
+    setup.site = builtin;
     setup.downloader = downloader_.get();
     setup.links = {addresses.SiteBase(), QString::fromLatin1(BuiltinSite::kBase), addresses.LyricsDownloadHost()};
     if (addresses.BuiltinSite()) {

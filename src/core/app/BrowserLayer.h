@@ -28,9 +28,11 @@ public:
     void Explore(const QString& address);
 
     QMainWindow* window() const { return form_.data(); }
-    // The LRCLIB client and the built-in site, created on first use.
-    LrclibClient& lrclib();
-    BuiltinSite& site();
+    // The LRCLIB client and the built-in site, created on first use; null
+    // when the network module cannot be loaded (the user told why when
+    // `tellUser`).
+    LrclibClient* lrclib(bool tellUser);
+    BuiltinSite* site(bool tellUser);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -13,6 +13,8 @@
 #include "MenuLayer.h"
 #include "LyricsLayer.h"
 #include "ModalWindows.h"
+#include "NetModuleApi.h"
+#include "NetModuleLoader.h"
 #include "SkinLayer.h"
 #include "PathResolve.h"
 #include "PlayCommands.h"
@@ -42,6 +44,8 @@
 
 #include <algorithm>
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QIcon>
 #include <QImageReader>
 #include <QPixmap>
@@ -152,9 +156,30 @@ void PlayerApplication::installCommands() {
     desktop.fileTypes = [this] { return plus_->FileTypes(); };
     desktop.run = run;
     desktop.programPath = QCoreApplication::applicationFilePath();
+    desktop.fetcher = [this]() -> TextFetcher* { return Net(true); };
     InstallDesktopCommands(*dispatcher_, desktop);
     dispatcher_->SetHandler(QStringLiteral("#OPENFILE"),
                             [this](const CommandCall& call) { adder_->OpenFileCommand(call.argument); });
+}
+
+QString PlayerApplication::ModuleFile(const QString& name) const {
+    if (!moduleFolder_.isEmpty())
+        return QDir(moduleFolder_).filePath(name);
+    const QDir program(QCoreApplication::applicationDirPath());
+    const QString beside = program.filePath(name);
+    if (QFileInfo::exists(beside))
+        return beside;
+    return QDir::cleanPath(program.filePath(QLatin1String(SORVI_INSTALLED_MODULES) + QLatin1Char('/') + name));
+}
+
+NetModule* PlayerApplication::Net(bool tellUser) {
+    QString error;
+    NetModule* module = LoadNetModule(ModuleFile(QLatin1String(kNetModuleFile)), &error);
+    if (!module && tellUser)
+        messenger_->ShowMessageBox(
+            tr("The lyrics service, lyrics downloads and the update check are not available: %1").arg(error),
+            MsgBox::IconStop);
+    return module;
 }
 
 void PlayerApplication::DoCommand(const QString& command, QObject* sender) {

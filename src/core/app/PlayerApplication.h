@@ -33,6 +33,7 @@ class DesktopBus;
 class WorkPage;
 class TWorkForm;
 class HotKeyLayer;
+class NetModule;
 
 // The running player: creates the global objects in their order, the main and
 // display windows, runs the start-up commands, and on close runs the close
@@ -75,6 +76,15 @@ public:
     Messenger& messenger() { return *messenger_; }
     TKvMp3PlayForm& mainWindow() { return *mainWindow_; }
     TFrameForm* displayWindow() { return displayWindow_.get(); }
+    // A module loaded at first use ("sorvi-browser.so", "sorvi-net.so"): beside
+    // the executable (the build folder), or else where an installed player
+    // keeps them (lib/sorvi/ of its prefix). Only in `folder` once set.
+    QString ModuleFile(const QString& name) const;
+    void SetModuleFolder(const QString& folder) { moduleFolder_ = folder; }
+    // The network module (lyrics service, lyrics downloads, update check),
+    // loaded at the first call; null when it cannot be loaded. With
+    // `tellUser` the user is then told why through the dialog layer.
+    NetModule* Net(bool tellUser);
     // Which program opens the player's file types on the desktop.
     FileAssociations& associations() { return *associations_; }
     // Runs "#WorkForm" and shows page `number` (WorkPageNumber) of the tool
@@ -117,6 +127,7 @@ private:
     bool quitNowIfIdle(int commandsOfCaller);
 
     Setup setup_;
+    QString moduleFolder_;
     OptionsStore store_;
     SiteAddresses site_;
 

@@ -34,9 +34,9 @@ void CheckLink(FileAssociations& associations, const QString& fileTypes, Messeng
     }
 }
 
-void CheckUpdate(const SiteAddresses& site, Messenger& messenger, const std::function<void(const QString&)>& run,
-                 bool showMessages) {
-    const auto bytes = FetchSmallTextFile(QUrl(site.UpdateFile()), kUpdateFileMaxBytes, kUpdateFileTimeoutMs);
+void CheckUpdate(const SiteAddresses& site, TextFetcher& fetcher, Messenger& messenger,
+                 const std::function<void(const QString&)>& run, bool showMessages) {
+    const auto bytes = fetcher.FetchSmallTextFile(QUrl(site.UpdateFile()), kUpdateFileMaxBytes, kUpdateFileTimeoutMs);
     if (!bytes) {
         if (showMessages)
             messenger.ShowMessageBox(tr("Could not connect to server."), MsgBox::IconInformation);
@@ -60,7 +60,10 @@ void InstallDesktopCommands(TCommandDispatcher& d, DesktopCommandPorts ports) {
                   *ports.store, ports.run);
     });
     d.SetHandler(QStringLiteral("#CHECKUPDATE"),
-                 [ports](const CommandCall&) { CheckUpdate(*ports.site, *ports.messenger, ports.run, true); });
+                 [ports](const CommandCall&) {
+                     if (TextFetcher* fetcher = ports.fetcher ? ports.fetcher() : nullptr)
+                         CheckUpdate(*ports.site, *fetcher, *ports.messenger, ports.run, true);
+                 });
     d.SetHandler(QStringLiteral("#CREATESHORTCUT"),
                  [ports](const CommandCall&) { CreateShortcut(ports.programPath, *ports.messenger); });
 }

@@ -8,6 +8,7 @@ class Messenger;
 class OptionsStore;
 class SiteAddresses;
 class TCommandDispatcher;
+class TextFetcher;
 
 // The start-up association check: for the first of the player's file types
 // (";"-separated "*.ext" patterns) that does not open with the player, asks
@@ -19,8 +20,8 @@ void CheckLink(FileAssociations& associations, const QString& fileTypes, Messeng
 // The update check: fetches the site's "update.inf" and, when it lists a date
 // after this release and a page, offers to open that page in the browser
 // window. Messages only when `showMessages`.
-void CheckUpdate(const SiteAddresses& site, Messenger& messenger, const std::function<void(const QString&)>& run,
-                 bool showMessages);
+void CheckUpdate(const SiteAddresses& site, TextFetcher& fetcher, Messenger& messenger,
+                 const std::function<void(const QString&)>& run, bool showMessages);
 
 // Limits of the update file download: what the site sends is a few lines.
 constexpr qint64 kUpdateFileMaxBytes = 64 * 1024;
@@ -34,6 +35,9 @@ struct DesktopCommandPorts {
     std::function<QString()> fileTypes;
     QString programPath;
     std::function<void(const QString&)> run;
+    // What fetches the update file, loaded at its first use; null when it
+    // cannot be had (the user has been told why).
+    std::function<TextFetcher*()> fetcher;
 };
 
 // Installs "#CheckLink", "#CheckUpdate" and "#CreateShortcut".

@@ -6,11 +6,17 @@
 #include <QUrl>
 #include <optional>
 
-// Fetches a small text file over HTTP: nothing when the server cannot be
-// reached, answers with an error, sends more than `maxBytes`, sends a NUL byte
-// (not text) or has not finished within `timeoutMs`. Waits in a local event
-// loop that leaves user input alone.
-std::optional<QByteArray> FetchSmallTextFile(const QUrl& url, qint64 maxBytes, int timeoutMs);
+// Fetches small text files over HTTP. The player's comes from the network
+// module (NetModuleApi.h), loaded on first use.
+class TextFetcher {
+public:
+    virtual ~TextFetcher() = default;
+    // Nothing when the server cannot be reached, answers with an error, sends
+    // more than `maxBytes`, sends a NUL byte (not text) or has not finished
+    // within `timeoutMs`. Waits in a local event loop that leaves user input
+    // alone.
+    virtual std::optional<QByteArray> FetchSmallTextFile(const QUrl& url, qint64 maxBytes, int timeoutMs) = 0;
+};
 
 // What the site's "update.inf" says: [update] date and page.
 struct UpdateInfo {

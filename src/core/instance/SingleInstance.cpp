@@ -5,12 +5,9 @@
 
 #include <QCryptographicHash>
 #include <QDataStream>
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLocalSocket>
-#include <QThread>
 #include <cerrno>
 #include <cstring>
 #include <sys/stat.h>
@@ -83,12 +80,11 @@ SingleInstance::SingleInstance(const QString& key, QObject* parent) : QObject(pa
         lockPath_ = folder + '/' + key + QStringLiteral(".lock");
         socketPath_ = folder + '/' + key + QStringLiteral(".sock");
     }
-    server_.setSocketOptions(QLocalServer::UserAccessOption);
-    connect(&server_, &QLocalServer::newConnection, this, &SingleInstance::onNewConnection);
+    connect(&server_, &LocalServer::newConnection, this, &SingleInstance::onNewConnection);
 }
 
 SingleInstance::~SingleInstance() {
-    server_.close();
+    server_.Close();
     if (lock_)
         lock_->unlock();
 }
@@ -105,67 +101,41 @@ bool SingleInstance::TryBecomePrimary() {
     }
     // The lock names this process and host: for the user's eyes only.
     ::chmod(QFile::encodeName(lockPath_).constData(), 0600);
-    QLocalServer::removeServer(socketPath_);
-    server_.listen(socketPath_);
+    // A socket file left by a player that died is replaced.
+    if (!server_.Listen(socketPath_))
+        qWarning("sorvi: cannot listen on \"%s\": %s", qUtf8Printable(socketPath_),
+                 qUtf8Printable(server_.errorString()));
     return true;
 }
 
 bool SingleInstance::SendToPrimary(const QString& command, int timeoutMs) const {
     if (!problem_.isEmpty())
         return false;
-    const QDeadlineTimer deadline(timeoutMs);
-    auto remaining = [&] { return int(qMax<qint64>(1, deadline.remainingTime())); };
-    for (;;) {
-        QLocalSocket socket;
-        socket.connectToServer(socketPath_);
-        if (socket.waitForConnected(remaining())) {
-            socket.write(frame(command));
-            if (!socket.waitForBytesWritten(remaining()))
-                return false;
-            // Delivered only when the first instance says it has taken it.
-            while (socket.bytesAvailable() < 1)
-                if (deadline.hasExpired() || !socket.waitForReadyRead(remaining()))
-                    return false;
-            return socket.read(1) == QByteArray(1, kTaken);
-        }
-        // Started at the same moment, the first instance may hold the lock but
-        // not listen yet: try again until the time is up.
-        if (deadline.hasExpired())
-            return false;
-        QThread::msleep(20);
-    }
+    return LocalRequest(socketPath_, frame(command), timeoutMs) == kTaken;
 }
 
-void SingleInstance::onNewConnection() {
-    while (QLocalSocket* socket = server_.nextPendingConnection()) {
-        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        auto buffer = std::make_shared<QByteArray>();
-        connect(socket, &QLocalSocket::readyRead, this, [this, socket, buffer] {
-            buffer->append(socket->readAll());
-            while (buffer->size() >= 4) {
-                const auto* b = reinterpret_cast<const uchar*>(buffer->constData());
-                const quint32 length = (quint32(b[0]) << 24) | (quint32(b[1]) << 16) | (quint32(b[2]) << 8) | b[3];
-                if (length > 16u * 1024 * 1024) { // not one of ours
-                    socket->abort();
-                    return;
-                }
-                if (quint32(buffer->size()) < 4 + length)
-                    return;
-                const QString command = DecodeFileName(buffer->mid(4, int(length)));
-                buffer->remove(0, int(4 + length));
-                // A sender that gave up waiting has told its user the request
-                // was not delivered: then it is not run either.
-                socket->write(QByteArray(1, kTaken));
-                socket->flush();
-                if (socket->state() != QLocalSocket::ConnectedState) {
-                    socket->abort();
-                    return;
-                }
-                emit commandReceived(command);
-                socket->disconnectFromServer();
-            }
-        });
-    }
+void SingleInstance::onNewConnection(LocalConnection* connection) {
+    auto buffer = std::make_shared<QByteArray>();
+    connect(connection, &LocalConnection::received, this, [this, connection, buffer](const QByteArray& bytes) {
+        buffer->append(bytes);
+        if (buffer->size() < 4)
+            return;
+        const auto* b = reinterpret_cast<const uchar*>(buffer->constData());
+        const quint32 length = (quint32(b[0]) << 24) | (quint32(b[1]) << 16) | (quint32(b[2]) << 8) | b[3];
+        if (length > 16u * 1024 * 1024) { // not one of ours
+            connection->Close();
+            return;
+        }
+        if (quint32(buffer->size()) < 4 + length)
+            return;
+        const QString command = DecodeFileName(buffer->mid(4, int(length)));
+        // One request a connection. A sender that gave up waiting has told its
+        // user the request was not delivered: then it is not run either.
+        const bool taken = connection->Write(QByteArray(1, kTaken));
+        connection->Close();
+        if (taken)
+            emit commandReceived(command);
+    });
 }
 
 QString HandoverCommand(const QStringList& arguments, const QString& workingFolder) {

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "LocalSocket.h"
+
 #include <QLockFile>
-#include <QLocalServer>
 #include <QObject>
 #include <QString>
 #include <functional>
@@ -46,13 +47,13 @@ signals:
     void commandReceived(const QString& command);
 
 private:
-    void onNewConnection();
+    void onNewConnection(LocalConnection* connection);
 
     QString problem_;
     QString lockPath_;
     QString socketPath_;
     std::unique_ptr<QLockFile> lock_;
-    QLocalServer server_;
+    LocalServer server_;
 };
 
 // The command a second start hands over: "#OpenFile," + each argument followed

@@ -8,7 +8,7 @@
 #include "SiteAddresses.h"
 #include "TOption.h"
 #include "TempHome.h"
-#include "UpdateCheck.h"
+#include "HttpNetModule.h"
 
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -69,7 +69,7 @@ struct UpdateCheck : ::testing::Test {
 
     void SetUp() override { store.WriteString("SITE", "BASE", server.base()); }
     void check() {
-        CheckUpdate(site, messenger, [this](const QString& c) { ran << c; }, true);
+        CheckUpdate(site, HttpNetModule(), messenger, [this](const QString& c) { ran << c; }, true);
     }
 };
 

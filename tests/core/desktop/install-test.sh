@@ -16,6 +16,8 @@ expected=(
   bin/sorvi
   lib/sorvi/mpeg.so
   lib/sorvi/Plusin/sndfile.so
+  lib/sorvi/sorvi-browser.so
+  lib/sorvi/sorvi-net.so
   share/sorvi/skins/default.eks
   share/applications/sorvi.desktop
   share/metainfo/org.sorvi.Player.metainfo.xml
@@ -46,6 +48,9 @@ done
 
 # The installed program starts from the prefix.
 "$prefix/bin/sorvi" --version | grep -q . || bad "installed program does not start"
+# It looks for the modules it loads at first use where they were installed
+# (beside itself first, where the build folder has them).
+grep -aq '\.\./lib/sorvi' "$prefix/bin/sorvi" || bad "the program does not look for its modules in ../lib/sorvi"
 
 (cd "$build" && cpack -G DEB -B "$work/package" >/dev/null) || bad "cpack"
 deb=$(ls "$work"/package/*.deb 2>/dev/null | head -n 1)

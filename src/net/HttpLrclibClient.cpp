@@ -1,25 +1,25 @@
-#include "LrclibClient.h"
+#include "HttpLrclibClient.h"
 
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
-#include <QPointer>
 #include <QUrl>
 
-LrclibClient::LrclibClient(QString base, QByteArray userAgent, QObject* parent)
-    : QObject(parent), base_(std::move(base)), userAgent_(std::move(userAgent)),
-      network_(new QNetworkAccessManager(this)) {
+HttpLrclibClient::HttpLrclibClient(QString base, QByteArray userAgent)
+    : base_(std::move(base)), userAgent_(std::move(userAgent)), network_(std::make_unique<QNetworkAccessManager>()) {
     while (base_.endsWith(QLatin1Char('/')))
         base_.chop(1);
 }
 
-void LrclibClient::Search(const QString& query, Callback done) {
+HttpLrclibClient::~HttpLrclibClient() = default;
+
+void HttpLrclibClient::Search(const QString& query, Callback done) {
     QUrl url(base_ + QStringLiteral("/api/search"));
     url.setQuery(QStringLiteral("q=") + QString::fromLatin1(QUrl::toPercentEncoding(query)), QUrl::StrictMode);
     send(url, true, std::move(done));
 }
 
-void LrclibClient::Get(const QString& artist, const QString& title, const QString& album, int seconds,
+void HttpLrclibClient::Get(const QString& artist, const QString& title, const QString& album, int seconds,
                        Callback done) {
     QUrl url(base_ + QStringLiteral("/api/get"));
     QStringList parts;
@@ -34,11 +34,11 @@ void LrclibClient::Get(const QString& artist, const QString& title, const QStrin
     send(url, false, std::move(done));
 }
 
-void LrclibClient::GetById(qint64 id, Callback done) {
+void HttpLrclibClient::GetById(qint64 id, Callback done) {
     send(QUrl(base_ + QStringLiteral("/api/get/") + QString::number(id)), false, std::move(done));
 }
 
-void LrclibClient::send(const QUrl& url, bool list, Callback done) {
+void HttpLrclibClient::send(const QUrl& url, bool list, Callback done) {
     if (!url.isValid() || (url.scheme() != QLatin1String("http") && url.scheme() != QLatin1String("https"))) {
         done({false, tr("The lyrics service address is not valid."), {}});
         return;
@@ -49,11 +49,11 @@ void LrclibClient::send(const QUrl& url, bool list, Callback done) {
     request.setTransferTimeout(timeoutMs_);
     QNetworkReply* reply = network_->get(request);
     // Lyrics answers are small: a reply past the cap is cut off as an error.
-    connect(reply, &QNetworkReply::downloadProgress, reply, [reply](qint64 received, qint64) {
+    QObject::connect(reply, &QNetworkReply::downloadProgress, reply, [reply](qint64 received, qint64) {
         if (received > kMaxAnswerBytes)
             reply->abort();
     });
-    connect(reply, &QNetworkReply::finished, this, [reply, list, done = std::move(done)] {
+    QObject::connect(reply, &QNetworkReply::finished, network_.get(), [reply, list, done = std::move(done)] {
         reply->deleteLater();
         Result result;
         const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
