@@ -205,7 +205,13 @@ void TSkin::bindOption() {
         ShowTime(option->Position());
         ShowPosition();
     });
-    connect(option, &TOption::tickChanged, this, [this](int) { ShowPosition(); });
+    // The thumbs are placed at the engine's report (tick 0) and moved on by
+    // their own timer; the tenths ticks that run for the lyrics window would
+    // otherwise move them up to ten times a second.
+    connect(option, &TOption::tickChanged, this, [this, option](int tenths) {
+        if (tenths == option->EngineTimeTenths())
+            ShowPosition();
+    });
     connect(option, &TOption::volumeChanged, this, [this](int v) { ShowVolume(v); });
     connect(option, &TOption::balanceChanged, this, [this](int v) { ShowBalance(v); });
     connect(option, &TOption::currentIndexChanged, this,
