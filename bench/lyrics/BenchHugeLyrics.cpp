@@ -1,7 +1,8 @@
 // Times the lyrics window's drawing with hostile lyrics: one line of many
 // megabytes, a thousand lines at one time tag, and a segmented file that joins
 // them all into one display line, beside ordinary lyrics. Prints the load
-// (SetLyrics) and the median redraw (UpdateLyrics: band, list, composition).
+// (SetLyrics) and the median redraw (UpdateLyrics: band, list, composition),
+// and the median redraw at a line change of an ordinary song.
 // Usage: bench_huge_lyrics [megabytes=10] [lines=1000] [rounds=20]
 #include "LrcParser.h"
 #include "OptionsStore.h"
@@ -82,5 +83,23 @@ int main(int argc, char** argv) {
         std::printf("%-24s %12.1f %16.2f\n", c.name, loadMs, redraw[redraw.size() / 2]);
         option.SetPlaying(false);
     }
+
+    // An ordinary song whose lines change every two seconds: each change
+    // scrolls the list by a line and moves the highlight.
+    TLrcRec song;
+    ParseLrcBytes(tagged(150, false, "An ordinary line of a song, long enough to sweep "), song);
+    view.SetLyrics(song);
+    option.SetPlaying(true);
+    std::vector<double> change;
+    for (int i = 0; i < 140; ++i) {
+        option.ReportEngineTime(1 + i * 2);
+        option.SetTick(1);
+        QElapsedTimer timer;
+        timer.start();
+        view.UpdateLyrics();
+        change.push_back(elapsedMs(timer));
+    }
+    std::sort(change.begin(), change.end());
+    std::printf("%-24s %12s %16.2f\n", "line changes (150)", "", change[change.size() / 2]);
     return 0;
 }
